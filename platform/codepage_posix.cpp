@@ -1,0 +1,62 @@
+#include <errno.h>
+#include <iconv.h>
+
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+// One converter per thread: iconv descriptors keep shift state.
+class Cp936Converter {
+ public:
+  Cp936Converter() : cd_(iconv_open("UTF-16LE", "CP936")) {}
+  ~Cp936Converter() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+  }
+  Cp936Converter(const Cp936Converter&) = delete;
+  Cp936Converter& operator=(const Cp936Converter&) = delete;
+
+  std::u16string Convert(const unsigned char* bytes, std::size_t count) {
+    std::u16string out;
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      for (std::size_t i = 0; i < count; ++i) out += bytes[i] < 0x80 ? char16_t{bytes[i]} : u'?';
+      return out;
+    }
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes));
+    std::size_t inLeft = count;
+    char buffer[512];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      std::size_t outLeft = sizeof buffer;
+      const std::size_t r = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+      Append(out, buffer, sizeof buffer - outLeft);
+      if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+        // An invalid or cut sequence: one '?' for its first byte, then go on.
+        out += u'?';
+        ++in;
+        --inLeft;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+      }
+    }
+    return out;
+  }
+
+ private:
+  static void Append(std::u16string& out, const char* bytes, std::size_t count) {
+    for (std::size_t i = 0; i + 1 < count; i += 2) {
+      out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                   (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+  }
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
+  thread_local Cp936Converter converter;
+  return converter.Convert(bytes, count);
+}
+
+}  // namespace platform

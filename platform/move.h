@@ -1,0 +1,16 @@
+#pragma once
+// Moving a file to a new name without ever replacing an existing file.
+
+#include <string>
+
+namespace platform {
+
+enum class MoveResult {
+  Moved,
+  NameTaken,  // something already bears the target name; nothing was changed
+  Failed,     // any other refusal; nothing was changed
+};
+
+MoveResult MoveWithoutReplacing(const std::u16string& from, const std::u16string& to);
+
+}  // namespace platform

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Runs every test: the portable core natively under ASan and UBSan, the same
+# tests and the window's tests cross-built and run under Wine, and a short
+# fuzzing run of the tag reader. Installs what it needs first.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=${CORVANE_JOBS:-2}
+fuzz_seconds=${CORVANE_FUZZ_SECONDS:-30}
+
+bash tools/deps.sh test || { echo "0 passed, 1 failed"; exit 1; }
+
+passed=0
+failed=0
+failures=()
+
+# Adds the counts from a CTest log ("NN% tests passed, F tests failed out of T").
+count_ctest() {
+  local log=$1 name=$2 line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1)); failures+=("$name: ran no test"); return
+  fi
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$line")
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - bad)); failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || failures+=("$name: $bad failed")
+}
+
+step() { echo; echo "==== $*"; }
+
+build() {  # build DIR [cmake args...]
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 &&
+    cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1
+}
+
+mkdir -p build
+
+step "Native build with ASan and UBSan"
+if build build/native -DCORVANE_SANITIZE=ON; then
+  step "Native tests"
+  ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/native -j "$jobs" --output-on-failure \
+    --timeout 300 2>&1 | tee build/native.test.log | grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed'
+  count_ctest build/native.test.log native
+else
+  tail -n 40 build/native.configure.log build/native.build.log
+  failed=$((failed + 1)); failures+=("native build")
+fi
+
+step "Windows build (MinGW-w64)"
+if build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
+  step "Windows tests under Wine"
+  # shellcheck source=tools/wine-env.sh
+  source tools/wine-env.sh
+  CORVANE_FORCE_XVFB=1 corvane_start_display
+  corvane_prepare_prefix
+  ctest --test-dir build/windows -j 1 --output-on-failure --timeout 600 2>&1 | tee build/windows.test.log
+  count_ctest build/windows.test.log windows
+  corvane_stop_wine
+else
+  tail -n 40 build/windows.configure.log build/windows.build.log
+  failed=$((failed + 1)); failures+=("windows build")
+fi
+
+if command -v clang++ >/dev/null 2>&1 && [ "$fuzz_seconds" -gt 0 ]; then
+  step "Fuzzing the tag reader for ${fuzz_seconds}s"
+  if CXX=clang++ build build/fuzz -DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF; then
+    mkdir -p build/fuzz/corpus
+    seeds=(build/fuzz/corpus)
+    [ -d fuzz/seeds ] && seeds+=(fuzz/seeds)
+    [ -d ../shared/corpus/peer ] && seeds+=(../shared/corpus/peer/*/)
+    if build/fuzz/fuzz/fuzz-tags -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
+         -max_len=65536 "${seeds[@]}" >build/fuzz.log 2>&1; then
+      passed=$((passed + 1)); echo "fuzz-tags: no finding"
+    else
+      tail -n 60 build/fuzz.log
+      failed=$((failed + 1)); failures+=("fuzz-tags found a fault")
+    fi
+  else
+    tail -n 40 build/fuzz.configure.log build/fuzz.build.log
+    failed=$((failed + 1)); failures+=("fuzz build")
+  fi
+fi
+
+echo
+for f in "${failures[@]}"; do echo "FAILED: $f"; done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
