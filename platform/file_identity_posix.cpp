@@ -1,0 +1,49 @@
+#include <sys/stat.h>
+
+#include "platform/file_identity.h"
+#include "platform/folder.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+bool Identify(const std::u16string& path, struct stat& info) {
+  if (path.find(u'\0') != std::u16string::npos) return false;
+  return lstat(Utf16ToUtf8(path).c_str(), &info) == 0;
+}
+
+}  // namespace
+
+bool IsSameFile(const std::u16string& a, const std::u16string& b) {
+  struct stat first {};
+  struct stat second {};
+  return Identify(a, first) && Identify(b, second) && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
+std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
+  struct stat wanted {};
+  if (!Identify(path, wanted)) return std::nullopt;
+  const std::size_t separator = path.rfind(kPathSeparator);
+  const std::u16string folder = separator == std::u16string::npos ? u"." : path.substr(0, separator);
+  const std::u16string name = separator == std::u16string::npos ? path : path.substr(separator + 1);
+  // On a case-folding file system (vfat, ext4 with casefold) the path may
+  // spell the name differently from its entry; the entry with the same inode
+  // is the stored name. Another hard link counts only when no entry matches.
+  std::optional<std::u16string> found;
+  ListFolder(folder, [&](const FolderEntry& entry) {
+    if (entry.name == name) {
+      found = entry.name;
+      return false;
+    }
+    struct stat candidate {};
+    if (!found && Identify(folder + kPathSeparator + entry.name, candidate) &&
+        candidate.st_dev == wanted.st_dev && candidate.st_ino == wanted.st_ino) {
+      found = entry.name;
+    }
+    return true;
+  });
+  return found;
+}
+
+}  // namespace platform

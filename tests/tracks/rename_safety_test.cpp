@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+#include "support/temp_folder.h"
+#include "tracks/name_style.h"
+#include "tracks/rename.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::TempFolder;
+using Bytes = std::vector<unsigned char>;
+
+#ifdef _WIN32
+// Every move under Wine is a round trip to its server.
+constexpr unsigned kCases = 250;
+#else
+constexpr unsigned kCases = 3000;
+#endif
+
+const std::u16string kFolders[] = {u"", u"d0", u"d0/sub", u"d1"};
+
+// Stems that collide with each other, in case only, and with copy names.
+const std::u16string kStems[] = {
+    u"Song",         u"song",          u"SONG",          u"Song - Band",
+    u"song - band",  u"Song - 拷贝 (1)", u"song - 拷贝 (1)", u"Song - 拷贝 (2)",
+    u"Song - Band - 拷贝 (1)", u"歌曲", u"a", u"A"};
+
+// New names a tag could give that must never be tried.
+const std::u16string kRefused[] = {u"AC/DC.mp3", u"..\\up.mp3", u"../up.mp3", u"sub/x.mp3",
+                                   u"d1\\x.mp3", u"a:b.mp3",    u"why?.mp3",  u"tab\t.mp3",
+                                   u"del\x7F.mp3"};
+
+template <typename T, std::size_t N>
+const T& Pick(std::mt19937& random, const T (&items)[N]) {
+  return items[std::uniform_int_distribution<std::size_t>(0, N - 1)(random)];
+}
+
+std::u16string FlipCase(std::u16string name, std::mt19937& random) {
+  for (char16_t& c : name) {
+    if (c < 0x80 && std::isalpha(c) && random() % 2 == 0) {
+      c = static_cast<char16_t>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
+    }
+  }
+  return name;
+}
+
+struct Row {
+  std::u16string folder;  // relative, as in kFolders
+  Bytes content;
+  std::u16string path;    // where the row says the file is
+  std::u16string newName;
+};
+
+std::u16string NewName(const std::u16string& current, std::mt19937& random) {
+  switch (random() % 8) {
+    case 0:
+      return current;
+    case 1:
+      return FlipCase(current, random);
+    case 2:
+      return Pick(random, kRefused);
+    default:
+      return Pick(random, kStems) + u".mp3";
+  }
+}
+
+// Fills a random tree: one to six files in each chosen folder, named from
+// the stems so that names, copy names and case variants meet.
+std::vector<Row> MakeTree(const TempFolder& root, unsigned seed, std::mt19937& random) {
+  std::vector<Row> rows;
+  for (const std::u16string& folder : kFolders) {
+    if (!folder.empty() && random() % 3 == 0) continue;
+    root.MakeFolder(folder);
+    const unsigned files = 1 + random() % 6;
+    for (unsigned i = 0; i < files; ++i) {
+      std::u16string name = random() % 5 == 0 ? u"~corvane-rename-1.tmp" : Pick(random, kStems) + u".mp3";
+      if (random() % 4 == 0) name = FlipCase(name, random);
+      const std::u16string relative = folder.empty() ? name : folder + u"/" + name;
+      // On a file system that ignores case this may be a taken name.
+      if (fs::exists(fs::path(root.Path(relative)))) continue;
+      const std::string text = std::to_string(seed) + "/" + std::to_string(rows.size());
+      Row row{folder, Bytes(text.begin(), text.end()), root.Path(relative), {}};
+      root.Write(relative, row.content);
+      rows.push_back(row);
+    }
+  }
+  for (Row& row : rows) row.newName = NewName(std::u16string(FileNamePart(row.path)), random);
+  std::shuffle(rows.begin(), rows.end(), random);
+  return rows;
+}
+
+struct FoundFile {
+  std::u16string folder;
+  std::u16string name;
+  int count = 0;
+};
+
+// Every file of the tree by content, with the folder and the name as stored.
+std::map<Bytes, FoundFile> FilesByContent(const TempFolder& root, std::set<fs::path>& folders) {
+  std::map<Bytes, FoundFile> found;
+  for (const auto& item : fs::recursive_directory_iterator(root.path())) {
+    const fs::path relative = fs::relative(item.path(), root.path());
+    if (item.is_directory()) {
+      folders.insert(relative);
+      continue;
+    }
+    std::u16string folder = relative.parent_path().generic_u16string();
+    const Bytes bytes = root.Read(relative.generic_u16string());
+    FoundFile& file = found[bytes];
+    file.folder = folder;
+    file.name = relative.filename().u16string();
+    ++file.count;
+  }
+  return found;
+}
+
+bool IsCopyNameOf(std::u16string_view name, const std::u16string& newName) {
+  const std::u16string prefix = newName.substr(0, newName.size() - 4) + u" - 拷贝 (";
+  if (name.substr(0, prefix.size()) != prefix || name.size() < prefix.size() + 6) return false;
+  const std::u16string_view number = name.substr(prefix.size(), name.size() - prefix.size() - 5);
+  return name.substr(name.size() - 5) == u").mp3" && number[0] != u'0' &&
+         std::all_of(number.begin(), number.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
+  std::map<RenameResult, unsigned> seen;
+  for (unsigned seed = 1; seed <= kCases; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    TempFolder root;
+    std::vector<Row> rows = MakeTree(root, seed, random);
+    std::set<fs::path> foldersBefore;
+    FilesByContent(root, foldersBefore);
+
+    for (Row& row : rows) {
+      const std::u16string oldPath = row.path;
+      const RenameOutcome outcome = RenameTrack(row.path, row.newName);
+      ++seen[outcome.result];
+      row.path = outcome.path;
+      const std::u16string_view name = FileNamePart(row.path);
+      switch (outcome.result) {
+        case RenameResult::AlreadyNamed:
+          EXPECT_EQ(name, row.newName);
+          EXPECT_EQ(row.path, oldPath);
+          break;
+        case RenameResult::NotRenamed:
+          EXPECT_EQ(row.path, oldPath);
+          break;
+        case RenameResult::Renamed:
+          EXPECT_EQ(name, row.newName);
+          break;
+        case RenameResult::Copied:
+          EXPECT_TRUE(IsCopyNameOf(name, row.newName)) << platform::Utf16ToUtf8(row.path);
+          break;
+      }
+      if (!IsAcceptableFileName(row.newName)) {
+        EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
+      }
+    }
+
+    std::set<fs::path> foldersAfter;
+    const std::map<Bytes, FoundFile> found = FilesByContent(root, foldersAfter);
+    EXPECT_EQ(foldersAfter, foldersBefore);
+    EXPECT_EQ(found.size(), rows.size());
+    for (const Row& row : rows) {
+      const auto file = found.find(row.content);
+      ASSERT_NE(file, found.end()) << platform::Utf16ToUtf8(row.path);
+      EXPECT_EQ(file->second.count, 1);
+      EXPECT_EQ(file->second.folder, row.folder);
+      // The row names the file as it is stored, case included.
+      EXPECT_EQ(file->second.name, FileNamePart(row.path));
+    }
+    if (HasFailure()) return;
+  }
+  // The trees must have led to every outcome, or the run proved little.
+  for (const RenameResult result : {RenameResult::AlreadyNamed, RenameResult::Renamed,
+                                    RenameResult::Copied, RenameResult::NotRenamed}) {
+    EXPECT_GT(seen[result], kCases / 10) << static_cast<int>(result);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <system_error>
+#include <vector>
+
+#include "platform/folder.h"
+#include "platform/text.h"
+#include "support/temp_folder.h"
+#include "tracks/scan.h"
+
+namespace {
+
+using platform::kPathSeparator;
+using test_support::TempFolder;
+
+struct Report {
+  std::u16string path;
+  bool isFolder;
+  bool operator==(const Report& other) const {
+    return path == other.path && isFolder == other.isFolder;
+  }
+};
+
+void PrintTo(const Report& report, std::ostream* out) {
+  *out << platform::Utf16ToUtf8(report.path) << (report.isFolder ? " (folder)" : "");
+}
+
+struct ScanRun {
+  std::vector<Report> reports;
+  ScanEnd end = ScanEnd::Stopped;
+};
+
+// Scans and collects the reports; onReport may act between reports.
+ScanRun Scan(const std::u16string& folder, bool includeSubfolders,
+             const std::function<void(const Report&, StopRequest&)>& onReport = {}) {
+  ScanRun run;
+  StopRequest stop;
+  run.end = ScanDirectory(folder, includeSubfolders,
+                          [&](const std::u16string& path, bool isFolder) {
+                            run.reports.push_back({path, isFolder});
+                            if (onReport) onReport(run.reports.back(), stop);
+                          },
+                          stop);
+  return run;
+}
+
+std::u16string Join(const std::u16string& parent, const std::u16string& name) {
+  return parent + kPathSeparator + name;
+}
+
+// The reports a scan owes for folder, written recursively from the order in
+// which the file system delivers each folder's entries: the folder's own
+// block, then each subfolder's reports, the one met last first.
+void ExpectedReports(const std::u16string& folder, std::vector<Report>& out) {
+  std::vector<std::u16string> subfolders;
+  platform::ListFolder(folder, [&](const platform::FolderEntry& entry) {
+    const std::u16string& name = entry.name;
+    if (name == u"." || name == u"..") return true;
+    if (entry.isFolder) {
+      subfolders.push_back(Join(folder, name));
+      out.push_back({subfolders.back(), true});
+    } else if (name.size() >= 4 && name.compare(name.size() - 4, 4, u".mp3") == 0) {
+      out.push_back({Join(folder, name), false});
+    }
+    return true;
+  });
+  for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) ExpectedReports(*it, out);
+}
+
+TEST(ScanDirectory, ReportsFoldersWhenMetAndTheirContentsDepthFirstLastMetFirst) {
+  TempFolder root;
+  for (const char16_t* file : {u"x.mp3", u"notes.txt", u"A/a.mp3", u"A/A1/deep.mp3",
+                               u"B/b.mp3", u"C/c1.mp3", u"C/c2.mp3", u"C/cover.jpg"}) {
+    root.Write(file, {1});
+  }
+  root.MakeFolder(u"A/A2");
+
+  std::vector<Report> expected;
+  ExpectedReports(root.Path(), expected);
+  ASSERT_EQ(expected.size(), 11u);  // five folders and six .mp3 files
+
+  const ScanRun run = Scan(root.Path(), true);
+  EXPECT_EQ(run.end, ScanEnd::Finished);
+  EXPECT_EQ(run.reports, expected);
+}
+
+struct NameCase {
+  const char16_t* name;
+  bool isFolder;
+  bool reported;
+};
+
+TEST(ScanDirectory, ReportsFilesWhoseTextFromTheLastDotIsExactlyDotMp3) {
+  const NameCase cases[] = {
+      {u"song.mp3", false, true},      {u"song.MP3", false, false},  {u"song.Mp3", false, false},
+      {u"a.b.mp3", false, true},       {u".mp3", false, true},       {u"a.mp3.mp3", false, true},
+      {u"song.mp3.bak", false, false}, {u"mp3", false, false},       {u"songmp3", false, false},
+      {u"歌曲.mp3", false, true},      {u"x.mp3", true, true},       {u"plain", true, true},
+  };
+  for (const NameCase& c : cases) {
+    TempFolder root;
+    if (c.isFolder) {
+      root.MakeFolder(c.name);
+    } else {
+      root.Write(c.name, {1});
+    }
+    std::vector<Report> expected;
+    if (c.reported) expected.push_back({root.Path(c.name), c.isFolder});
+    EXPECT_EQ(Scan(root.Path(), true).reports, expected) << platform::Utf16ToUtf8(c.name);
+  }
+}
+
+TEST(ScanDirectory, WithoutSubfoldersListsTheFolderAloneAndReportsNoFolder) {
+  TempFolder root;
+  root.Write(u"x.mp3", {1});
+  root.Write(u"sub/a.mp3", {1});
+  root.MakeFolder(u"y.mp3");
+  const ScanRun run = Scan(root.Path(), false);
+  EXPECT_EQ(run.end, ScanEnd::Finished);
+  EXPECT_EQ(run.reports, (std::vector<Report>{{root.Path(u"x.mp3"), false}}));
+}
+
+TEST(ScanDirectory, DropsOneTrailingSeparator) {
+  TempFolder root;
+  root.Write(u"a.mp3", {1});
+  const std::vector<Report> expected = {{root.Path(u"a.mp3"), false}};
+  EXPECT_EQ(Scan(root.Path() + kPathSeparator, true).reports, expected);
+}
+
+TEST(ScanDirectory, ScansARootWithoutDoublingTheSeparator) {
+  // "D:\" becomes "D:", "/" becomes "", and the paths gain one separator.
+  const std::u16string temp = TempFolder().Path();
+  const std::u16string root = temp.substr(0, temp.find(kPathSeparator) + 1);
+  const ScanRun run = Scan(root, true, [](const Report&, StopRequest& stop) { stop.Request(); });
+  EXPECT_EQ(run.end, ScanEnd::Stopped);
+  ASSERT_EQ(run.reports.size(), 1u);
+  const std::u16string& path = run.reports[0].path;
+  ASSERT_GT(path.size(), root.size());
+  EXPECT_EQ(path.compare(0, root.size(), root), 0) << platform::Utf16ToUtf8(path);
+  EXPECT_EQ(path.find(kPathSeparator, root.size()), std::u16string::npos)
+      << platform::Utf16ToUtf8(path);
+}
+
+TEST(ScanDirectory, FindsNothingInAnEmptyMissingOrMp3LessFolder) {
+  TempFolder root;
+  root.MakeFolder(u"empty");
+  root.Write(u"other/readme.txt", {1});
+  for (const char16_t* folder : {u"empty", u"missing", u"other"}) {
+    const ScanRun run = Scan(root.Path(folder), true);
+    EXPECT_EQ(run.end, ScanEnd::Finished) << platform::Utf16ToUtf8(folder);
+    EXPECT_TRUE(run.reports.empty()) << platform::Utf16ToUtf8(folder);
+  }
+}
+
+TEST(ScanDirectory, SkipsAFolderThatCannotBeListedAndGoesOn) {
+  TempFolder root;
+  root.Write(u"gone/a.mp3", {1});
+  root.Write(u"gone/inner/b.mp3", {1});
+  root.Write(u"kept/c.mp3", {1});
+  // The folder vanishes after it was met and before it is listed.
+  const ScanRun run = Scan(root.Path(), true, [&](const Report& report, StopRequest&) {
+    if (report.path == root.Path(u"gone")) std::filesystem::remove_all(root.path() / "gone");
+  });
+  EXPECT_EQ(run.end, ScanEnd::Finished);
+  const std::set<std::u16string> paths = [&] {
+    std::set<std::u16string> out;
+    for (const Report& r : run.reports) out.insert(r.path);
+    return out;
+  }();
+  const std::set<std::u16string> expected = {root.Path(u"gone"), root.Path(u"kept"),
+                                             root.Path(u"kept/c.mp3")};
+  EXPECT_EQ(paths, expected);
+}
+
+TEST(ScanDirectory, NeverFollowsAFolderLink) {
+  TempFolder root;
+  root.Write(u"a/x.mp3", {1});
+  std::error_code error;
+  // A link back up the tree, and one to a sibling that would list x.mp3 twice.
+  std::filesystem::create_directory_symlink(root.path(), root.path() / "a" / "up", error);
+  if (!error) std::filesystem::create_directory_symlink(root.path() / "a", root.path() / "b", error);
+  if (error) GTEST_SKIP() << "no folder links here: " << error.message();
+
+  // Ends a walk that would otherwise never end, so that a fault fails here.
+  const ScanRun run = Scan(root.Path(), true, [count = 0](const Report&, StopRequest& stop) mutable {
+    if (++count == 50) stop.Request();
+  });
+  const std::vector<Report> expected = {{root.Path(u"a"), true}, {root.Path(u"a/x.mp3"), false}};
+  EXPECT_EQ(run.end, ScanEnd::Finished);
+  EXPECT_EQ(run.reports, expected);
+}
+
+TEST(ScanDirectory, ReportsNothingMoreOnceAStopIsRequested) {
+  TempFolder root;
+  for (const char16_t* file : {u"1.mp3", u"2.mp3", u"3.mp3", u"sub/4.mp3", u"sub/5.mp3"}) {
+    root.Write(file, {1});
+  }
+  const std::size_t total = Scan(root.Path(), true).reports.size();
+  ASSERT_EQ(total, 6u);
+  // A stop during report k ends the scan after it; one during the last
+  // report still counts as a stop.
+  for (std::size_t stopAt = 1; stopAt <= total; ++stopAt) {
+    const ScanRun run = Scan(root.Path(), true, [&, count = std::size_t{0}](
+                                                    const Report&, StopRequest& stop) mutable {
+      if (++count == stopAt) stop.Request();
+    });
+    EXPECT_EQ(run.end, ScanEnd::Stopped) << stopAt;
+    EXPECT_EQ(run.reports.size(), stopAt);
+  }
+
+  StopRequest stopped;
+  stopped.Request();
+  std::size_t reports = 0;
+  EXPECT_EQ(ScanDirectory(root.Path(), true, [&](const std::u16string&, bool) { ++reports; }, stopped),
+            ScanEnd::Stopped);
+  EXPECT_EQ(reports, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+// Renaming one file to its new name in its own folder, with numbered copy
+// names when the name is taken. No file is ever overwritten or moved to
+// another folder.
+
+#include <string>
+#include <string_view>
+
+enum class RenameResult {
+  AlreadyNamed,  // the file bore its new name; nothing was moved
+  Renamed,       // the file now bears its new name
+  Copied,        // the name was taken; the file now bears a copy name
+  NotRenamed,    // the file keeps its name (refused, failed, or not verified)
+};
+
+struct RenameOutcome {
+  RenameResult result = RenameResult::NotRenamed;
+  // Where the file is afterwards: the old path unless the file was moved.
+  std::u16string path;
+};
+
+// The row status: kStatusRenamed, kStatusCopied or kStatusUnchanged.
+std::u16string_view RenameStatus(RenameResult result);
+
+// True for the outcomes that the summary counts as renamed.
+bool RenameSucceeded(RenameResult result);
+
+// True for a name that may be given to a file here: not empty, not "." or
+// "..", and without a forbidden character or a control character.
+bool IsAcceptableFileName(std::u16string_view name);
+
+// Gives the file at oldPath (a full path, never cut) the name newName (from
+// MakeNewName) in the same folder. When the name is taken, tries newName
+// without its last four characters followed by " - 拷贝 (N).mp3" for N = 1, 2,
+// ... until one is free or the move fails for another reason. A newName that
+// is not acceptable is not tried at all.
+RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName);
