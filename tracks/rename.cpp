@@ -34,7 +34,12 @@ MoveResult RenameSelf(const std::u16string& from, const std::u16string& folder,
     if (moved == MoveResult::Failed) return MoveResult::Failed;
   }
   const std::u16string to = folder + name;
-  const MoveResult second = platform::MoveWithoutReplacing(temporary, to);
+  MoveResult second = platform::MoveWithoutReplacing(temporary, to);
+  // Onto another hard link of the file, Wine (like POSIX rename) does nothing
+  // and reports success; both names then still lead to the file.
+  if (second == MoveResult::Moved && platform::IsSameFile(temporary, to)) {
+    second = MoveResult::NameTaken;
+  }
   if (second != MoveResult::Moved) {
     if (platform::MoveWithoutReplacing(temporary, from) != MoveResult::Moved) {
       where = temporary;

@@ -22,7 +22,7 @@ using Bytes = std::vector<unsigned char>;
 
 #ifdef _WIN32
 // Every move under Wine is a round trip to its server.
-constexpr unsigned kCases = 250;
+constexpr unsigned kCases = 800;
 #else
 constexpr unsigned kCases = 3000;
 #endif
