@@ -171,4 +171,24 @@ TEST(RenameTrack, TakesANameHeldByAHardLinkOfTheFileAsTaken) {
   EXPECT_EQ(folder.Names(), (Names{u"Song - 拷贝 (1).mp3", u"Song.mp3"}));
 }
 
+TEST(RenameTrack, UsesTheWholePathBeyondTheOldBufferLength) {
+  // Past the 259 units that a list cell holds: the move either happens to
+  // exactly this path or not at all, never to a cut one.
+  TempFolder root;
+  const std::u16string folder(200, u'd');
+  WriteFiles(root, {folder + u"/a.mp3"});
+  const std::u16string newName = std::u16string(60, u'N') + u".mp3";
+  const std::u16string target = root.Path(folder + u"/" + newName);
+  ASSERT_GT(target.size(), 259u);
+  const RenameOutcome outcome = RenameTrack(root.Path(folder + u"/a.mp3"), newName);
+  if (outcome.result == RenameResult::Renamed) {
+    EXPECT_EQ(outcome.path, target);
+  } else {
+    EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
+    EXPECT_EQ(outcome.path, root.Path(folder + u"/a.mp3"));
+  }
+  EXPECT_EQ(root.Names(folder), Names{std::u16string(FileNamePart(outcome.path))});
+  EXPECT_EQ(root.Names(), Names{folder});
+}
+
 }  // namespace
