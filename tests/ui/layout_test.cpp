@@ -1,0 +1,261 @@
+// The main window and its 27 controls as CreateControls leaves them.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/wide.h"
+#include "support/main_window_fixture.h"
+#include "ui/behaviour/btn_delete_empty.h"
+#include "ui/behaviour/btn_list_file.h"
+#include "ui/behaviour/btn_process.h"
+#include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/check_box.h"
+#include "ui/framework/control_font.h"
+#include "ui/framework/control_registry.h"
+#include "ui/framework/edit.h"
+#include "ui/framework/label.h"
+#include "ui/framework/status_bar.h"
+
+namespace {
+
+using LayoutTest = MainWindowTest;
+
+std::u16string ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return platform::FromWide(name);
+}
+
+RECT RectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+enum Check { kNoCheck = -1, kUnchecked = BST_UNCHECKED, kChecked = BST_CHECKED };
+
+struct Expected {
+  const char* member;
+  CCorvaneControl* control;
+  ControlKind kind;
+  const char16_t* windowClass;
+  std::u16string text;
+  int x, y, width, height;
+  DWORD typeStyle;  // the style bits of the control's type
+  bool clientEdge;
+  bool visible;
+  bool enabled;
+  int check;
+  bool ownFont;
+};
+
+constexpr DWORD kGroup = BS_GROUPBOX;
+constexpr DWORD kPush = BS_PUSHBUTTON;
+constexpr DWORD kCheck = BS_CHECKBOX;
+constexpr DWORD kValue = ES_READONLY | ES_AUTOHSCROLL;
+constexpr DWORD kInput = ES_AUTOHSCROLL;
+
+std::u16string HelpText() {
+  return u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n" + std::u16string(10, u' ') +
+         u"具体修改效果可从右侧\"详细信息\"内预览.";
+}
+
+std::vector<Expected> ExpectedControls() {
+  MainWindowState& s = State();
+  const ControlKind B = ControlKind::Button, L = ControlKind::Label, E = ControlKind::Edit;
+  return {
+      {"groupFileList", s.groupFileList, B, u"Button", u"文件列表", 10, 10, 670, 225, kGroup, false, true, true, kNoCheck, true},
+      {"listFile", s.listFile, ControlKind::List, u"SysListView32", u"listFileLeft", 20, 30, 650, 200, LVS_REPORT, false, true, true, kNoCheck, false},
+      {"groupSettings", s.groupSettings, B, u"Button", u"设置", 10, 245, 330, 210, kGroup, false, true, true, kNoCheck, true},
+      {"btnDeleteEmpty", s.btnDeleteEmpty, B, u"Button", u"清空", 570, 157, 60, 25, kPush, false, false, true, kNoCheck, true},
+      {"labelWorkDir", s.labelWorkDir, L, u"Static", u"工作目录:", 20, 270, 100, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editWorkDir", s.editWorkDir, E, u"Edit", u"", 20, 290, 285, 20, kValue, true, true, true, kNoCheck, true},
+      {"btnSetWorkDir", s.btnSetWorkDir, B, u"Button", u"...", 310, 290, 25, 20, kPush, false, true, true, kNoCheck, true},
+      {"checkSubfolders", s.checkSubfolders, B, u"Button", u"搜索子文件夹中的文件", 20, 313, 140, 20, kCheck, false, true, true, kChecked, true},
+      {"checkLyrics", s.checkLyrics, B, u"Button", u"重命名后自动下载歌词", 170, 313, 140, 20, kCheck, false, false, true, kChecked, true},
+      {"labelNameStyle", s.labelNameStyle, L, u"Static", u"文件名修改格式:", 20, 343, 100, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editNameStyle", s.editNameStyle, E, u"Edit", u"%title% - %artist%", 20, 360, 310, 20, kInput, true, true, true, kNoCheck, true},
+      {"labelNameStyleHelp", s.labelNameStyleHelp, L, u"Static", HelpText(), 20, 385, 310, 30, SS_LEFT, false, true, true, kNoCheck, false},
+      {"btnListFile", s.btnListFile, B, u"Button", u"刷新文件列表", 20, 420, 150, 25, kPush, false, true, false, kNoCheck, true},
+      {"btnProcess", s.btnProcess, B, u"Button", u"开始重命名!", 180, 420, 150, 25, kPush, false, true, false, kNoCheck, true},
+      {"groupDetails", s.groupDetails, B, u"Button", u"详细信息", 345, 245, 335, 210, kGroup, false, true, true, kNoCheck, true},
+      {"labelSelection", s.labelSelection, L, u"Static", u"当前未选中任意一项.", 355, 275, 335, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"labelFileName", s.labelFileName, L, u"Static", u"文件名:", 355, 298, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editFileName", s.editFileName, E, u"Edit", u"暂无", 400, 295, 270, 20, kValue, true, true, true, kNoCheck, true},
+      {"labelTitle", s.labelTitle, L, u"Static", u"曲名:", 367, 323, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editTitle", s.editTitle, E, u"Edit", u"暂无", 400, 320, 270, 20, kValue, true, true, true, kNoCheck, true},
+      {"labelArtist", s.labelArtist, L, u"Static", u"艺术家:", 355, 348, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editArtist", s.editArtist, E, u"Edit", u"暂无", 400, 345, 270, 20, kValue, true, true, true, kNoCheck, true},
+      {"labelAlbum", s.labelAlbum, L, u"Static", u"专辑:", 367, 373, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editAlbum", s.editAlbum, E, u"Edit", u"暂无", 400, 370, 270, 20, kValue, true, true, true, kNoCheck, true},
+      {"labelNewName", s.labelNewName, L, u"Static", u"文件名修改效果:", 355, 405, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
+      {"editNewName", s.editNewName, E, u"Edit", u"暂无", 355, 422, 310, 20, kValue, true, true, true, kNoCheck, true},
+  };
+}
+
+TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
+  const std::vector<Expected> controls = ExpectedControls();
+  ASSERT_EQ(controls.size() + 1, 27u);  // and the status bar, below
+  std::set<HFONT> fonts;
+  for (const Expected& c : controls) {
+    SCOPED_TRACE(c.member);
+    ASSERT_NE(c.control, nullptr);
+    const HWND window = c.control->hwnd;
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(FindControl(window), c.control);
+    EXPECT_EQ(c.control->kind, c.kind);
+    EXPECT_EQ(ClassOf(window), c.windowClass);
+    EXPECT_EQ(TextOf(window), c.text);
+
+    const RECT rect = RectInParent(window);
+    EXPECT_EQ(rect.left, c.x);
+    EXPECT_EQ(rect.top, c.y);
+    EXPECT_EQ(rect.right - rect.left, c.width);
+    EXPECT_EQ(rect.bottom - rect.top, c.height);
+
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    EXPECT_TRUE(style & WS_CHILD);
+    EXPECT_EQ(style & c.typeStyle, c.typeStyle);
+    EXPECT_FALSE(style & WS_TABSTOP);
+    EXPECT_EQ(GetDlgCtrlID(window), 0);
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    if (c.kind != ControlKind::List) {
+      EXPECT_EQ((exStyle & WS_EX_CLIENTEDGE) != 0, c.clientEdge);
+    }
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, c.visible);
+    EXPECT_EQ(IsWindowEnabled(window) != FALSE, c.enabled);
+    if (c.check != kNoCheck) {
+      EXPECT_EQ(SendMessageW(window, BM_GETCHECK, 0, 0), c.check);
+    }
+
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    if (c.ownFont) {
+      ASSERT_NE(font, nullptr);
+      LOGFONTW logFont{};
+      ASSERT_NE(GetObjectW(font, sizeof(logFont), &logFont), 0);
+      EXPECT_EQ(platform::FromWide(logFont.lfFaceName), u"MS Shell Dlg");
+      EXPECT_EQ(logFont.lfHeight, -9);
+      EXPECT_EQ(logFont.lfWeight, FW_NORMAL);
+      EXPECT_EQ(logFont.lfCharSet, ANSI_CHARSET);
+      EXPECT_TRUE(fonts.insert(font).second) << "font shared with another control";
+    } else if (c.kind == ControlKind::Label) {
+      EXPECT_EQ(font, nullptr);
+    }
+  }
+  EXPECT_EQ(fonts.size(), 16u);
+}
+
+TEST_F(LayoutTest, ParentsAreTheMainWindowExceptForTheDeleteButton) {
+  MainWindowState& s = State();
+  EXPECT_EQ(GetParent(s.btnDeleteEmpty->hwnd), s.listFile->hwnd);
+  for (const Expected& c : ExpectedControls()) {
+    if (c.control == s.btnDeleteEmpty) continue;
+    EXPECT_EQ(GetParent(c.control->hwnd), s.mainWindow) << c.member;
+  }
+  EXPECT_EQ(GetParent(s.statusBar->hwnd), s.mainWindow);
+}
+
+TEST_F(LayoutTest, StatusBarRunsAlongTheBottomAndShowsTheTip) {
+  MainWindowState& s = State();
+  const HWND bar = s.statusBar->hwnd;
+  EXPECT_EQ(FindControl(bar), s.statusBar);
+  EXPECT_EQ(s.statusBar->kind, ControlKind::StatusBar);
+  EXPECT_EQ(ClassOf(bar), u"msctls_statusbar32");
+  EXPECT_EQ(GetDlgCtrlID(bar), kStatusBarId);
+  EXPECT_TRUE(IsWindowVisible(bar));
+  RECT client{};
+  GetClientRect(s.mainWindow, &client);
+  const RECT rect = RectInParent(bar);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.right, client.right);
+  EXPECT_EQ(rect.bottom, client.bottom);
+  EXPECT_EQ(SendMessageW(bar, SB_GETPARTS, 0, 0), 1);
+  EXPECT_EQ(StatusText(),
+            u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "
+            u"把鼠标移动到文件列表上看看吧!");
+}
+
+TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
+  CorvaneWnd::CListFile& list = *State().listFile;
+  EXPECT_EQ(list.columnCount, 3);
+  EXPECT_EQ(list.GetItemCount(), 0);
+  EXPECT_FALSE(list.mouseInside);
+  struct Column {
+    const char16_t* title;
+    int width;
+  };
+  const Column columns[] = {{u"文件名", 350}, {u"曲名", 200}, {u"状态", 80}};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    wchar_t title[64] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.pszText = title;
+    column.cchTextMax = 64;
+    ASSERT_TRUE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(&column)));
+    EXPECT_EQ(platform::FromWide(title), columns[i].title);
+    EXPECT_EQ(column.cx, columns[i].width);
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+  }
+  LVCOLUMNW fourth{};
+  fourth.mask = LVCF_WIDTH;
+  EXPECT_FALSE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, 3, reinterpret_cast<LPARAM>(&fourth)));
+  const auto extended = SendMessageW(list.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER),
+            LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  EXPECT_EQ(GetWindowLongPtrW(list.hwnd, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+}
+
+TEST_F(LayoutTest, HelpLabelFitsItsTwoLinesIntoThirtyPixels) {
+  const std::u16string text = HelpText();
+  HDC dc = CreateCompatibleDC(nullptr);
+  {
+    const UniqueFont font = MakeControlFont();
+    const SelectionScope selection(dc, font.get());
+    RECT oneLine{0, 0, 310, 0};
+    DrawTextW(dc, L"说明", -1, &oneLine, DT_CALCRECT);
+    RECT both{0, 0, 310, 0};
+    DrawTextW(dc, platform::Wide(text), -1, &both, DT_CALCRECT);
+    EXPECT_EQ(both.bottom, 2 * oneLine.bottom);
+    EXPECT_LE(both.bottom, 30);
+  }
+  DeleteDC(dc);
+}
+
+TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {
+  const HWND window = State().mainWindow;
+  EXPECT_EQ(ClassOf(window), u"Corvane");
+  EXPECT_EQ(TextOf(window), u"Corvane");
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(GetMenu(window), nullptr);
+
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.right - rect.left, 700);
+  EXPECT_EQ(rect.bottom - rect.top, 515);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 515) / 2);
+
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"Corvane", &windowClass));
+  EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+  EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  EXPECT_NE(windowClass.hIcon, nullptr) << "icon 103 missing";
+}
+
+}  // namespace

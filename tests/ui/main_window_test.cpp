@@ -1,0 +1,165 @@
+// The main window's handling of the workers' reports.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "support/loopback_http.h"
+#include "support/main_window_fixture.h"
+#include "ui/behaviour/btn_delete_empty.h"
+#include "ui/behaviour/btn_list_file.h"
+#include "ui/behaviour/btn_process.h"
+#include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/check_box.h"
+#include "ui/framework/win_text.h"
+#include "ui/window/found_item.h"
+#include "ui/window/window_messages.h"
+
+namespace {
+
+using MainWindowReports = MainWindowTest;
+
+// A real handle that the handler under test should close.
+HANDLE DuplicateOfThisThread() {
+  HANDLE copy = nullptr;
+  DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &copy, 0, FALSE,
+                  DUPLICATE_SAME_ACCESS);
+  return copy;
+}
+
+bool IsClosed(HANDLE handle) {
+  DWORD flags = 0;
+  return !GetHandleInformation(handle, &flags);
+}
+
+TEST_F(MainWindowReports, FoundItemsShowTheirPathAndFilesAddRows) {
+  struct Case {
+    const char* what;
+    std::u16string path;
+    bool isFolder;
+    int rows;
+    unsigned filesFound;
+  };
+  const Case cases[] = {
+      {"a folder", u"C:\\音乐\\专辑", true, 0, 0},
+      {"a file", u"C:\\音乐\\专辑\\a.mp3", false, 1, 1},
+      {"another folder", u"C:\\音乐\\其他", true, 1, 1},
+      {"a path with format signs", u"C:\\100%\\%s %d %%.mp3", false, 2, 2},
+  };
+  CorvaneWnd::CListFile& list = *State().listFile;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::u16string expected = u"正在请求文件: " + c.path;
+    ASSERT_TRUE(PostFoundItem(State().mainWindow,
+                              std::make_unique<FoundItem>(FoundItem{c.path, c.isFolder})));
+    ASSERT_TRUE(PumpUntil([&] { return StatusText() == expected; }));
+    EXPECT_EQ(list.GetItemCount(), c.rows);
+    EXPECT_EQ(State().filesFound, c.filesFound);
+    if (!c.isFolder) {
+      EXPECT_EQ(list.GetItemText(c.rows - 1, 0), c.path);
+      EXPECT_EQ(list.GetItemText(c.rows - 1, 1), u"");
+      EXPECT_EQ(list.GetItemText(c.rows - 1, 2), u"");
+    }
+  }
+}
+
+TEST_F(MainWindowReports, UpdateCheckedClosesTheHandleAndOnlyOneEndsTheProgram) {
+  struct Case {
+    WPARAM outOfDate;
+    bool quits;
+  };
+  for (const Case& c : {Case{0, false}, Case{2, false}, Case{1, true}}) {
+    SCOPED_TRACE(c.outOfDate);
+    const HANDLE thread = DuplicateOfThisThread();
+    State().updateThread.reset(thread);
+    EXPECT_EQ(SendMessageW(State().mainWindow, WM_UPDATE_CHECKED, c.outOfDate, 0), 0);
+    EXPECT_FALSE(State().updateThread);
+    EXPECT_TRUE(IsClosed(thread));
+    PumpPending();
+    EXPECT_EQ(QuitCode().has_value(), c.quits);
+    if (c.quits) {
+      EXPECT_EQ(*QuitCode(), 0u);
+    }
+    // The quit comes from WM_DESTROY's handling; the window itself stays.
+    EXPECT_TRUE(IsWindow(State().mainWindow));
+  }
+}
+
+TEST_F(MainWindowReports, ScanDoneStartsTheTagReadingWhoseReportClosesItsHandle) {
+  State().scanThread.reset(DuplicateOfThisThread());
+  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, 0, 0), 0);
+  // Not IsClosed(scan): the tag thread's new handle may well reuse its value.
+  EXPECT_FALSE(State().scanThread);
+  EXPECT_TRUE(State().tagThread) << "started even though no file was found";
+  EXPECT_TRUE(PumpUntil([] { return !State().tagThread; }));
+}
+
+TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
+  MainWindowState& s = State();
+  for (bool lyrics : {true, false}) {
+    SCOPED_TRACE(lyrics);
+    // The state a running renaming leaves.
+    SetText(s.btnProcess->hwnd, u"停止");
+    for (HWND control : {s.btnListFile->hwnd, s.btnDeleteEmpty->hwnd, s.btnSetWorkDir->hwnd,
+                         s.checkSubfolders->hwnd, s.checkLyrics->hwnd}) {
+      EnableWindow(control, FALSE);
+    }
+    s.editNameStyle->SetReadOnly(true);
+    SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
+    s.renameThread.reset(DuplicateOfThisThread());
+
+    SendMessageW(s.mainWindow, WM_RENAME_DONE, 0, 0);
+    EXPECT_FALSE(s.renameThread);
+    if (lyrics) {
+      EXPECT_TRUE(s.lyricsThread);
+      EXPECT_EQ(TextOf(s.btnProcess->hwnd), u"停止") << "controls stay until the lyrics are done";
+      EXPECT_FALSE(IsWindowEnabled(s.btnListFile->hwnd));
+      ASSERT_TRUE(PumpUntil([&s] { return !s.lyricsThread; }));
+    } else {
+      EXPECT_FALSE(s.lyricsThread);
+    }
+    EXPECT_EQ(TextOf(s.btnProcess->hwnd), u"开始重命名!");
+    for (HWND control : {s.btnListFile->hwnd, s.btnDeleteEmpty->hwnd, s.btnSetWorkDir->hwnd,
+                         s.checkSubfolders->hwnd, s.checkLyrics->hwnd}) {
+      EXPECT_TRUE(IsWindowEnabled(control));
+    }
+    EXPECT_FALSE(s.editNameStyle->readOnly);
+    EXPECT_FALSE(GetWindowLongPtrW(s.editNameStyle->hwnd, GWL_STYLE) & ES_READONLY);
+  }
+}
+
+TEST_F(MainWindowReports, MessagesThatAreNotTheWindowsOwnGoToTheDefaultProcedure) {
+  // WM_CLOSE is left to the default handling, which destroys the window;
+  // WM_DESTROY then asks the loop to end with 0.
+  SendMessageW(State().mainWindow, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(State().mainWindow));
+  PumpPending();
+  ASSERT_TRUE(QuitCode().has_value());
+  EXPECT_EQ(*QuitCode(), 0u);
+}
+
+// The whole check as it runs at start-up, against a server that says "no".
+class UpdateCheckAtStart : public MainWindowTest {
+ protected:
+  std::u16string UpdateAddressForTest() override {
+    return server.Address(u"/api/update_corvane.php?ver=20110417");
+  }
+  LoopbackHttpServer server{LoopbackHttpServer::Reply("No")};
+};
+
+TEST_F(UpdateCheckAtStart, AsksTheEndpointOnceAndLeavesTheWindowAlone) {
+  // SetUp has waited for WM_UPDATE_CHECKED.
+  const std::string request = server.LastRequest();
+  EXPECT_EQ(request.rfind("GET /api/update_corvane.php?ver=20110417 HTTP/1.1\r\n", 0), 0u)
+      << request;
+  EXPECT_NE(request.find("User-Agent: Corvane\r\n"), std::string::npos) << request;
+  EXPECT_TRUE(IsWindowVisible(State().mainWindow));
+  PumpPending();
+  EXPECT_FALSE(QuitCode().has_value());
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+#include "support/main_window_fixture.h"
+
+#include <commctrl.h>
+#include <winsock2.h>
+
+#include "platform/wide.h"
+#include "ui/framework/control_registry.h"
+#include "ui/framework/status_bar.h"
+#include "ui/window/main_window.h"
+#include "update/update_check.h"
+
+namespace {
+
+std::optional<WPARAM> lastQuit;
+MessageBoxAnswers* activeAnswers = nullptr;
+
+void RunPending() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      lastQuit = message.wParam;
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+bool Ended(const UniqueHandle& thread) {
+  return !thread || WaitForSingleObject(thread.get(), 0) == WAIT_OBJECT_0;
+}
+
+}  // namespace
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds) {
+  const ULONGLONG deadline = GetTickCount64() + maxMilliseconds;
+  for (;;) {
+    RunPending();
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
+void PumpPending() { RunPending(); }
+
+std::optional<WPARAM> QuitCode() { return lastQuit; }
+void ForgetQuitCode() { lastQuit.reset(); }
+
+std::u16string TextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  return platform::FromWide(text.c_str(), static_cast<std::size_t>(copied));
+}
+
+std::u16string StatusText() {
+  const HWND bar = State().statusBar->hwnd;
+  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+  return platform::FromWide(text.c_str());
+}
+
+std::u16string RefusedLoopbackAddress() {
+  // Bind a port, then let it go: nothing listens there afterwards.
+  WSADATA data{};
+  WSAStartup(MAKEWORD(2, 2), &data);
+  const SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int length = sizeof(address);
+  bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+  getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+  closesocket(probe);
+  const std::string port = std::to_string(ntohs(address.sin_port));
+  return u"http://127.0.0.1:" + std::u16string(port.begin(), port.end()) +
+         u"/api/update_corvane.php?ver=20110417";
+}
+
+void MainWindowTest::SetUp() {
+  static const bool commonControls = [] {
+    InitCommonControls();
+    return true;
+  }();
+  (void)commonControls;
+  MainWindowState& state = State();
+  state.instance = GetModuleHandleW(nullptr);
+  if (!RegisterMainWindowClass(state.instance)) {
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
+  }
+  ForgetQuitCode();
+  SetUpdateAddress(UpdateAddressForTest());
+  const HWND window = CreateMainWindow(state.instance);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  ASSERT_TRUE(PumpUntil([&state] { return !state.updateThread; }))
+      << "the update check did not report";
+}
+
+void MainWindowTest::TearDown() {
+  MainWindowState& state = State();
+  for (UniqueHandle* thread : {&state.updateThread, &state.scanThread, &state.tagThread,
+                               &state.renameThread, &state.lyricsThread}) {
+    EXPECT_TRUE(PumpUntil([thread] { return Ended(*thread); })) << "a worker did not end";
+    thread->reset();
+  }
+  if (IsWindow(state.mainWindow)) DestroyWindow(state.mainWindow);
+  PumpPending();
+  ForgetQuitCode();
+  ForgetDestroyedControls();
+  Tracks().Clear();
+  state.filesFound = 0;
+  state.tagsRead = 0;
+  state.mainWindow = nullptr;
+}
+
+MessageBoxAnswers::MessageBoxAnswers(int answer) : answer_(answer) {
+  activeAnswers = this;
+  hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+MessageBoxAnswers::~MessageBoxAnswers() {
+  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  activeAnswers = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxAnswers::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && activeAnswers != nullptr) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    wchar_t className[16] = {};
+    GetClassNameW(box, className, 16);
+    if (std::wstring(className) == L"#32770") {
+      // The message box's text is the static control with id 0xFFFF.
+      activeAnswers->shown_.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))});
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(activeAnswers->answer_, BN_CLICKED), 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The harness for tests that drive Corvane's real main window in-process.
+//
+// Derive a fixture from MainWindowTest (or use it directly with TEST_F):
+//
+//   TEST_F(MainWindowTest, Something) {
+//     MainWindowState& s = State();                 // the controls, counts, handles
+//     SendMessageW(s.btnProcess->hwnd, BM_CLICK, 0, 0);   // act as Windows would
+//     ASSERT_TRUE(PumpUntil([&] { return s.tagThread.get() == nullptr; }));
+//     EXPECT_EQ(StatusText(), u"...");
+//   }
+//
+// SetUp registers the class "Corvane" (once), creates the window exactly as
+// the program does (WM_CREATE builds the 27 controls), shows it and waits
+// until the update check has reported. The check asks a closed loopback
+// port, so it answers "up to date" at once and no test leaves the machine;
+// override UpdateAddressForTest() to point it at a LoopbackHttpServer.
+//
+// TearDown waits (pumping, so that SendMessageW from a worker can finish)
+// for every worker whose handle State() still keeps, destroys the window,
+// drops its registry entries, empties Tracks() and sets the counts to 0.
+//
+// PumpUntil runs the thread's messages until the condition holds; the bound
+// only keeps a broken test from hanging, it is not a time being tested.
+// A quit message is taken out of the queue and kept: QuitCode() tells it.
+//
+// MessageBoxAnswers answers every message box shown on this thread while it
+// lives with the given button, and records caption and text of each.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/window/main_window_state.h"
+
+// Runs this thread's messages until condition() is true; false if it is not
+// true within maxMilliseconds.
+bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 20000);
+// Runs the messages that are already waiting.
+void PumpPending();
+// The wParam of the last quit message the pump took out, if any.
+std::optional<WPARAM> QuitCode();
+void ForgetQuitCode();
+
+std::u16string TextOf(HWND window);
+std::u16string StatusText();
+// A loopback address nobody listens on: connections to it are refused.
+std::u16string RefusedLoopbackAddress();
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  virtual std::u16string UpdateAddressForTest() { return RefusedLoopbackAddress(); }
+};
+
+struct ShownMessageBox {
+  std::u16string caption;
+  std::u16string text;
+};
+
+class MessageBoxAnswers {
+ public:
+  explicit MessageBoxAnswers(int answer);  // IDYES, IDNO, IDOK...
+  MessageBoxAnswers(const MessageBoxAnswers&) = delete;
+  MessageBoxAnswers& operator=(const MessageBoxAnswers&) = delete;
+  ~MessageBoxAnswers();
+
+  const std::vector<ShownMessageBox>& shown() const { return shown_; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  int answer_;
+  HHOOK hook_ = nullptr;
+  std::vector<ShownMessageBox> shown_;
+};

@@ -1,0 +1,7 @@
+#pragma once
+// The one font of the window's controls. Buttons and edits keep one each;
+// labels make one for every paint.
+
+#include "ui/framework/handles.h"
+
+UniqueFont MakeControlFont();

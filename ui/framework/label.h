@@ -1,0 +1,19 @@
+#pragma once
+// Labels: "Static" windows whose painting is done by LabelWndProc.
+
+#include "ui/framework/control.h"
+
+class CCorvaneLabel : public CCorvaneControl {
+ public:
+  CCorvaneLabel() : CCorvaneControl(ControlKind::Label) {}
+};
+
+// Paints the text, unclipped and on no background of its own, and leaves
+// every other message to DefWindowProcW. Setting the text therefore does not
+// repaint: whoever changes it invalidates the parent behind the label.
+LRESULT CALLBACK LabelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates and registers the label and puts LabelWndProc in place of the
+// Static procedure, which is never called again.
+void CreateLabel(CCorvaneLabel& label, const char16_t* text, int x, int y, int width, int height,
+                 HWND parent);

@@ -1,0 +1,20 @@
+#pragma once
+// UTF-16 text in and out of windows. The program's text is std::u16string;
+// wchar_t appears only here and in direct Win32 calls.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/wide.h"
+
+// Window texts, list cells and paths are read through 260 units, so at most
+// 259 take part: the rest of the program counts on that cut.
+inline constexpr int kTextBufferUnits = 260;
+
+inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+using platform::Wide;
+
+// GetWindowTextW through a 260-unit buffer.
+std::u16string WindowText(HWND window);
+void SetText(HWND window, const std::u16string& text);

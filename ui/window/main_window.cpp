@@ -1,0 +1,79 @@
+#include "ui/window/main_window.h"
+
+#include <memory>
+
+#include "ui/framework/dispatch.h"
+#include "ui/framework/no_throw.h"
+#include "ui/window/found_item.h"
+#include "ui/window/layout.h"
+#include "ui/window/main_window_state.h"
+#include "ui/window/window_messages.h"
+#include "ui/window/worker_reports.h"
+#include "ui/workers/rename_done.h"
+
+namespace {
+
+constexpr WORD kIconId = 103;
+
+}  // namespace
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kMainWindowClass;
+  windowClass.hIconSm = windowClass.hIcon;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  return CreateWindowExW(WS_EX_OVERLAPPEDWINDOW, kMainWindowClass, L"Corvane",
+                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                         (screenWidth - kMainWindowWidth) / 2, (screenHeight - kMainWindowHeight) / 2,
+                         kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return NoThrow<LRESULT>(0, [&]() -> LRESULT {
+    switch (message) {
+      case WM_CREATE:
+        State().mainWindow = window;
+        CreateControls();
+        return 0;
+      case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+      case WM_NOTIFY:
+        return DispatchNotify(reinterpret_cast<const NMHDR*>(lParam));
+      case WM_COMMAND:
+        return DispatchCommand(wParam, lParam);
+      case WM_FILE_FOUND:
+        OnFileFound(std::unique_ptr<FoundItem>(reinterpret_cast<FoundItem*>(wParam)));
+        return 0;
+      case WM_SCAN_DONE:
+        OnScanDone();
+        return 0;
+      case WM_TAGS_DONE:
+        OnTagsDone();
+        return 0;
+      case WM_RENAME_DONE:
+        OnRenameDone();
+        return 0;
+      case WM_UPDATE_CHECKED:
+        OnUpdateChecked(wParam);
+        return 0;
+      case WM_LYRICS_DONE:
+        OnLyricsDone();
+        return 0;
+      default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+  });
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The one top-level window: its class, its creation and its procedure.
+
+#include <windows.h>
+
+inline constexpr wchar_t kMainWindowClass[] = L"Corvane";
+inline constexpr int kMainWindowWidth = 700;   // outer size, frame included
+inline constexpr int kMainWindowHeight = 515;
+
+// Registers the class "Corvane" with MainWndProc and icon 103.
+bool RegisterMainWindowClass(HINSTANCE instance);
+
+// Creates the window centred on the screen, fixed in size; WM_CREATE builds
+// every control and starts the update check. Null when it could not be created.
+HWND CreateMainWindow(HINSTANCE instance);
+
+// Routes only: creation, the end, the two notifications to the dispatchers
+// and the workers' reports to their handlers; everything else, WM_CLOSE
+// included, to DefWindowProcW.
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
