@@ -6,26 +6,17 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <utility>
 
 #include "platform/wide.h"
+#include "ui/framework/handles.h"
 
 namespace {
 
-class InternetHandle {
- public:
-  explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-  InternetHandle(const InternetHandle&) = delete;
-  InternetHandle& operator=(const InternetHandle&) = delete;
-  ~InternetHandle() {
-    if (handle_ != nullptr) InternetCloseHandle(handle_);
-  }
-  HINTERNET get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HINTERNET handle_;
+struct InternetHandleTraits {
+  static bool IsSet(HINTERNET handle) { return handle != nullptr; }
+  static void Free(HINTERNET handle) { InternetCloseHandle(handle); }
 };
+using InternetHandle = UniqueResource<HINTERNET, InternetHandleTraits>;
 
 constexpr DWORD kReplyBytes = 260;
 

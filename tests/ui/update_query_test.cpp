@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/loopback_http.h"
-#include "support/main_window_fixture.h"
 #include "update/update_query.h"
 
 namespace {

@@ -5,58 +5,48 @@
 
 #include <utility>
 
-// A kernel handle. NULL and INVALID_HANDLE_VALUE both mean "none".
-class UniqueHandle {
+// Owns one resource of a Win32 kind; Traits says what "none" is and how to
+// let the resource go.
+template <typename Resource, typename Traits>
+class UniqueResource {
  public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+  UniqueResource() = default;
+  explicit UniqueResource(Resource resource) : resource_(resource) {}
+  UniqueResource(UniqueResource&& other) noexcept : resource_(other.release()) {}
+  UniqueResource& operator=(UniqueResource&& other) noexcept {
     reset(other.release());
     return *this;
   }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  ~UniqueHandle() { reset(); }
+  UniqueResource(const UniqueResource&) = delete;
+  UniqueResource& operator=(const UniqueResource&) = delete;
+  ~UniqueResource() { reset(); }
 
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE release() { return std::exchange(handle_, nullptr); }
-  void reset(HANDLE handle = nullptr) {
-    if (*this) CloseHandle(handle_);
-    handle_ = handle;
+  Resource get() const { return resource_; }
+  explicit operator bool() const { return Traits::IsSet(resource_); }
+  Resource release() { return std::exchange(resource_, Resource{}); }
+  void reset(Resource resource = Resource{}) {
+    if (Traits::IsSet(resource_)) Traits::Free(resource_);
+    resource_ = resource;
   }
 
  private:
-  HANDLE handle_ = nullptr;
+  Resource resource_{};
 };
+
+// A kernel handle. NULL and INVALID_HANDLE_VALUE both mean "none".
+struct KernelHandleTraits {
+  static bool IsSet(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+  static void Free(HANDLE handle) { CloseHandle(handle); }
+};
+using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 
 // A GDI object (font, brush) deleted with DeleteObject.
-template <typename Object>
-class UniqueGdi {
- public:
-  UniqueGdi() = default;
-  explicit UniqueGdi(Object object) : object_(object) {}
-  UniqueGdi(UniqueGdi&& other) noexcept : object_(other.release()) {}
-  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
-    reset(other.release());
-    return *this;
-  }
-  UniqueGdi(const UniqueGdi&) = delete;
-  UniqueGdi& operator=(const UniqueGdi&) = delete;
-  ~UniqueGdi() { reset(); }
-
-  Object get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-  Object release() { return std::exchange(object_, nullptr); }
-  void reset(Object object = nullptr) {
-    if (object_ != nullptr) DeleteObject(object_);
-    object_ = object;
-  }
-
- private:
-  Object object_ = nullptr;
+struct GdiObjectTraits {
+  static bool IsSet(HGDIOBJ object) { return object != nullptr; }
+  static void Free(HGDIOBJ object) { DeleteObject(object); }
 };
+template <typename Object>
+using UniqueGdi = UniqueResource<Object, GdiObjectTraits>;
 
 using UniqueFont = UniqueGdi<HFONT>;
 using UniqueBrush = UniqueGdi<HBRUSH>;

@@ -4,18 +4,43 @@
 
 #include <utility>
 
-LoopbackHttpServer::LoopbackHttpServer(std::string rawResponse)
-    : response_(std::move(rawResponse)) {
+namespace {
+
+const std::u16string kUpdatePath = u"/api/update_corvane.php?ver=20110417";
+
+// A TCP socket bound to a free port of 127.0.0.1.
+SOCKET BindLoopback(unsigned short& port) {
   WSADATA data{};
   WSAStartup(MAKEWORD(2, 2), &data);
-  listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  const SOCKET bound = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   int length = sizeof(address);
-  bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-  getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-  port_ = ntohs(address.sin_port);
+  bind(bound, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+  getsockname(bound, reinterpret_cast<sockaddr*>(&address), &length);
+  port = ntohs(address.sin_port);
+  return bound;
+}
+
+std::u16string LoopbackAddress(unsigned short port, const std::u16string& pathAndQuery) {
+  const std::string digits = std::to_string(port);
+  return u"http://127.0.0.1:" + std::u16string(digits.begin(), digits.end()) + pathAndQuery;
+}
+
+}  // namespace
+
+std::u16string RefusedLoopbackAddress() {
+  // Bind a port, then let it go: nothing listens there afterwards.
+  unsigned short port = 0;
+  closesocket(BindLoopback(port));
+  WSACleanup();
+  return LoopbackAddress(port, kUpdatePath);
+}
+
+LoopbackHttpServer::LoopbackHttpServer(std::string rawResponse)
+    : response_(std::move(rawResponse)) {
+  listener_ = BindLoopback(port_);
   listen(listener_, 4);
   thread_ = std::thread([this] { Serve(); });
 }
@@ -28,8 +53,7 @@ LoopbackHttpServer::~LoopbackHttpServer() {
 }
 
 std::u16string LoopbackHttpServer::Address(const std::u16string& pathAndQuery) const {
-  const std::string port = std::to_string(port_);
-  return u"http://127.0.0.1:" + std::u16string(port.begin(), port.end()) + pathAndQuery;
+  return LoopbackAddress(port_, pathAndQuery);
 }
 
 std::string LoopbackHttpServer::LastRequest() const {

@@ -20,7 +20,7 @@ class LoopbackHttpServer {
   std::u16string Address(const std::u16string& pathAndQuery) const;
   std::string LastRequest() const;
 
-  // A 200 reply with the body and its exact length.
+  // A reply with the status, the body and the body's exact length.
   static std::string Reply(const std::string& body, const std::string& status = "200 OK");
 
  private:
@@ -33,3 +33,6 @@ class LoopbackHttpServer {
   std::string lastRequest_;
   std::thread thread_;
 };
+
+// A loopback address nobody listens on: connections to it are refused.
+std::u16string RefusedLoopbackAddress();

@@ -1,9 +1,9 @@
 #include "support/main_window_fixture.h"
 
 #include <commctrl.h>
-#include <winsock2.h>
 
 #include "platform/wide.h"
+#include "support/loopback_http.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/status_bar.h"
 #include "ui/window/main_window.h"
@@ -60,23 +60,6 @@ std::u16string StatusText() {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
   return platform::FromWide(text.c_str());
-}
-
-std::u16string RefusedLoopbackAddress() {
-  // Bind a port, then let it go: nothing listens there afterwards.
-  WSADATA data{};
-  WSAStartup(MAKEWORD(2, 2), &data);
-  const SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  int length = sizeof(address);
-  bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-  getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-  closesocket(probe);
-  const std::string port = std::to_string(ntohs(address.sin_port));
-  return u"http://127.0.0.1:" + std::u16string(port.begin(), port.end()) +
-         u"/api/update_corvane.php?ver=20110417";
 }
 
 void MainWindowTest::SetUp() {
@@ -140,3 +123,5 @@ LRESULT CALLBACK MessageBoxAnswers::Hook(int code, WPARAM wParam, LPARAM lParam)
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+std::u16string MainWindowTest::UpdateAddressForTest() { return RefusedLoopbackAddress(); }

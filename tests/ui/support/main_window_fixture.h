@@ -48,14 +48,13 @@ void ForgetQuitCode();
 
 std::u16string TextOf(HWND window);
 std::u16string StatusText();
-// A loopback address nobody listens on: connections to it are refused.
-std::u16string RefusedLoopbackAddress();
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  virtual std::u16string UpdateAddressForTest() { return RefusedLoopbackAddress(); }
+  // Where the window's update check asks; by default a refused loopback port.
+  virtual std::u16string UpdateAddressForTest();
 };
 
 struct ShownMessageBox {
