@@ -142,6 +142,19 @@ TEST_F(MainWindowReports, MessagesThatAreNotTheWindowsOwnGoToTheDefaultProcedure
   EXPECT_EQ(*QuitCode(), 0u);
 }
 
+// The harness's own promise, which the command buttons' tests rely on.
+TEST_F(MainWindowReports, MessageBoxesAreAnsweredAndRecorded) {
+  MessageBoxAnswers answers(IDNO);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(MessageBoxW(State().mainWindow, L"您确定要清空文件列表吗?", L"提示",
+                          MB_YESNO | MB_ICONINFORMATION),
+              IDNO);
+  }
+  ASSERT_EQ(answers.shown().size(), 2u);
+  EXPECT_EQ(answers.shown()[1].caption, u"提示");
+  EXPECT_EQ(answers.shown()[1].text, u"您确定要清空文件列表吗?");
+}
+
 // The whole check as it runs at start-up, against a server that says "no".
 class UpdateCheckAtStart : public MainWindowTest {
  protected:

@@ -63,11 +63,7 @@ std::u16string StatusText() {
 }
 
 void MainWindowTest::SetUp() {
-  static const bool commonControls = [] {
-    InitCommonControls();
-    return true;
-  }();
-  (void)commonControls;
+  InitCommonControls();
   MainWindowState& state = State();
   state.instance = GetModuleHandleW(nullptr);
   if (!RegisterMainWindowClass(state.instance)) {
