@@ -1,0 +1,267 @@
+#include "tags/id3_reader.h"
+
+#include <utility>
+
+#include "tags/byte_view.h"
+#include "tags/frame_cursor.h"
+#include "tags/tag_source.h"
+
+struct Id3Reader::Source {
+  bool inMemory = false;
+  std::vector<unsigned char> bytes;
+  tags::TagSource tagSource;
+};
+
+namespace {
+
+using tags::ByteView;
+using tags::FrameCursor;
+using tags::TagSource;
+
+bool LetterIs(unsigned char byte, char upper) {
+  return byte == static_cast<unsigned char>(upper) ||
+         byte == static_cast<unsigned char>(upper - 'A' + 'a');
+}
+
+bool IsIdentifier(ByteView bytes, const char* id) {
+  for (std::size_t i = 0; id[i] != 0; ++i) {
+    const auto expected = static_cast<unsigned char>(id[i]);
+    const unsigned char got = bytes.at(i);
+    if (i >= bytes.size()) return false;
+    if (expected >= 'A' && expected <= 'Z' ? !LetterIs(got, id[i]) : got != expected) return false;
+  }
+  return true;
+}
+
+bool IsFrameIdByte(unsigned char byte) {
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9');
+}
+
+// How one version lays out its frame headers.
+struct FrameLayout {
+  int version;  // 2, 3 or 4
+  std::size_t idLength;
+  std::size_t headerLength;
+  const char* ids[3];  // title, artist, album
+};
+
+constexpr FrameLayout kLayout22{2, 3, 6, {"TT2", "TP1", "TAL"}};
+constexpr FrameLayout kLayout23{3, 4, 10, {"TIT2", "TPE1", "TALB"}};
+constexpr FrameLayout kLayout24{4, 4, 10, {"TIT2", "TPE1", "TALB"}};
+
+// Versions past 4 are read like 2.4, with synchsafe sizes everywhere.
+const FrameLayout& LayoutFor(unsigned char version) {
+  if (version == 2) return kLayout22;
+  if (version == 3) return kLayout23;
+  return kLayout24;
+}
+
+// Frame flags, two bytes from 2.3 on.
+constexpr std::uint32_t kCompressed23 = 0x0080, kEncrypted23 = 0x0040, kGrouped23 = 0x0020;
+constexpr std::uint32_t kGrouped24 = 0x0040, kCompressed24 = 0x0008, kEncrypted24 = 0x0004,
+                        kUnsynchronised24 = 0x0002, kDataLength24 = 0x0001;
+
+struct FrameHeader {
+  std::size_t which;  // index into FrameLayout::ids, 3 for any other frame
+  std::uint64_t size;
+  std::uint32_t flags;
+};
+
+bool IsFrameStart(ByteView bytes, const FrameLayout& layout) {
+  if (bytes.size() < layout.headerLength) return false;
+  for (std::size_t i = 0; i < layout.idLength; ++i) {
+    if (!IsFrameIdByte(bytes.at(i))) return false;
+  }
+  return true;
+}
+
+// Whether a frame may end at offset: the area ends there, padding begins, or
+// another frame header follows.
+bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
+                    const FrameLayout& layout) {
+  if (offset == end) return true;
+  if (offset > end) return false;
+  unsigned char next[10] = {};
+  const std::uint64_t left = end - offset;
+  const std::size_t want = left < layout.headerLength ? static_cast<std::size_t>(left) : layout.headerLength;
+  const ByteView bytes(next, source.ReadAt(offset, next, want));
+  if (!bytes.empty() && bytes.at(0) == 0) return true;
+  return IsFrameStart(bytes, layout);
+}
+
+// 2.4 sizes are synchsafe, but some writers put plain 32-bit sizes there.
+// Where only the plain reading lands on something a frame can be followed
+// by, it is the plain one.
+std::uint64_t FrameSize24(ByteView header, TagSource& source, std::uint64_t bodyOffset,
+                          std::uint64_t end) {
+  const std::uint32_t synchsafe = header.Synchsafe(4);
+  const std::uint32_t plain = header.BigEndian(4, 4);
+  if (synchsafe == plain || CanFollowFrame(source, bodyOffset + synchsafe, end, kLayout24)) {
+    return synchsafe;
+  }
+  return CanFollowFrame(source, bodyOffset + plain, end, kLayout24) ? plain : synchsafe;
+}
+
+FrameHeader ParseFrameHeader(ByteView header, const FrameLayout& layout, TagSource& source,
+                             const FrameCursor& cursor) {
+  FrameHeader frame{3, 0, 0};
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (IsIdentifier(header.First(layout.idLength), layout.ids[i])) frame.which = i;
+  }
+  switch (layout.version) {
+    case 2:
+      frame.size = header.BigEndian(3, 3);
+      break;
+    case 3:
+      // ID3v2.3 frame sizes are plain 32-bit, for every frame.
+      frame.size = header.BigEndian(4, 4);
+      frame.flags = header.BigEndian(8, 2);
+      break;
+    default:
+      frame.size = FrameSize24(header, source, cursor.FilePosition(), cursor.End());
+      frame.flags = header.BigEndian(8, 2);
+      break;
+  }
+  return frame;
+}
+
+bool IsCompressedOrEncrypted(const FrameHeader& frame, int version) {
+  if (version == 3) return (frame.flags & (kCompressed23 | kEncrypted23)) != 0;
+  if (version == 4) return (frame.flags & (kCompressed24 | kEncrypted24)) != 0;
+  return false;
+}
+
+// The text of a frame body, past what its flags put in front of it.
+ByteView FrameText(std::vector<unsigned char>& body, const FrameHeader& frame, int version,
+                   bool tagUnsynchronised) {
+  std::size_t length = body.size();
+  std::size_t skip = 0;
+  if (version == 3 && (frame.flags & kGrouped23)) skip = 1;
+  if (version == 4) {
+    // In 2.4 unsynchronisation is per frame; the tag flag says every frame has it.
+    if (tagUnsynchronised || (frame.flags & kUnsynchronised24)) {
+      length = tags::Resynchronise(body.data(), body.size());
+    }
+    if (frame.flags & kGrouped24) skip += 1;
+    if (frame.flags & kDataLength24) skip += 4;
+  }
+  return ByteView(body.data(), length).After(skip);
+}
+
+bool SkipExtendedHeader(FrameCursor& cursor, int version) {
+  unsigned char sizeBytes[4];
+  if (cursor.Read(sizeBytes, 4) < 4) return false;
+  const ByteView size(sizeBytes, 4);
+  // 2.3: a plain size that leaves out its own 4 bytes; 2.4: synchsafe, counting them.
+  if (version == 3) return cursor.Skip(size.BigEndian(0, 4));
+  const std::uint32_t total = size.Synchsafe(0);
+  return total >= 4 && cursor.Skip(total - 4);
+}
+
+void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchronised,
+                TagSource& source, TrackEntry& entry) {
+  std::optional<std::u16string>* members[3] = {&entry.title, &entry.artist, &entry.album};
+  // Each pass consumes at least one frame header, so the area's size bounds the loop.
+  for (;;) {
+    unsigned char headerBytes[10] = {};
+    const ByteView header(headerBytes, cursor.Read(headerBytes, layout.headerLength));
+    // Stop at padding, at the end, and at anything that is not a frame header.
+    if (!IsFrameStart(header, layout)) return;
+    const FrameHeader frame = ParseFrameHeader(header, layout, source, cursor);
+    // A frame that runs past the tag or the file is not taken, nor anything after it.
+    if (frame.size > cursor.FileBytesLeft()) return;
+    if (frame.which == 3 || IsCompressedOrEncrypted(frame, layout.version)) {
+      if (!cursor.Skip(frame.size)) return;
+      continue;
+    }
+    // The size fits in what the file holds, so this allocation does too.
+    std::vector<unsigned char> body(static_cast<std::size_t>(frame.size));
+    if (cursor.Read(body.data(), body.size()) < body.size()) return;
+    const ByteView text = FrameText(body, frame, layout.version, tagUnsynchronised);
+    *members[frame.which] = DecodeTagText(text.data(), text.size());
+  }
+}
+
+bool IsTagStart(TagSource& source, std::uint64_t offset, const char* id) {
+  unsigned char bytes[3];
+  return IsIdentifier(ByteView(bytes, source.ReadAt(offset, bytes, 3)), id);
+}
+
+Id3Result Completeness(const TrackEntry& entry) {
+  return entry.IsComplete() ? Id3Result::Complete : Id3Result::Incomplete;
+}
+
+constexpr std::uint64_t kId3v1Size = 128;
+constexpr std::size_t kId3v1FieldSize = 30;
+constexpr std::uint8_t kTagUnsynchronised = 0x80, kExtendedHeader = 0x40;
+
+}  // namespace
+
+Id3Reader::Id3Reader(std::u16string filePath)
+    : filePath_(std::move(filePath)), source_(std::make_unique<Source>()) {}
+
+Id3Reader Id3Reader::FromBytes(std::vector<unsigned char> bytes) {
+  Id3Reader reader(u"");
+  reader.source_->inMemory = true;
+  reader.source_->bytes = std::move(bytes);
+  return reader;
+}
+
+Id3Reader::~Id3Reader() = default;
+Id3Reader::Id3Reader(Id3Reader&&) noexcept = default;
+Id3Reader& Id3Reader::operator=(Id3Reader&&) noexcept = default;
+
+Id3Result Id3Reader::Open() {
+  Source& source = *source_;
+  source.tagSource = source.inMemory ? TagSource::OverBytes(source.bytes.data(), source.bytes.size())
+                                     : TagSource::OpenFile(filePath_);
+  TagSource& tags = source.tagSource;
+  if (!tags.IsOpen()) return Id3Result::NotOpen;
+  if (IsTagStart(tags, 0, "ID3")) return Id3Result::HasId3v2;
+  if (tags.Size() >= kId3v1Size && IsTagStart(tags, tags.Size() - kId3v1Size, "TAG")) {
+    return Id3Result::HasId3v1;
+  }
+  return Id3Result::NoTag;
+}
+
+Id3Result Id3Reader::ReadId3v2(TrackEntry& entry) {
+  TagSource& source = source_->tagSource;
+  if (!source.IsOpen()) return Id3Result::NotOpen;
+  unsigned char headerBytes[10] = {};
+  const ByteView header(headerBytes, source.ReadAt(0, headerBytes, sizeof headerBytes));
+  if (!IsIdentifier(header, "ID3")) return Id3Result::NoId3v2;
+  const unsigned char version = header.at(3);
+  const unsigned char flags = header.at(5);
+  const FrameLayout& layout = LayoutFor(version);
+
+  std::uint64_t end = 10 + std::uint64_t{header.Synchsafe(6)};
+  if (end > source.Size()) end = source.Size();
+  // 2.2 and 2.3 unsynchronise the tag as a whole; 2.4 frame by frame.
+  const bool tagUnsynchronised = (flags & kTagUnsynchronised) != 0;
+  FrameCursor cursor(source, sizeof headerBytes, end, tagUnsynchronised && layout.version < 4);
+
+  // In 2.2 the flag 0x40 means a compressed tag, for which no scheme was
+  // ever defined: nothing in it can be read.
+  if (flags & kExtendedHeader) {
+    if (layout.version == 2 || !SkipExtendedHeader(cursor, layout.version)) return Completeness(entry);
+  }
+  ReadFrames(cursor, layout, tagUnsynchronised, source, entry);
+  return Completeness(entry);
+}
+
+Id3Result Id3Reader::ReadId3v1(TrackEntry& entry) {
+  TagSource& source = source_->tagSource;
+  if (!source.IsOpen()) return Id3Result::NotOpen;
+  if (source.Size() < kId3v1Size) return Id3Result::NoId3v1;
+  unsigned char tag[kId3v1Size];
+  const ByteView bytes(tag, source.ReadAt(source.Size() - kId3v1Size, tag, sizeof tag));
+  if (bytes.size() < kId3v1Size || !IsIdentifier(bytes, "TAG")) return Id3Result::NoId3v1;
+  std::optional<std::u16string>* members[3] = {&entry.title, &entry.artist, &entry.album};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const ByteView field = bytes.After(3 + i * kId3v1FieldSize).First(kId3v1FieldSize);
+    std::size_t length = 0;
+    while (length < field.size() && field.at(length) != 0) ++length;
+    *members[i] = DecodeTagText(field.data(), length);
+  }
+  return Completeness(entry);
+}

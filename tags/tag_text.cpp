@@ -1,0 +1,152 @@
+// Text decoding of ID3 frame bodies and ID3v1 fields.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/text.h"
+#include "tags/byte_view.h"
+#include "tags/id3_reader.h"
+
+namespace {
+
+using tags::ByteView;
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// The text ends at its first NUL: whatever follows (a terminator, a second
+// value of a multi-value frame) is dropped.
+std::u16string AnsiUpToNul(ByteView bytes) {
+  std::size_t length = 0;
+  while (length < bytes.size() && bytes.at(length) != 0) ++length;
+  return platform::AnsiToUtf16(bytes.data(), length);
+}
+
+// Pairs of bytes to code units; an odd last byte is dropped.
+std::u16string Utf16UpToNul(ByteView bytes, bool bigEndian) {
+  std::u16string out;
+  out.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const unsigned hi = bigEndian ? bytes.at(i) : bytes.at(i + 1);
+    const unsigned lo = bigEndian ? bytes.at(i + 1) : bytes.at(i);
+    const auto unit = static_cast<char16_t>((hi << 8) | lo);
+    if (unit == 0) break;
+    out += unit;
+  }
+  return out;
+}
+
+void AppendCodePoint(std::u16string& out, std::uint32_t codePoint) {
+  if (codePoint < 0x10000) {
+    out += static_cast<char16_t>(codePoint);
+  } else {
+    codePoint -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (codePoint >> 10));
+    out += static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
+  }
+}
+
+// Strict UTF-8: overlong forms, surrogates and code points past U+10FFFF are
+// ill-formed, and each maximal ill-formed part becomes one U+FFFD, as Unicode
+// recommends, so a cut sequence at the end of a field costs one character.
+std::u16string Utf8UpToNul(ByteView bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const unsigned char lead = bytes.at(i++);
+    if (lead == 0) break;
+    if (lead < 0x80) {
+      out += static_cast<char16_t>(lead);
+      continue;
+    }
+    std::size_t trailing = 0;
+    std::uint32_t codePoint = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      trailing = 1, codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      trailing = 2, codePoint = lead & 0x0Fu;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      trailing = 3, codePoint = lead & 0x07u;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      out += kReplacement;
+      continue;
+    }
+    bool complete = true;
+    for (std::size_t k = 0; k < trailing; ++k) {
+      const unsigned char next = bytes.at(i);
+      const bool fits = i < bytes.size() && (k == 0 ? next >= low && next <= high
+                                                     : next >= 0x80 && next <= 0xBF);
+      if (!fits) {
+        complete = false;  // the byte that broke the sequence starts the next one
+        break;
+      }
+      codePoint = (codePoint << 6) | (next & 0x3Fu);
+      ++i;
+    }
+    if (complete) {
+      AppendCodePoint(out, codePoint);
+    } else {
+      out += kReplacement;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::u16string DecodeTagText(const unsigned char* bytes, std::size_t count) {
+  const ByteView in(bytes, count);
+  std::u16string text;
+  if (in.empty()) return text;
+  switch (in.at(0)) {
+    case 0x00:
+      text = AnsiUpToNul(in.After(1));
+      break;
+    case 0x01: {
+      // Encoding 1 is UTF-16 with a byte order mark; either mark may come.
+      const ByteView body = in.After(1);
+      if (body.StartsWith({0xFE, 0xFF})) {
+        text = Utf16UpToNul(body.After(2), true);
+      } else {
+        text = Utf16UpToNul(body.StartsWith({0xFF, 0xFE}) ? body.After(2) : body, false);
+      }
+      break;
+    }
+    case 0x02: {
+      const ByteView body = in.After(1);
+      text = Utf16UpToNul(body.StartsWith({0xFE, 0xFF}) ? body.After(2) : body, true);
+      break;
+    }
+    case 0x03: {
+      const ByteView body = in.After(1);
+      text = Utf8UpToNul(body.StartsWith({0xEF, 0xBB, 0xBF}) ? body.After(3) : body);
+      break;
+    }
+    default:
+      // No encoding byte: a bare mark, or legacy text in the ANSI code page.
+      if (in.StartsWith({0xEF, 0xBB, 0xBF})) {
+        text = Utf8UpToNul(in.After(3));
+      } else if (in.StartsWith({0xFF, 0xFE})) {
+        text = Utf16UpToNul(in.After(2), false);
+      } else if (in.StartsWith({0xFE, 0xFF})) {
+        text = Utf16UpToNul(in.After(2), true);
+      } else {
+        text = AnsiUpToNul(in);
+      }
+      break;
+  }
+  TrimTagText(text);
+  return text;
+}
+
+void TrimTagText(std::u16string& text) {
+  // U+A1A1 is what a GBK full-width space (A1 A1) becomes when it is read as
+  // UTF-16; old taggers left it at the end of padded fields.
+  while (!text.empty() && (text.back() == u' ' || text.back() == 0xA1A1)) text.pop_back();
+}
