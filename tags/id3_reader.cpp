@@ -76,7 +76,8 @@ bool IsFrameStart(ByteView bytes, const FrameLayout& layout) {
 }
 
 // Whether a frame may end at offset: the area ends there, padding begins, or
-// another frame header follows.
+// another frame header follows whose frame fits in the area (text such as
+// "TTTT" looks like an identifier, but not like a whole header).
 bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
                     const FrameLayout& layout) {
   if (offset == end) return true;
@@ -86,7 +87,7 @@ bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
   const std::size_t want = left < layout.headerLength ? static_cast<std::size_t>(left) : layout.headerLength;
   const ByteView bytes(next, source.ReadAt(offset, next, want));
   if (!bytes.empty() && bytes.at(0) == 0) return true;
-  return IsFrameStart(bytes, layout);
+  return IsFrameStart(bytes, layout) && bytes.Synchsafe(4) <= left - layout.headerLength;
 }
 
 // 2.4 sizes are synchsafe, but some writers put plain 32-bit sizes there.

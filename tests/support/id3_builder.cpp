@@ -79,7 +79,8 @@ void PutBigEndian(Bytes& out, std::uint32_t value, int width) {
 
 Bytes FrameBytes(const Frame& frame, const TagOptions& options) {
   Bytes out(frame.id.begin(), frame.id.end());
-  const auto size = static_cast<std::uint32_t>(frame.body.size());
+  const Bytes body = frame.unsynchronise ? Unsynchronise(frame.body) : frame.body;
+  const auto size = static_cast<std::uint32_t>(body.size());
   if (options.version == 2) {
     PutBigEndian(out, size, 3);
   } else {
@@ -87,7 +88,7 @@ Bytes FrameBytes(const Frame& frame, const TagOptions& options) {
     PutBigEndian(out, synchsafe ? Synchsafe(size) : size, 4);
     PutBigEndian(out, frame.flags, 2);
   }
-  out.insert(out.end(), frame.body.begin(), frame.body.end());
+  out.insert(out.end(), body.begin(), body.end());
   return out;
 }
 

@@ -23,6 +23,9 @@ struct Frame {
   std::string id;  // four letters (three for version 2)
   Bytes body;
   std::uint16_t flags = 0;
+  // Version 4: the body is unsynchronised on its own and the size counts the
+  // bytes after that. Set flag 0x0002 (or the tag's 0x80) yourself.
+  bool unsynchronise = false;
 };
 
 struct TagOptions {

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "read_bytes.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using tags_test::ExpectEntry;
+using tags_test::ReadV1;
+using test_support::Bytes;
+using test_support::Concat;
+using test_support::ToBytes;
+
+const Bytes kV1 = test_support::Id3v1(ToBytes("Title"), ToBytes("Artist"), ToBytes("Album"));
+const Bytes kV2 = test_support::Id3v2({tags_test::Text("TIT2", "T")});
+
+TEST(Id3ReaderOpen, TellsWhichTagAFileHas) {
+  Bytes v1Lower = kV1;
+  v1Lower[0] = 't', v1Lower[2] = 'g';
+  const Bytes tagAt127FromEnd = Concat({Bytes(10, 0), kV1, Bytes(1, 0)});
+  const struct {
+    const char* name;
+    Bytes file;
+    Id3Result result;
+  } cases[] = {
+      {"ID3v2", Concat({kV2, test_support::FakeAudio(50)}), Id3Result::HasId3v2},
+      {"lower-case id3", Concat({ToBytes("id3"), test_support::FakeAudio(50)}), Id3Result::HasId3v2},
+      {"both tags", Concat({kV2, test_support::FakeAudio(50), kV1}), Id3Result::HasId3v2},
+      {"ID3v1 only", Concat({test_support::FakeAudio(50), kV1}), Id3Result::HasId3v1},
+      {"lower-case tag", Concat({test_support::FakeAudio(50), v1Lower}), Id3Result::HasId3v1},
+      {"ID3v1 exactly the file", kV1, Id3Result::HasId3v1},
+      {"TAG not at 128 from the end", tagAt127FromEnd, Id3Result::NoTag},
+      {"100 bytes without ID3", test_support::FakeAudio(100), Id3Result::NoTag},
+      {"2 bytes", Bytes{'I', 'D'}, Id3Result::NoTag},
+      {"empty", Bytes{}, Id3Result::NoTag},
+  };
+  test_support::TempFolder folder;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Id3Reader::FromBytes(c.file).Open(), c.result);
+    // The same bytes as a file, opened by its path.
+    Id3Reader reader(folder.Write(u"\u6D4B\u8BD5.mp3", c.file));
+    EXPECT_EQ(reader.Open(), c.result);
+  }
+}
+
+TEST(Id3ReaderOpen, NothingIsReadWithoutAnOpenFile) {
+  test_support::TempFolder folder;
+  Id3Reader missing(folder.Path(u"missing.mp3"));
+  EXPECT_EQ(missing.Open(), Id3Result::NotOpen);
+  TrackEntry entry;
+  EXPECT_EQ(missing.ReadId3v2(entry), Id3Result::NotOpen);
+  EXPECT_EQ(missing.ReadId3v1(entry), Id3Result::NotOpen);
+
+  Id3Reader notOpened(folder.Write(u"a.mp3", Concat({kV2, kV1})));
+  EXPECT_EQ(notOpened.ReadId3v2(entry), Id3Result::NotOpen);
+  EXPECT_EQ(notOpened.ReadId3v1(entry), Id3Result::NotOpen);
+  ExpectEntry(entry, nullptr, nullptr, nullptr);
+  EXPECT_EQ(Id3Reader(folder.Path()).Open(), Id3Result::NotOpen);
+}
+
+// The reads position the file themselves: any order, any number of times.
+TEST(Id3ReaderOpen, ReadsFollowOneAnotherInAnyOrder) {
+  test_support::TempFolder folder;
+  const Bytes v2 = test_support::Id3v2(
+      {tags_test::Text("TIT2", "V2 Title"), tags_test::Text("TPE1", "V2 Artist"), tags_test::Text("TALB", "V2 Album")});
+  Id3Reader reader(folder.Write(u"a.mp3", Concat({v2, test_support::FakeAudio(9000), kV1})));
+  ASSERT_EQ(reader.Open(), Id3Result::HasId3v2);
+  for (int round = 0; round < 2; ++round) {
+    TrackEntry v1Entry, v2Entry;
+    EXPECT_EQ(reader.ReadId3v1(v1Entry), Id3Result::Complete);
+    EXPECT_EQ(reader.ReadId3v2(v2Entry), Id3Result::Complete);
+    ExpectEntry(v1Entry, u"Title", u"Artist", u"Album");
+    ExpectEntry(v2Entry, u"V2 Title", u"V2 Artist", u"V2 Album");
+  }
+}
+
+TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
+  const Bytes gbk = {0xD6, 0xD0, 0xCE, 0xC4};
+  const Bytes thirty(30, 'x');
+  const struct {
+    const char* name;
+    Bytes tag;
+    Id3Result result;
+    const char16_t* title;
+    const char16_t* artist;
+    const char16_t* album;
+  } cases[] = {
+      {"plain", kV1, Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"album all zero", test_support::Id3v1(ToBytes("Title"), ToBytes("Artist"), {}),
+       Id3Result::Incomplete, u"Title", u"Artist", u""},
+      {"title padded with spaces", test_support::Id3v1(ToBytes("Title" + std::string(25, ' ')),
+                                                       ToBytes("Artist"), ToBytes("Album")),
+       Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"full 30-byte fields", test_support::Id3v1(thirty, thirty, thirty), Id3Result::Complete,
+       u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+       u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+      {"code page 936", test_support::Id3v1(gbk, gbk, gbk), Id3Result::Complete, u"\u4E2D\u6587",
+       u"\u4E2D\u6587", u"\u4E2D\u6587"},
+      {"field with a UTF-8 mark", test_support::Id3v1({0xEF, 0xBB, 0xBF, 0xE4, 0xB8, 0xAD}, ToBytes("A"),
+                                                      ToBytes("B")),
+       Id3Result::Complete, u"\u4E2D", u"A", u"B"},
+      {"field starting with 0x03", test_support::Id3v1({0x03, 0x41}, ToBytes("A"), ToBytes("B")),
+       Id3Result::Complete, u"A", u"A", u"B"},
+      {"no tag", test_support::FakeAudio(200), Id3Result::NoId3v1, nullptr, nullptr, nullptr},
+      {"shorter than 128 bytes", Bytes(kV1.begin(), kV1.begin() + 100), Id3Result::NoId3v1, nullptr,
+       nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const tags_test::Read read = ReadV1(Concat({c.tag.size() >= 128 ? test_support::FakeAudio(300) : Bytes{}, c.tag}));
+    EXPECT_EQ(read.result, c.result);
+    ExpectEntry(read.entry, c.title, c.artist, c.album);
+  }
+}
+
+}  // namespace
