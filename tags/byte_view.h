@@ -12,7 +12,8 @@ namespace tags {
 class ByteView {
  public:
   ByteView() = default;
-  ByteView(const unsigned char* data, std::size_t size) : data_(size ? data : nullptr), size_(size) {}
+  ByteView(const unsigned char* data, std::size_t size)
+      : data_(size ? data : nullptr), size_(size) {}
 
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }

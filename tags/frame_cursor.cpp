@@ -4,14 +4,17 @@ namespace tags {
 
 FrameCursor::FrameCursor(TagSource& source, std::uint64_t begin, std::uint64_t end,
                          bool unsynchronised)
-    : source_(source), position_(begin < end ? begin : end), end_(end),
+    : source_(source),
+      position_(begin < end ? begin : end),
+      end_(end),
       unsynchronised_(unsynchronised) {}
 
 bool FrameCursor::NextResynchronised(unsigned char& byte) {
   for (;;) {
     if (bufferAt_ == bufferLength_) {
       const std::uint64_t left = end_ - position_;
-      const std::size_t want = left < sizeof buffer_ ? static_cast<std::size_t>(left) : sizeof buffer_;
+      const std::size_t want =
+          left < sizeof buffer_ ? static_cast<std::size_t>(left) : sizeof buffer_;
       bufferLength_ = source_.ReadAt(position_, buffer_, want);
       bufferAt_ = 0;
       if (bufferLength_ == 0) return false;

@@ -34,7 +34,8 @@ bool IsIdentifier(ByteView bytes, const char* id) {
 }
 
 bool IsFrameIdByte(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9');
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+         (byte >= '0' && byte <= '9');
 }
 
 // How one version lays out its frame headers.
@@ -84,7 +85,8 @@ bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
   if (offset > end) return false;
   unsigned char next[10] = {};
   const std::uint64_t left = end - offset;
-  const std::size_t want = left < layout.headerLength ? static_cast<std::size_t>(left) : layout.headerLength;
+  const std::size_t want =
+      left < layout.headerLength ? static_cast<std::size_t>(left) : layout.headerLength;
   const ByteView bytes(next, source.ReadAt(offset, next, want));
   if (!bytes.empty() && bytes.at(0) == 0) return true;
   return IsFrameStart(bytes, layout) && bytes.Synchsafe(4) <= left - layout.headerLength;
@@ -214,8 +216,9 @@ Id3Reader& Id3Reader::operator=(Id3Reader&&) noexcept = default;
 
 Id3Result Id3Reader::Open() {
   Source& source = *source_;
-  source.tagSource = source.inMemory ? TagSource::OverBytes(source.bytes.data(), source.bytes.size())
-                                     : TagSource::OpenFile(filePath_);
+  source.tagSource = source.inMemory
+                         ? TagSource::OverBytes(source.bytes.data(), source.bytes.size())
+                         : TagSource::OpenFile(filePath_);
   TagSource& tags = source.tagSource;
   if (!tags.IsOpen()) return Id3Result::NotOpen;
   if (IsTagStart(tags, 0, "ID3")) return Id3Result::HasId3v2;
@@ -244,7 +247,9 @@ Id3Result Id3Reader::ReadId3v2(TrackEntry& entry) {
   // In 2.2 the flag 0x40 means a compressed tag, for which no scheme was
   // ever defined: nothing in it can be read.
   if (flags & kExtendedHeader) {
-    if (layout.version == 2 || !SkipExtendedHeader(cursor, layout.version)) return Completeness(entry);
+    if (layout.version == 2 || !SkipExtendedHeader(cursor, layout.version)) {
+      return Completeness(entry);
+    }
   }
   ReadFrames(cursor, layout, tagUnsynchronised, source, entry);
   return Completeness(entry);

@@ -80,8 +80,8 @@ std::u16string Utf8UpToNul(ByteView bytes) {
     bool complete = true;
     for (std::size_t k = 0; k < trailing; ++k) {
       const unsigned char next = bytes.at(i);
-      const bool fits = i < bytes.size() && (k == 0 ? next >= low && next <= high
-                                                     : next >= 0x80 && next <= 0xBF);
+      const bool fits =
+          i < bytes.size() && (k == 0 ? next >= low && next <= high : next >= 0x80 && next <= 0xBF);
       if (!fits) {
         complete = false;  // the byte that broke the sequence starts the next one
         break;

@@ -31,7 +31,8 @@ Bytes Picture(std::size_t size) {
 }
 
 TEST(Id3ReaderMemory, NoAllocationFollowsPictureSizeOrSizesPastTheFile) {
-  const std::vector<Frame> texts = {tags_test::Text("TIT2", "Title"), tags_test::Text("TPE1", "Artist"),
+  const std::vector<Frame> texts = {tags_test::Text("TIT2", "Title"),
+                                    tags_test::Text("TPE1", "Artist"),
                                     tags_test::Text("TALB", "Album")};
   test_support::TagOptions v24;
   v24.version = 4;
@@ -39,8 +40,8 @@ TEST(Id3ReaderMemory, NoAllocationFollowsPictureSizeOrSizesPastTheFile) {
   unsynchronised.unsynchronise = true;
   const Bytes audio = test_support::FakeAudio(1000);
   // A 2.3 TIT2 frame that says it holds 0x7FFFFFF0 bytes, in a file of 1 KiB.
-  const Bytes hugeText = Concat({Bytes{'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F, 'T', 'I', 'T', '2',
-                                       0x7F, 0xFF, 0xFF, 0xF0, 0, 0, 0x00},
+  const Bytes hugeText = Concat({Bytes{'I', 'D', '3', 3,    0,    0,    0x7F, 0x7F, 0x7F, 0x7F, 'T',
+                                       'I', 'T', '2', 0x7F, 0xFF, 0xFF, 0xF0, 0,    0,    0x00},
                                  audio});
 
   const struct {
@@ -48,14 +49,14 @@ TEST(Id3ReaderMemory, NoAllocationFollowsPictureSizeOrSizesPastTheFile) {
     Bytes file;
     const char16_t* title;
   } cases[] = {
-      {"300 KB picture, 2.3", Concat({test_support::Id3v2({Frame{"APIC", Picture(300000)}, texts[0],
-                                                           texts[1], texts[2]}),
-                                      audio}),
+      {"300 KB picture, 2.3",
+       Concat({test_support::Id3v2({Frame{"APIC", Picture(300000)}, texts[0], texts[1], texts[2]}),
+               audio}),
        u"Title"},
-      {"3 MB picture, 2.4", Concat({test_support::Id3v2({Frame{"APIC", Picture(3000000)}, texts[0],
-                                                         texts[1], texts[2]},
-                                                        v24),
-                                    audio}),
+      {"3 MB picture, 2.4",
+       Concat({test_support::Id3v2({Frame{"APIC", Picture(3000000)}, texts[0], texts[1], texts[2]},
+                                   v24),
+               audio}),
        u"Title"},
       {"300 KB picture, unsynchronised tag",
        Concat({test_support::Id3v2({Frame{"APIC", Picture(300000)}, texts[0], texts[1], texts[2]},

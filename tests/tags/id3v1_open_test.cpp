@@ -6,7 +6,6 @@
 namespace {
 
 using tags_test::ExpectEntry;
-using tags_test::ReadV1;
 using test_support::Bytes;
 using test_support::Concat;
 using test_support::ToBytes;
@@ -24,7 +23,8 @@ TEST(Id3ReaderOpen, TellsWhichTagAFileHas) {
     Id3Result result;
   } cases[] = {
       {"ID3v2", Concat({kV2, test_support::FakeAudio(50)}), Id3Result::HasId3v2},
-      {"lower-case id3", Concat({ToBytes("id3"), test_support::FakeAudio(50)}), Id3Result::HasId3v2},
+      {"lower-case id3", Concat({ToBytes("id3"), test_support::FakeAudio(50)}),
+       Id3Result::HasId3v2},
       {"both tags", Concat({kV2, test_support::FakeAudio(50), kV1}), Id3Result::HasId3v2},
       {"ID3v1 only", Concat({test_support::FakeAudio(50), kV1}), Id3Result::HasId3v1},
       {"lower-case tag", Concat({test_support::FakeAudio(50), v1Lower}), Id3Result::HasId3v1},
@@ -62,8 +62,9 @@ TEST(Id3ReaderOpen, NothingIsReadWithoutAnOpenFile) {
 // The reads position the file themselves: any order, any number of times.
 TEST(Id3ReaderOpen, ReadsFollowOneAnotherInAnyOrder) {
   test_support::TempFolder folder;
-  const Bytes v2 = test_support::Id3v2(
-      {tags_test::Text("TIT2", "V2 Title"), tags_test::Text("TPE1", "V2 Artist"), tags_test::Text("TALB", "V2 Album")});
+  const Bytes v2 = test_support::Id3v2({tags_test::Text("TIT2", "V2 Title"),
+                                        tags_test::Text("TPE1", "V2 Artist"),
+                                        tags_test::Text("TALB", "V2 Album")});
   Id3Reader reader(folder.Write(u"a.mp3", Concat({v2, test_support::FakeAudio(9000), kV1})));
   ASSERT_EQ(reader.Open(), Id3Result::HasId3v2);
   for (int round = 0; round < 2; ++round) {
@@ -78,40 +79,32 @@ TEST(Id3ReaderOpen, ReadsFollowOneAnotherInAnyOrder) {
 TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
   const Bytes gbk = {0xD6, 0xD0, 0xCE, 0xC4};
   const Bytes thirty(30, 'x');
-  const struct {
-    const char* name;
-    Bytes tag;
-    Id3Result result;
-    const char16_t* title;
-    const char16_t* artist;
-    const char16_t* album;
-  } cases[] = {
-      {"plain", kV1, Id3Result::Complete, u"Title", u"Artist", u"Album"},
-      {"album all zero", test_support::Id3v1(ToBytes("Title"), ToBytes("Artist"), {}),
-       Id3Result::Incomplete, u"Title", u"Artist", u""},
-      {"title padded with spaces", test_support::Id3v1(ToBytes("Title" + std::string(25, ' ')),
-                                                       ToBytes("Artist"), ToBytes("Album")),
-       Id3Result::Complete, u"Title", u"Artist", u"Album"},
-      {"full 30-byte fields", test_support::Id3v1(thirty, thirty, thirty), Id3Result::Complete,
-       u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-       u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
-      {"code page 936", test_support::Id3v1(gbk, gbk, gbk), Id3Result::Complete, u"\u4E2D\u6587",
-       u"\u4E2D\u6587", u"\u4E2D\u6587"},
-      {"field with a UTF-8 mark", test_support::Id3v1({0xEF, 0xBB, 0xBF, 0xE4, 0xB8, 0xAD}, ToBytes("A"),
-                                                      ToBytes("B")),
-       Id3Result::Complete, u"\u4E2D", u"A", u"B"},
-      {"field starting with 0x03", test_support::Id3v1({0x03, 0x41}, ToBytes("A"), ToBytes("B")),
-       Id3Result::Complete, u"A", u"A", u"B"},
-      {"no tag", test_support::FakeAudio(200), Id3Result::NoId3v1, nullptr, nullptr, nullptr},
-      {"shorter than 128 bytes", Bytes(kV1.begin(), kV1.begin() + 100), Id3Result::NoId3v1, nullptr,
-       nullptr, nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const tags_test::Read read = ReadV1(Concat({c.tag.size() >= 128 ? test_support::FakeAudio(300) : Bytes{}, c.tag}));
-    EXPECT_EQ(read.result, c.result);
-    ExpectEntry(read.entry, c.title, c.artist, c.album);
-  }
+  const Bytes audio = test_support::FakeAudio(300);
+  tags_test::RunCases(
+      {
+          {"plain", Concat({audio, kV1}), Id3Result::Complete, u"Title", u"Artist", u"Album"},
+          {"album all zero", test_support::Id3v1(ToBytes("Title"), ToBytes("Artist"), {}),
+           Id3Result::Incomplete, u"Title", u"Artist", u""},
+          {"title padded with spaces",
+           test_support::Id3v1(ToBytes("Title" + std::string(25, ' ')), ToBytes("Artist"),
+                               ToBytes("Album")),
+           Id3Result::Complete, u"Title", u"Artist", u"Album"},
+          {"full 30-byte fields", test_support::Id3v1(thirty, thirty, thirty), Id3Result::Complete,
+           u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+           u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+          {"code page 936", test_support::Id3v1(gbk, gbk, gbk), Id3Result::Complete,
+           u"\u4E2D\u6587", u"\u4E2D\u6587", u"\u4E2D\u6587"},
+          {"field with a UTF-8 mark",
+           test_support::Id3v1({0xEF, 0xBB, 0xBF, 0xE4, 0xB8, 0xAD}, ToBytes("A"), ToBytes("B")),
+           Id3Result::Complete, u"\u4E2D", u"A", u"B"},
+          {"field starting with 0x03",
+           test_support::Id3v1({0x03, 0x41}, ToBytes("A"), ToBytes("B")), Id3Result::Complete, u"A",
+           u"A", u"B"},
+          {"no tag", test_support::FakeAudio(200), Id3Result::NoId3v1, nullptr, nullptr, nullptr},
+          {"shorter than 128 bytes", Bytes(kV1.begin(), kV1.begin() + 100), Id3Result::NoId3v1,
+           nullptr, nullptr, nullptr},
+      },
+      &Id3Reader::ReadId3v1);
 }
 
 }  // namespace

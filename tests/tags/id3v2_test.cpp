@@ -6,6 +6,8 @@ namespace {
 
 using tags_test::ExpectEntry;
 using tags_test::ReadV2;
+using tags_test::RunCases;
+using tags_test::TagCase;
 using tags_test::Text;
 using test_support::Bytes;
 using test_support::Concat;
@@ -15,7 +17,7 @@ using test_support::TextBody;
 using test_support::ToBytes;
 
 const std::vector<Frame> kThreeTexts = {Text("TIT2", "Title"), Text("TPE1", "Artist"),
-                                         Text("TALB", "Album")};
+                                        Text("TALB", "Album")};
 
 std::vector<Frame> After(const Frame& first) {
   std::vector<Frame> frames{first};
@@ -25,24 +27,6 @@ std::vector<Frame> After(const Frame& first) {
 
 Frame Filler(const std::string& id, std::size_t size) {
   return Frame{id, test_support::FakeAudio(size)};
-}
-
-struct TagCase {
-  const char* name;
-  Bytes file;
-  Id3Result result;
-  const char16_t* title;
-  const char16_t* artist;
-  const char16_t* album;
-};
-
-void RunCases(const std::vector<TagCase>& cases) {
-  for (const TagCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const tags_test::Read read = ReadV2(c.file);
-    EXPECT_EQ(read.result, c.result);
-    ExpectEntry(read.entry, c.title, c.artist, c.album);
-  }
 }
 
 TagOptions Version(int version) {
@@ -57,7 +41,8 @@ TEST(Id3v2FrameSizes, FollowTheTagVersion) {
   std::vector<TagCase> cases;
   for (int version : {3, 4}) {
     for (const char* id : {"COMM", "APIC", "PRIV", "USLT", "TXXX"}) {
-      for (std::size_t size : {std::size_t{127}, std::size_t{128}, std::size_t{200}, std::size_t{70000}}) {
+      for (std::size_t size :
+           {std::size_t{127}, std::size_t{128}, std::size_t{200}, std::size_t{70000}}) {
         cases.push_back({id, test_support::Id3v2(After(Filler(id, size)), Version(version)),
                          Id3Result::Complete, u"Title", u"Artist", u"Album"});
       }
@@ -75,14 +60,15 @@ TEST(Id3v2FrameSizes, PlainSizesIn24FallBackWhereSynchsafeMisleads) {
   RunCases({
       {"plain sizes, 200-byte frame first", test_support::Id3v2(After(Filler("APIC", 200)), plain),
        Id3Result::Complete, u"Title", u"Artist", u"Album"},
-      {"plain sizes, 70000-byte frame first", test_support::Id3v2(After(Filler("APIC", 70000)), plain),
-       Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"plain sizes, 70000-byte frame first",
+       test_support::Id3v2(After(Filler("APIC", 70000)), plain), Id3Result::Complete, u"Title",
+       u"Artist", u"Album"},
       {"plain sizes with padding", test_support::Id3v2(After(Filler("COMM", 300)), plainPadded),
        Id3Result::Complete, u"Title", u"Artist", u"Album"},
       {"plain sizes, large text frames",
-       test_support::Id3v2({Text("TIT2", std::string(150, 'T')), Text("TPE1", "Artist"),
-                            Text("TALB", "Album")},
-                           plain),
+       test_support::Id3v2(
+           {Text("TIT2", std::string(150, 'T')), Text("TPE1", "Artist"), Text("TALB", "Album")},
+           plain),
        Id3Result::Complete, std::u16string(150, u'T').c_str(), u"Artist", u"Album"},
       {"synchsafe sizes are kept where they fit",
        test_support::Id3v2(After(Filler("APIC", 300)), Version(4)), Id3Result::Complete, u"Title",
@@ -96,7 +82,8 @@ TEST(Id3v2ExtendedHeader, SizeFollowsTheTagVersion) {
   // 2.3: a plain size of 6 that leaves out its own 4 bytes.
   v23.extendedHeader = {0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
   TagOptions v23Crc = v23;
-  v23Crc.extendedHeader = {0x00, 0x00, 0x00, 0x0A, 0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0xDE, 0xAD, 0xBE, 0xEF};
+  v23Crc.extendedHeader = {0x00, 0x00, 0x00, 0x0A, 0x80, 0x00, 0x00,
+                           0x00, 0x00, 0x00, 0xDE, 0xAD, 0xBE, 0xEF};
   TagOptions v24 = Version(4);
   v24.flags = 0x40;
   // 2.4: a synchsafe size of 6 that counts its own 4 bytes.
@@ -107,14 +94,16 @@ TEST(Id3v2ExtendedHeader, SizeFollowsTheTagVersion) {
   tooLong.flags = 0x40;
   tooLong.extendedHeader = {0x00, 0x01, 0x00, 0x00};
   RunCases({
-      {"2.3", test_support::Id3v2(kThreeTexts, v23), Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"2.3", test_support::Id3v2(kThreeTexts, v23), Id3Result::Complete, u"Title", u"Artist",
+       u"Album"},
       {"2.3 with CRC", test_support::Id3v2(kThreeTexts, v23Crc), Id3Result::Complete, u"Title",
        u"Artist", u"Album"},
-      {"2.4", test_support::Id3v2(kThreeTexts, v24), Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"2.4", test_support::Id3v2(kThreeTexts, v24), Id3Result::Complete, u"Title", u"Artist",
+       u"Album"},
       {"2.4 with CRC", test_support::Id3v2(kThreeTexts, v24Crc), Id3Result::Complete, u"Title",
        u"Artist", u"Album"},
-      {"longer than the tag", test_support::Id3v2(kThreeTexts, tooLong), Id3Result::Incomplete, nullptr,
-       nullptr, nullptr},
+      {"longer than the tag", test_support::Id3v2(kThreeTexts, tooLong), Id3Result::Incomplete,
+       nullptr, nullptr, nullptr},
   });
 }
 
@@ -154,8 +143,8 @@ TEST(Id3v2Unsynchronisation, UndoneTagWideAndPerFrame) {
   RunCases({
       {"2.3 tag-wide", test_support::Id3v2(frames, v23), Id3Result::Complete, u"Title", u"Artist",
        u"Album"},
-      {"2.2 tag-wide", test_support::Id3v2(v22Frames, v22), Id3Result::Complete, u"Title", u"Artist",
-       u"Album"},
+      {"2.2 tag-wide", test_support::Id3v2(v22Frames, v22), Id3Result::Complete, u"Title",
+       u"Artist", u"Album"},
       {"2.4 per frame", test_support::Id3v2(perFrame, Version(4)), Id3Result::Complete, u"Title",
        u"Artist", u"Album"},
       {"2.4 tag flag", test_support::Id3v2(tagWide24, v24TagFlag), Id3Result::Complete, u"Title",
@@ -170,18 +159,20 @@ TEST(Id3v22, ReadsThreeLetterFrames) {
   padded.padding = 50;
   TagOptions compressed = Version(2);
   compressed.flags = 0x40;
-  const std::vector<Frame> frames = {Filler("PIC", 70000), Text("TT2", "Title"), Text("tp1", "Artist"),
-                                     Text("TAL", "Album"), Text("COM", "Comment")};
+  const std::vector<Frame> frames = {Filler("PIC", 70000), Text("TT2", "Title"),
+                                     Text("tp1", "Artist"), Text("TAL", "Album"),
+                                     Text("COM", "Comment")};
   RunCases({
-      {"2.2", test_support::Id3v2(frames, Version(2)), Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"2.2", test_support::Id3v2(frames, Version(2)), Id3Result::Complete, u"Title", u"Artist",
+       u"Album"},
       {"2.2 padded", test_support::Id3v2(frames, padded), Id3Result::Complete, u"Title", u"Artist",
        u"Album"},
       {"2.2 four-letter ids are other frames",
-       test_support::Id3v2({Text("TIT", "x"), Text("TT2", "Title")}, Version(2)), Id3Result::Incomplete,
-       u"Title", nullptr, nullptr},
+       test_support::Id3v2({Text("TIT", "x"), Text("TT2", "Title")}, Version(2)),
+       Id3Result::Incomplete, u"Title", nullptr, nullptr},
       // 2.2 flag 0x40 is compression, for which no scheme exists.
-      {"2.2 compressed tag", test_support::Id3v2(frames, compressed), Id3Result::Incomplete, nullptr,
-       nullptr, nullptr},
+      {"2.2 compressed tag", test_support::Id3v2(frames, compressed), Id3Result::Incomplete,
+       nullptr, nullptr, nullptr},
   });
 }
 
@@ -192,13 +183,15 @@ TEST(Id3v2FrameFlags, CompressedOrEncryptedFramesCountAsAbsent) {
   };
   for (const FlagCase& flagCase : {FlagCase{3, 0x0080}, FlagCase{3, 0x0040}, FlagCase{4, 0x0008},
                                    FlagCase{4, 0x0004}, FlagCase{4, 0x0009}}) {
-    SCOPED_TRACE(::testing::Message() << "version " << flagCase.version << " flags " << flagCase.flags);
+    SCOPED_TRACE(::testing::Message()
+                 << "version " << flagCase.version << " flags " << flagCase.flags);
     Frame packed = Text("TIT2", "Packed");
     packed.flags = flagCase.flags;
     Frame packedAlbum = Text("TALB", "Packed");
     packedAlbum.flags = flagCase.flags;
-    const tags_test::Read read = ReadV2(test_support::Id3v2(
-        {packed, Text("TPE1", "Artist"), Text("TALB", "Album"), packedAlbum}, Version(flagCase.version)));
+    const tags_test::Read read = ReadV2(
+        test_support::Id3v2({packed, Text("TPE1", "Artist"), Text("TALB", "Album"), packedAlbum},
+                            Version(flagCase.version)));
     EXPECT_EQ(read.result, Id3Result::Incomplete);
     ExpectEntry(read.entry, nullptr, u"Artist", u"Album");
   }
@@ -232,17 +225,20 @@ TEST(Id3v2Tag, EdgeCases) {
        test_support::Id3v2({Text("tit2", "Title"), Text("Tpe1", "Artist"), Text("talb", "Album")}),
        Id3Result::Complete, u"Title", u"Artist", u"Album"},
       {"lower-case tag id", lowerCase, Id3Result::Complete, u"Title", u"Artist", u"Album"},
-      {"encoding byte only", test_support::Id3v2({Frame{"TIT2", {0x00}}, Text("TPE1", "A"), Text("TALB", "B")}),
+      {"encoding byte only",
+       test_support::Id3v2({Frame{"TIT2", {0x00}}, Text("TPE1", "A"), Text("TALB", "B")}),
        Id3Result::Incomplete, u"", u"A", u"B"},
       {"empty body", test_support::Id3v2({Frame{"TIT2", {}}, Text("TPE1", "A"), Text("TALB", "B")}),
        Id3Result::Incomplete, u"", u"A", u"B"},
       {"second TALB wins", test_support::Id3v2(After(Text("TALB", "First"))), Id3Result::Complete,
        u"Title", u"Artist", u"Album"},
-      {"flag 0x10 changes nothing", test_support::Id3v2(kThreeTexts, footerFlag), Id3Result::Complete,
-       u"Title", u"Artist", u"Album"},
-      {"tag size past the end of the file", cut, Id3Result::Incomplete, u"Title", u"Artist", nullptr},
+      {"flag 0x10 changes nothing", test_support::Id3v2(kThreeTexts, footerFlag),
+       Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"tag size past the end of the file", cut, Id3Result::Incomplete, u"Title", u"Artist",
+       nullptr},
       {"no frames", test_support::Id3v2({}), Id3Result::Incomplete, nullptr, nullptr, nullptr},
-      {"header only, cut", Bytes{'I', 'D', '3', 3, 0}, Id3Result::Incomplete, nullptr, nullptr, nullptr},
+      {"header only, cut", Bytes{'I', 'D', '3', 3, 0}, Id3Result::Incomplete, nullptr, nullptr,
+       nullptr},
       {"no ID3v2 tag", test_support::FakeAudio(200), Id3Result::NoId3v2, nullptr, nullptr, nullptr},
   });
 }
@@ -252,8 +248,8 @@ TEST(Id3v2Tag, ZeroPaddingOfAnyLengthChangesNothing) {
     SCOPED_TRACE(padding);
     TagOptions options;
     options.padding = padding;
-    const tags_test::Read read = ReadV2(Concat({test_support::Id3v2(kThreeTexts, options),
-                                                test_support::FakeAudio(100)}));
+    const tags_test::Read read =
+        ReadV2(Concat({test_support::Id3v2(kThreeTexts, options), test_support::FakeAudio(100)}));
     EXPECT_EQ(read.result, Id3Result::Complete);
     ExpectEntry(read.entry, u"Title", u"Artist", u"Album");
   }
@@ -266,13 +262,14 @@ TEST(Id3v2Tag, StopsAtFramesThatCannotBe) {
   // The album frame's size (bytes 4..7 of its header) now runs past the tag.
   const std::size_t albumHeader = pastTag.size() - (10 + 6);
   pastTag[albumHeader + 7] = 0x40;
-  Bytes garbageId = test_support::Id3v2({Text("TIT2", "Title"), Frame{"T\x01PE", {0x00, 'x'}},
-                                         Text("TALB", "Album")});
+  Bytes garbageId = test_support::Id3v2(
+      {Text("TIT2", "Title"), Frame{"T\x01PE", {0x00, 'x'}}, Text("TALB", "Album")});
   RunCases({
       {"frame size past the tag end", pastTag, Id3Result::Incomplete, u"Title", u"Artist", nullptr},
       {"invalid frame id", garbageId, Id3Result::Incomplete, u"Title", nullptr, nullptr},
       {"huge size on a text frame",
-       Concat({Bytes{'I', 'D', '3', 3, 0, 0, 0, 0, 0, 30, 'T', 'I', 'T', '2', 0x7F, 0xFF, 0xFF, 0xFF, 0, 0},
+       Concat({Bytes{'I', 'D', '3', 3,   0,    0,    0,    0,    0, 30,
+                     'T', 'I', 'T', '2', 0x7F, 0xFF, 0xFF, 0xFF, 0, 0},
                Bytes(20, 'x')}),
        Id3Result::Incomplete, nullptr, nullptr, nullptr},
   });

@@ -17,7 +17,8 @@ const fs::path kCorpus = fs::u8path(CORVANE_PEER_CORPUS);
 std::vector<fs::path> CorpusFiles() {
   std::vector<fs::path> files;
   std::error_code error;
-  for (fs::recursive_directory_iterator it(kCorpus, error), end; !error && it != end; it.increment(error)) {
+  for (fs::recursive_directory_iterator it(kCorpus, error), end; !error && it != end;
+       it.increment(error)) {
     if (it->is_regular_file(error) && it->path().extension() != ".md") files.push_back(it->path());
   }
   return files;
@@ -77,8 +78,8 @@ TEST(PeerCorpus, KnownTexts) {
       // 2.2 with three-letter frames and a picture after them.
       {"rust-id3/id3v22.id3", u"Henry Frottey INTRO", u"Jan Philipp Zymny & Andy Strau\u00DF",
        u"Henry Frottey (Sein 1. Fall: Teil 2 - Das Ende der Trilogie)"},
-      {"mp3agic/v23unicodetags.mp3", u"\u4E2D\u6587", u"\u03B3\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5",
-       u"\u3053\u3093\u306B\u3061\u306F"},
+      {"mp3agic/v23unicodetags.mp3", u"\u4E2D\u6587",
+       u"\u03B3\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5", u"\u3053\u3093\u306B\u3061\u306F"},
       // UTF-8 with a stray 0x9C byte in the album.
       {"taglib/excessive_alloc.mp3", u"Bush", u"Rihanna", u"Music\uFFFDof the Sun"},
   };

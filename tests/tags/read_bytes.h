@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/id3_builder.h"
 #include "tags/id3_reader.h"
@@ -15,20 +16,18 @@ struct Read {
   TrackEntry entry;
 };
 
-inline Read ReadV2(const test_support::Bytes& bytes) {
+using ReadMember = Id3Result (Id3Reader::*)(TrackEntry&);
+
+inline Read ReadTag(const test_support::Bytes& bytes, ReadMember read) {
   Id3Reader reader = Id3Reader::FromBytes(bytes);
   reader.Open();
-  Read read{Id3Result::NotOpen, {}};
-  read.result = reader.ReadId3v2(read.entry);
-  return read;
+  Read result{Id3Result::NotOpen, {}};
+  result.result = (reader.*read)(result.entry);
+  return result;
 }
 
-inline Read ReadV1(const test_support::Bytes& bytes) {
-  Id3Reader reader = Id3Reader::FromBytes(bytes);
-  reader.Open();
-  Read read{Id3Result::NotOpen, {}};
-  read.result = reader.ReadId3v1(read.entry);
-  return read;
+inline Read ReadV2(const test_support::Bytes& bytes) {
+  return ReadTag(bytes, &Id3Reader::ReadId3v2);
 }
 
 // A text frame in encoding 0; plain ASCII reads the same in any code page.
@@ -59,6 +58,24 @@ inline void ExpectEntry(const TrackEntry& entry, const char16_t* title, const ch
   {
     SCOPED_TRACE("album");
     ExpectText(entry.album, album);
+  }
+}
+
+struct TagCase {
+  const char* name;
+  test_support::Bytes file;
+  Id3Result result;
+  const char16_t* title;
+  const char16_t* artist;
+  const char16_t* album;
+};
+
+inline void RunCases(const std::vector<TagCase>& cases, ReadMember read = &Id3Reader::ReadId3v2) {
+  for (const TagCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Read result = ReadTag(c.file, read);
+    EXPECT_EQ(result.result, c.result);
+    ExpectEntry(result.entry, c.title, c.artist, c.album);
   }
 }
 

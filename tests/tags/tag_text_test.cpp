@@ -33,7 +33,9 @@ TEST(DecodeTagText, EncodingsMarksNulAndTrim) {
   RunCases({
       {"empty input", {}, u""},
       {"encoding byte only", {0x01}, u""},
-      {"UTF-16 LE with mark, blank trimmed", {0x01, 0xFF, 0xFE, 0x41, 0x00, 0x42, 0x00, 0x20, 0x00}, u"AB"},
+      {"UTF-16 LE with mark, blank trimmed",
+       {0x01, 0xFF, 0xFE, 0x41, 0x00, 0x42, 0x00, 0x20, 0x00},
+       u"AB"},
       {"UTF-16 LE without mark", {0x01, 0x41, 0x00, 0x42, 0x00}, u"AB"},
       {"UTF-16 BE", {0x02, 0x00, 0x41, 0x00, 0x42}, u"AB"},
       {"UTF-16 BE with mark", {0x02, 0xFE, 0xFF, 0x00, 0x41}, u"A"},
@@ -83,8 +85,12 @@ TEST(DecodeTagText, Utf8SurrogatePairsAndReplacement) {
 
 TEST(TrimTagText, RemovesTrailingBlanksOnly) {
   const std::pair<std::u16string, std::u16string> cases[] = {
-      {u"", u""},           {u"   ", u""},        {u"A \uA1A1 ", u"A"},
-      {u" A", u" A"},       {u"A\u3000", u"A\u3000"}, {u"A\t", u"A\t"},
+      {u"", u""},
+      {u"   ", u""},
+      {u"A \uA1A1 ", u"A"},
+      {u" A", u" A"},
+      {u"A\u3000", u"A\u3000"},
+      {u"A\t", u"A\t"},
       {u"\uA1A1A", u"\uA1A1A"},
   };
   for (const auto& [in, out] : cases) {

@@ -1,0 +1,221 @@
+// Reading title, artist and album from 2,000 files that each carry a cover
+// picture of 100-300 KB in front of the text frames: this reader, TagLib, and
+// the least any reader must do (open, read the first 4 KiB and the last 128
+// bytes, close), in one run. Then the peak memory of each, in a child process
+// per reader, for small and for large pictures.
+//
+//   corvane-bench [--files=DIR] [Google Benchmark flags]
+//   corvane-bench --read-all=ours|taglib|floor DIR   (the child of the memory run)
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <taglib/mpegfile.h>
+#include <taglib/tag.h>
+
+#include "platform/text.h"
+#include "support/id3_builder.h"
+#include "tracks/read_track_tags.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::Bytes;
+using test_support::Frame;
+
+constexpr int kFileCount = 2000;
+
+struct BenchFile {
+  std::string path;
+  std::u16string path16;
+};
+
+Bytes Picture(std::size_t size) {
+  return test_support::Concat({Bytes{0x00}, test_support::ToBytes("image/jpeg"),
+                               Bytes{0x00, 0x03, 0x00}, test_support::FakeAudio(size)});
+}
+
+Bytes SongFile(int index, std::size_t pictureSize) {
+  const std::string n = std::to_string(index);
+  const auto text = [](const std::string& s) {
+    return test_support::TextBody(0x00, test_support::ToBytes(s));
+  };
+  test_support::TagOptions options;  // ID3v2.3: plain frame sizes
+  options.padding = 512;
+  const Bytes tag =
+      test_support::Id3v2({Frame{"APIC", Picture(pictureSize)}, Frame{"TIT2", text("Title " + n)},
+                           Frame{"TPE1", text("Artist " + n)}, Frame{"TALB", text("Album " + n)}},
+                          options);
+  return test_support::Concat({tag, test_support::FakeAudio(8192)});
+}
+
+std::vector<BenchFile> MakeFiles(const fs::path& dir, int count, std::size_t minPicture,
+                                 std::size_t maxPicture) {
+  fs::create_directories(dir);
+  std::mt19937 random(20110417);
+  std::uniform_int_distribution<std::size_t> pictureSize(minPicture, maxPicture);
+  std::vector<BenchFile> files;
+  for (int i = 0; i < count; ++i) {
+    const fs::path path = dir / ("song-" + std::to_string(i) + ".mp3");
+    const Bytes bytes = SongFile(i, pictureSize(random));
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+      std::perror(path.c_str());
+      std::exit(1);
+    }
+    std::fclose(file);
+    files.push_back({path.string(), platform::Utf8ToUtf16(path.string())});
+  }
+  return files;
+}
+
+std::size_t ReadOurs(const BenchFile& file) {
+  const TrackTagsResult result = ReadTrackTags(file.path16);
+  return result.kept
+             ? result.entry.title->size() + result.entry.artist->size() + result.entry.album->size()
+             : 0;
+}
+
+std::size_t ReadTagLib(const BenchFile& file) {
+  TagLib::MPEG::File mpeg(file.path.c_str(), false);
+  if (!mpeg.isValid() || mpeg.tag() == nullptr) return 0;
+  const TagLib::Tag& tag = *mpeg.tag();
+  return tag.title().size() + tag.artist().size() + tag.album().size();
+}
+
+std::size_t ReadFloor(const BenchFile& file) {
+  std::FILE* f = std::fopen(file.path.c_str(), "rb");
+  if (f == nullptr) return 0;
+  unsigned char head[4096], tail[128];
+  std::size_t got = std::fread(head, 1, sizeof head, f);
+  if (std::fseek(f, -128, SEEK_END) == 0) got += std::fread(tail, 1, sizeof tail, f);
+  std::fclose(f);
+  return got;
+}
+
+using Reader = std::size_t (*)(const BenchFile&);
+const std::map<std::string, Reader> kReaders = {
+    {"ours", ReadOurs}, {"taglib", ReadTagLib}, {"floor", ReadFloor}};
+
+std::vector<BenchFile> benchFiles;
+
+void ReadAll(benchmark::State& state, Reader read) {
+  for (auto _ : state) {
+    std::size_t total = 0;
+    for (const BenchFile& file : benchFiles) total += read(file);
+    if (total == 0) state.SkipWithError("nothing read");
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(benchFiles.size()));
+}
+
+// Keeps each benchmark's time per run of all files, for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+        seconds[run.run_name.function_name] =
+            run.real_accumulated_time / static_cast<double>(run.iterations);
+      }
+    }
+  }
+  std::map<std::string, double> seconds;
+};
+
+// Peak resident memory of a child process that reads every file in dir.
+long PeakRssKb(const char* self, const std::string& reader, const fs::path& dir) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const std::string arg = "--read-all=" + reader;
+    execl(self, self, arg.c_str(), dir.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
+    return -1;
+  }
+  return usage.ru_maxrss;
+}
+
+int ReadAllChild(const std::string& reader, const fs::path& dir) {
+  const auto found = kReaders.find(reader);
+  if (found == kReaders.end()) return 2;
+  std::size_t total = 0;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    total += found->second({entry.path().string(), platform::Utf8ToUtf16(entry.path().string())});
+  }
+  return total > 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strncmp(argv[1], "--read-all=", 11) == 0)
+    return ReadAllChild(argv[1] + 11, argv[2]);
+
+  fs::path dir = fs::temp_directory_path() / "corvane-bench";
+  std::vector<char*> args;
+  for (int i = 0; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--files=", 8) == 0) {
+      dir = argv[i] + 8;
+    } else {
+      args.push_back(argv[i]);
+    }
+  }
+  int benchArgc = static_cast<int>(args.size());
+  benchmark::Initialize(&benchArgc, args.data());
+
+  std::printf("Writing %d files with 100-300 KB pictures into %s\n", kFileCount, dir.c_str());
+  fs::remove_all(dir);
+  benchFiles = MakeFiles(dir / "covers", kFileCount, 100 * 1024, 300 * 1024);
+
+  benchmark::RegisterBenchmark("ours", ReadAll, ReadOurs)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("taglib", ReadAll, ReadTagLib)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("floor", ReadAll, ReadFloor)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+
+  const double ours = reporter.seconds["ours"], taglib = reporter.seconds["taglib"],
+               floor = reporter.seconds["floor"];
+  if (ours > 0 && floor > 0 && taglib > 0) {
+    std::printf("\nper file: ours %.2f us, taglib %.2f us, floor %.2f us\n",
+                ours / kFileCount * 1e6, taglib / kFileCount * 1e6, floor / kFileCount * 1e6);
+    std::printf("ours/floor = %.2f (goal <= 2)   taglib/ours = %.2f (goal >= 3)\n", ours / floor,
+                taglib / ours);
+  }
+
+  // Memory must not follow the picture size: the same reading over 50 files
+  // with 10 KB pictures and over 50 with 8 MB pictures.
+  const fs::path small = dir / "small", large = dir / "large";
+  MakeFiles(small, 50, 10 * 1024, 10 * 1024);
+  MakeFiles(large, 50, 8 * 1024 * 1024, 8 * 1024 * 1024);
+  std::printf("\npeak RSS of a process reading 50 files (KiB)\n%-8s %14s %14s\n", "reader",
+              "10 KB pictures", "8 MB pictures");
+  for (const char* reader : {"ours", "taglib", "floor"}) {
+    std::printf("%-8s %14ld %14ld\n", reader, PeakRssKb(argv[0], reader, small),
+                PeakRssKb(argv[0], reader, large));
+  }
+  fs::remove_all(dir);
+  benchmark::Shutdown();
+  return 0;
+}
