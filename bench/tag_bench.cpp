@@ -126,12 +126,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        seconds[run.run_name.function_name] =
-            run.real_accumulated_time / static_cast<double>(run.iterations);
+        Mean& mean = means_[run.run_name.function_name];
+        mean.sum += run.real_accumulated_time / static_cast<double>(run.iterations);
+        mean.count += 1;
       }
     }
   }
-  std::map<std::string, double> seconds;
+  // Seconds per run over all files, the mean of the repetitions.
+  double Seconds(const std::string& name) {
+    const Mean& mean = means_[name];
+    return mean.count > 0 ? mean.sum / mean.count : 0;
+  }
+
+ private:
+  struct Mean {
+    double sum = 0;
+    int count = 0;
+  };
+  std::map<std::string, Mean> means_;
 };
 
 // Peak resident memory of a child process that reads every file in dir.
@@ -195,8 +207,8 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
-  const double ours = reporter.seconds["ours"], taglib = reporter.seconds["taglib"],
-               floor = reporter.seconds["floor"];
+  const double ours = reporter.Seconds("ours"), taglib = reporter.Seconds("taglib"),
+               floor = reporter.Seconds("floor");
   if (ours > 0 && floor > 0 && taglib > 0) {
     std::printf("\nper file: ours %.2f us, taglib %.2f us, floor %.2f us\n",
                 ours / kFileCount * 1e6, taglib / kFileCount * 1e6, floor / kFileCount * 1e6);

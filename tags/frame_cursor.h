@@ -23,7 +23,8 @@ class FrameCursor {
   // Moves past count bytes of tag content; false if the area ends first.
   bool Skip(std::uint64_t count);
 
-  // File bytes left in the area: never less than the tag content left.
+  // File bytes left in the area (which may claim more than the file holds):
+  // never less than the tag content left.
   std::uint64_t FileBytesLeft() const { return end_ - position_ + (bufferLength_ - bufferAt_); }
   std::uint64_t FilePosition() const { return position_ - (bufferLength_ - bufferAt_); }
   std::uint64_t End() const { return end_; }

@@ -161,6 +161,20 @@ bool SkipExtendedHeader(FrameCursor& cursor, int version) {
   return total >= 4 && cursor.Skip(total - 4);
 }
 
+// Reads a body piece by piece, so that a size running past the end of the
+// file allocates no more than the file holds.
+bool ReadBody(FrameCursor& cursor, std::uint64_t size, std::vector<unsigned char>& body) {
+  constexpr std::size_t kPiece = 4096;
+  while (body.size() < size) {
+    const std::uint64_t left = size - body.size();
+    const std::size_t piece = left < kPiece ? static_cast<std::size_t>(left) : kPiece;
+    const std::size_t at = body.size();
+    body.resize(at + piece);
+    if (cursor.Read(body.data() + at, piece) < piece) return false;
+  }
+  return true;
+}
+
 void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchronised,
                 TagSource& source, TrackEntry& entry) {
   std::optional<std::u16string>* members[3] = {&entry.title, &entry.artist, &entry.album};
@@ -177,9 +191,8 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
       if (!cursor.Skip(frame.size)) return;
       continue;
     }
-    // The size fits in what the file holds, so this allocation does too.
-    std::vector<unsigned char> body(static_cast<std::size_t>(frame.size));
-    if (cursor.Read(body.data(), body.size()) < body.size()) return;
+    std::vector<unsigned char> body;
+    if (!ReadBody(cursor, frame.size, body)) return;
     const ByteView text = FrameText(body, frame, layout.version, tagUnsynchronised);
     *members[frame.which] = DecodeTagText(text.data(), text.size());
   }
@@ -238,8 +251,9 @@ Id3Result Id3Reader::ReadId3v2(TrackEntry& entry) {
   const unsigned char flags = header.at(5);
   const FrameLayout& layout = LayoutFor(version);
 
-  std::uint64_t end = 10 + std::uint64_t{header.Synchsafe(6)};
-  if (end > source.Size()) end = source.Size();
+  // Not cut to the file's size: reads past its end come up short and stop
+  // the frame loop, and learning the size would cost a seek.
+  const std::uint64_t end = 10 + std::uint64_t{header.Synchsafe(6)};
   // 2.2 and 2.3 unsynchronise the tag as a whole; 2.4 frame by frame.
   const bool tagUnsynchronised = (flags & kTagUnsynchronised) != 0;
   FrameCursor cursor(source, sizeof headerBytes, end, tagUnsynchronised && layout.version < 4);

@@ -7,11 +7,7 @@ namespace tags {
 TagSource TagSource::OpenFile(const std::u16string& path) {
   TagSource source;
   source.file_ = platform::ReadOnlyFile(path);
-  if (!source.file_.IsOpen()) return source;
-  const std::int64_t size = source.file_.Size();
-  if (size < 0) return source;
-  source.size_ = static_cast<std::uint64_t>(size);
-  source.open_ = true;
+  source.open_ = source.file_.IsOpen();
   return source;
 }
 
@@ -19,15 +15,26 @@ TagSource TagSource::OverBytes(const unsigned char* bytes, std::size_t size) {
   TagSource source;
   source.bytes_ = bytes;
   source.size_ = size;
+  source.sizeKnown_ = true;
   source.open_ = true;
   return source;
 }
 
+std::uint64_t TagSource::Size() {
+  if (!sizeKnown_ && open_) {
+    const std::int64_t size = file_.Size();
+    size_ = size > 0 ? static_cast<std::uint64_t>(size) : 0;
+    sizeKnown_ = true;
+  }
+  return size_;
+}
+
 std::size_t TagSource::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t count) {
-  if (!open_ || offset >= size_ || count == 0) return 0;
-  const std::uint64_t available = size_ - offset;
-  if (count > available) count = static_cast<std::size_t>(available);
+  if (!open_ || count == 0) return 0;
   if (bytes_ != nullptr) {
+    if (offset >= size_) return 0;
+    const std::uint64_t available = size_ - offset;
+    if (count > available) count = static_cast<std::size_t>(available);
     std::memcpy(out, bytes_ + offset, count);
     return count;
   }
@@ -35,10 +42,12 @@ std::size_t TagSource::ReadAt(std::uint64_t offset, unsigned char* out, std::siz
                        blockLength_ - (offset - blockOffset_) >= count;
   if (!inBlock) {
     // Large reads go straight to the caller; only small ones refill the block.
-    if (count >= kBlockSize) return file_.ReadAt(offset, out, count);
-    blockOffset_ = offset;
-    blockLength_ = file_.ReadAt(offset, block_, kBlockSize);
-    if (blockLength_ < count) count = blockLength_;
+    if (count > kPage) return file_.ReadAt(offset, out, count);
+    blockOffset_ = offset - offset % kPage;
+    blockLength_ = file_.ReadAt(blockOffset_, block_, kBlockSize);
+    const std::uint64_t before = offset - blockOffset_;
+    if (blockLength_ <= before) return 0;
+    if (count > blockLength_ - before) count = static_cast<std::size_t>(blockLength_ - before);
   }
   std::memcpy(out, block_ + (offset - blockOffset_), count);
   return count;

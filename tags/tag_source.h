@@ -20,15 +20,21 @@ class TagSource {
   static TagSource OverBytes(const unsigned char* bytes, std::size_t size);
 
   bool IsOpen() const { return open_; }
-  std::uint64_t Size() const { return size_; }
+  // Asked only where needed: telling the size costs a seek to the end.
+  std::uint64_t Size();
 
   // Copies up to count bytes from offset; returns how many there were.
+  // Needs no size: a read past the end simply comes up short.
   std::size_t ReadAt(std::uint64_t offset, unsigned char* out, std::size_t count);
 
  private:
-  static constexpr std::size_t kBlockSize = 4096;
+  // Two pages, refilled from a page boundary: a small read then costs one
+  // system call, which the C library would otherwise split at the boundary.
+  static constexpr std::size_t kPage = 4096;
+  static constexpr std::size_t kBlockSize = 2 * kPage;
 
   bool open_ = false;
+  bool sizeKnown_ = false;
   std::uint64_t size_ = 0;
   platform::ReadOnlyFile file_;
   const unsigned char* bytes_ = nullptr;
