@@ -1,5 +1,7 @@
 #include "ui/framework/list.h"
 
+#include <algorithm>
+
 #include "ui/framework/control_registry.h"
 #include "ui/framework/no_throw.h"
 #include "ui/framework/win_text.h"
@@ -76,6 +78,25 @@ std::u16string CCorvaneList::GetItemText(int row, int column) const {
   cell.cchTextMax = kTextBufferUnits;
   SendMessageW(hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
   return platform::FromWide(buffer);
+}
+
+std::u16string CCorvaneList::GetWholeItemText(int row, int column) const {
+  // The list view copies at most cchTextMax - 1 units and says how many it
+  // copied; a full buffer may mean a cut, so ask again with more room.
+  std::wstring buffer(kTextBufferUnits, L'\0');
+  for (;;) {
+    LVITEMW cell{};
+    cell.iSubItem = column;
+    cell.pszText = buffer.data();
+    cell.cchTextMax = static_cast<int>(buffer.size());
+    const auto copied = static_cast<std::size_t>(SendMessageW(
+        hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)));
+    if (copied + 1 < buffer.size() || buffer.size() >= kWholeTextLimitUnits) {
+      buffer.resize(std::min(copied, buffer.size() - 1));
+      return platform::FromWide(buffer.c_str());
+    }
+    buffer.assign(buffer.size() * 2, L'\0');
+  }
 }
 
 LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

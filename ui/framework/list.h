@@ -11,6 +11,9 @@
 
 #include "ui/framework/control.h"
 
+// Longer than any path Windows can name.
+inline constexpr std::size_t kWholeTextLimitUnits = 65536;
+
 class CCorvaneList : public CCorvaneControl {
  public:
   CCorvaneList() : CCorvaneControl(ControlKind::List) {}
@@ -37,6 +40,9 @@ class CCorvaneList : public CCorvaneControl {
   void SetItemText(int row, int column, const std::u16string& text) const;
   // At most 259 units, as every cell is read.
   std::u16string GetItemText(int row, int column) const;
+  // The whole text, however long (up to kWholeTextLimitUnits): for paths that
+  // a file is opened or moved by, which must never be cut.
+  std::u16string GetWholeItemText(int row, int column) const;
 
   std::int32_t columnCount = 0;
   bool mouseInside = false;

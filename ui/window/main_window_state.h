@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
+#include "tracks/stop_request.h"
 #include "tracks/track_table.h"
 #include "ui/framework/handles.h"
 
@@ -35,6 +37,10 @@ struct MainWindowState {
   UniqueHandle tagThread;
   UniqueHandle renameThread;
   UniqueHandle lyricsThread;
+  // The stop requests of the two workers that can be stopped; a new one for
+  // each run, shared with the worker so it outlives the worker's last step.
+  std::shared_ptr<StopRequest> scanStop;
+  std::shared_ptr<StopRequest> renameStop;
 
   // File rows added since the last refresh; the tag-reading worker reads it.
   std::atomic<std::uint32_t> filesFound{0};
