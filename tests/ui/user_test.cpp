@@ -1,0 +1,159 @@
+// Corvane.exe driven from another process as a user drives it: "..." and
+// the real folder browser, the summary in the status bar, the rows of the
+// list, a name style typed into its box, the renaming, the files on disk.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "support/corvane_process.h"
+#include "support/id3_builder.h"
+#include "support/remote_controls.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::Bytes;
+
+Bytes Tagged(const std::u16string& title, const std::u16string& artist, const std::u16string& album) {
+  using test_support::Frame;
+  using test_support::TextBody;
+  using test_support::Utf16Le;
+  const Bytes bom{0xFF, 0xFE};
+  auto text = [&](const std::u16string& value) {
+    return TextBody(1, test_support::Concat({bom, Utf16Le(value)}));
+  };
+  return test_support::Concat({test_support::Id3v2({Frame{"TIT2", text(title)},
+                                                    Frame{"TPE1", text(artist)},
+                                                    Frame{"TALB", text(album)}}),
+                               test_support::FakeAudio(512)});
+}
+
+Bytes Id3v1Only(const std::string& title, const std::string& artist, const std::string& album) {
+  using test_support::ToBytes;
+  return test_support::Concat({test_support::FakeAudio(512),
+                               test_support::Id3v1(ToBytes(title), ToBytes(artist), ToBytes(album))});
+}
+
+void WriteFile(const fs::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A folder on the Desktop, where the folder browser starts, removed afterwards.
+class DesktopFolder {
+ public:
+  explicit DesktopFolder(const std::wstring& name) {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    path_ = fs::path(desktop) / name;
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~DesktopFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::set<std::wstring> NamesIn(const fs::path& folder) {
+  std::set<std::wstring> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().wstring());
+  return names;
+}
+
+TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
+  const std::wstring folderName = L"Corvane 用户测试 " + std::to_wstring(GetCurrentProcessId());
+  DesktopFolder folder(folderName);
+  WriteFile(folder.path() / L"01.mp3", Tagged(u"夜曲", u"乐队甲", u"专辑"));
+  WriteFile(folder.path() / L"02.mp3", Id3v1Only("Song", "Band", "Album"));
+  WriteFile(folder.path() / L"03.mp3", test_support::FakeAudio(512));  // no tag: dropped
+  WriteFile(folder.path() / L"04.mp3", Tagged(u"夜曲", u"乐队甲", u"另一张"));
+
+  CorvaneProcess corvane;
+  ASSERT_TRUE(corvane.started()) << "cannot start Corvane.exe";
+  const HWND window = corvane.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  const RemoteControls remote(corvane.handle());
+  const HWND list = FindChild(window, L"SysListView32", L"listFileLeft");
+  const HWND statusBar = FindChild(window, STATUSCLASSNAMEW, nullptr);
+  const HWND chooseFolder = FindChild(window, L"Button", L"...");
+  const HWND process = FindChild(window, L"Button", L"开始重命名!");
+  const HWND nameStyle = FindChild(window, L"Edit", L"%title% - %artist%");
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(statusBar, nullptr);
+  ASSERT_NE(chooseFolder, nullptr);
+  ASSERT_NE(process, nullptr);
+  ASSERT_NE(nameStyle, nullptr);
+
+  // "..." opens the folder browser; the test picks its folder on the Desktop.
+  PostMessageW(chooseFolder, BM_CLICK, 0, 0);
+  HWND browser = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (browser = FindTopLevel(corvane.id(), L"#32770", nullptr)) != nullptr; }))
+      << "no folder browser";
+  const HWND tree = FindChild(browser, WC_TREEVIEWW, nullptr);
+  ASSERT_NE(tree, nullptr);
+  HTREEITEM item = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    return root != nullptr && (item = remote.FindTreeItem(tree, root, folderName, 2)) != nullptr;
+  }, 20000)) << "the folder is not in the browser's tree";
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
+
+  const std::wstring listed = L"共找到 4 个MP3文件, 成功读取 3 个ID3标签.";
+  ASSERT_TRUE(WaitUntil([&] { return remote.StatusText(statusBar) == listed; }))
+      << "status bar: " << fs::path(remote.StatusText(statusBar)).u8string();
+  const HWND workDir = FindChild(window, L"Edit", folder.path().wstring().c_str());
+  EXPECT_NE(workDir, nullptr) << "the chosen folder is not in the working-directory box";
+
+  ASSERT_EQ(remote.ListRowCount(list), 3);
+  std::set<std::wstring> rows;
+  for (int row = 0; row < 3; ++row) {
+    rows.insert(fs::path(remote.ListCell(list, row, 0)).filename().wstring() + L"|" +
+                remote.ListCell(list, row, 1) + L"|" + remote.ListCell(list, row, 2));
+  }
+  EXPECT_EQ(rows, (std::set<std::wstring>{L"01.mp3|夜曲|未修改", L"02.mp3|Song|未修改",
+                                          L"04.mp3|夜曲|未修改"}));
+  EXPECT_TRUE(IsWindowEnabled(process));
+
+  // A new style typed into the box, then a key release to check it.
+  SendMessageW(nameStyle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  for (wchar_t c : std::wstring(L"%artist% - %title%")) PostMessageW(nameStyle, WM_CHAR, c, 1);
+  PostMessageW(nameStyle, WM_KEYUP, 'E', static_cast<LPARAM>(0xC0000001));
+  ASSERT_TRUE(WaitUntil([&] { return WindowTextOf(nameStyle) == L"%artist% - %title%"; }));
+
+  PostMessageW(process, BM_CLICK, 0, 0);
+  const std::wstring renamed = L"共尝试重命名 4 个MP3文件, 成功重命名 3 个MP3文件.";
+  ASSERT_TRUE(WaitUntil([&] {
+    return remote.StatusText(statusBar) == renamed && WindowTextOf(process) == L"开始重命名!";
+  })) << "status bar: " << fs::path(remote.StatusText(statusBar)).u8string();
+
+  EXPECT_EQ(NamesIn(folder.path()),
+            (std::set<std::wstring>{L"乐队甲 - 夜曲.mp3", L"乐队甲 - 夜曲 - 拷贝 (1).mp3",
+                                    L"Band - Song.mp3", L"03.mp3"}));
+  std::set<std::wstring> statuses;
+  for (int row = 0; row < 3; ++row) {
+    const std::wstring path = remote.ListCell(list, row, 0);
+    EXPECT_TRUE(fs::exists(path)) << "row " << row << " names a file that is not there";
+    statuses.insert(fs::path(path).filename().wstring() + L"|" + remote.ListCell(list, row, 2));
+  }
+  EXPECT_EQ(statuses, (std::set<std::wstring>{L"乐队甲 - 夜曲.mp3|已修改",
+                                              L"乐队甲 - 夜曲 - 拷贝 (1).mp3|已拷贝",
+                                              L"Band - Song.mp3|已修改"}));
+
+  EXPECT_EQ(corvane.CloseAndWait(window), 0u);
+}
+
+}  // namespace
