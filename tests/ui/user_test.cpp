@@ -72,8 +72,32 @@ std::set<std::wstring> NamesIn(const fs::path& folder) {
   return names;
 }
 
+// "..." opens the folder browser; picks the named folder on the Desktop in
+// it and confirms, as a user does.
+void ChooseFolder(const CorvaneProcess& corvane, const RemoteControls& remote, HWND chooseFolder,
+                  const std::wstring& folderName) {
+  PostMessageW(chooseFolder, BM_CLICK, 0, 0);
+  HWND browser = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (browser = FindTopLevel(corvane.id(), L"#32770", nullptr)) != nullptr; }))
+      << "no folder browser";
+  const HWND tree = FindChild(browser, WC_TREEVIEWW, nullptr);
+  ASSERT_NE(tree, nullptr);
+  HTREEITEM item = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    return root != nullptr && (item = remote.FindTreeItem(tree, root, folderName, 2)) != nullptr;
+  }, 20000)) << "the folder is not in the browser's tree";
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
+}
+
+std::wstring FolderNameForThisRun(const wchar_t* what) {
+  return std::wstring(L"Corvane ") + what + L" " + std::to_wstring(GetCurrentProcessId());
+}
+
 TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
-  const std::wstring folderName = L"Corvane 用户测试 " + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folderName = FolderNameForThisRun(L"用户测试");
   DesktopFolder folder(folderName);
   WriteFile(folder.path() / L"01.mp3", Tagged(u"夜曲", u"乐队甲", u"专辑"));
   WriteFile(folder.path() / L"02.mp3", Id3v1Only("Song", "Band", "Album"));
@@ -96,21 +120,8 @@ TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   ASSERT_NE(process, nullptr);
   ASSERT_NE(nameStyle, nullptr);
 
-  // "..." opens the folder browser; the test picks its folder on the Desktop.
-  PostMessageW(chooseFolder, BM_CLICK, 0, 0);
-  HWND browser = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (browser = FindTopLevel(corvane.id(), L"#32770", nullptr)) != nullptr; }))
-      << "no folder browser";
-  const HWND tree = FindChild(browser, WC_TREEVIEWW, nullptr);
-  ASSERT_NE(tree, nullptr);
-  HTREEITEM item = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    return root != nullptr && (item = remote.FindTreeItem(tree, root, folderName, 2)) != nullptr;
-  }, 20000)) << "the folder is not in the browser's tree";
-  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-  PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
+  ChooseFolder(corvane, remote, chooseFolder, folderName);
+  if (HasFatalFailure()) return;
 
   const std::wstring listed = L"共找到 4 个MP3文件, 成功读取 3 个ID3标签.";
   ASSERT_TRUE(WaitUntil([&] { return remote.StatusText(statusBar) == listed; }))
@@ -153,6 +164,29 @@ TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
                                               L"乐队甲 - 夜曲 - 拷贝 (1).mp3|已拷贝",
                                               L"Band - Song.mp3|已修改"}));
 
+  EXPECT_EQ(corvane.CloseAndWait(window), 0u);
+}
+
+TEST(CorvaneUser, ClosingTheWindowWhileTheScanRunsEndsTheProgramWithZero) {
+  const std::wstring folderName = FolderNameForThisRun(L"关闭测试");
+  DesktopFolder folder(folderName);
+  for (int i = 0; i < 40; ++i) {
+    WriteFile(folder.path() / (L"song " + std::to_wstring(i) + L".mp3"), Tagged(u"t", u"a", u"b"));
+  }
+
+  CorvaneProcess corvane;
+  ASSERT_TRUE(corvane.started()) << "cannot start Corvane.exe";
+  const HWND window = corvane.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  const RemoteControls remote(corvane.handle());
+  const HWND list = FindChild(window, L"SysListView32", L"listFileLeft");
+  ASSERT_NE(list, nullptr);
+  ChooseFolder(corvane, remote, FindChild(window, L"Button", L"..."), folderName);
+  if (HasFatalFailure()) return;
+
+  // A few rows in, the scan has far to go (a tenth of a second a file).
+  ASSERT_TRUE(WaitUntil([&] { return remote.ListRowCount(list) >= 3; }));
+  ASSERT_LT(remote.ListRowCount(list), 40);
   EXPECT_EQ(corvane.CloseAndWait(window), 0u);
 }
 
