@@ -6,8 +6,12 @@
 namespace CorvaneWnd {
 
 class CBtnProcess : public CCorvaneButton {
-  // Its OnClick override comes with the command itself; until then a click
-  // ends in the button's empty one.
+ public:
+  void OnClick() override;
+
+ private:
+  void StartRenaming();
+  void StopRenaming();
 };
 
 }  // namespace CorvaneWnd

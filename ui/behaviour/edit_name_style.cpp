@@ -1,9 +1,56 @@
 #include "ui/behaviour/edit_name_style.h"
 
+#include <optional>
+#include <string>
+
+#include "tracks/name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+#include "ui/window/main_window_state.h"
+
 namespace CorvaneWnd {
 
-// The check of the style and the refresh of the statuses arrive with the
-// name style's behaviour.
-LRESULT CEditNameStyle::OnKeyUp() { return 0; }
+namespace {
+
+// One character off the end; a surrogate pair is one character, and half of
+// one would be no character at all.
+void RemoveLastCharacter(std::u16string& text) {
+  if (text.empty()) return;
+  const bool lowHalf = text.back() >= 0xDC00 && text.back() <= 0xDFFF;
+  text.pop_back();
+  if (lowHalf && !text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
+}
+
+// Every row that has tags gets the status its file earns under the style.
+void RefreshStatuses(const std::u16string& style) {
+  const CListFile& list = *State().listFile;
+  for (std::size_t i = 0; i < Tracks().Size(); ++i) {
+    const std::optional<TrackEntry> entry = Tracks().Get(i);
+    if (!entry) break;  // the table shrank meanwhile
+    const int row = static_cast<int>(i);
+    const std::u16string newName = MakeNewName(style, *entry);
+    list.SetItemText(row, 2, std::u16string(NewNameStatus(list.GetItemText(row, 0), newName)));
+  }
+}
+
+}  // namespace
+
+LRESULT CEditNameStyle::OnKeyUp() {
+  std::u16string style = WindowText(hwnd);
+  if (HasForbiddenNameChar(style)) {
+    // Taken away from the end, one per key release, wherever the forbidden
+    // character stands: the user sees the text shrink until it is valid.
+    RemoveLastCharacter(style);
+    SetText(hwnd, style);
+    const auto end = static_cast<WPARAM>(style.size());
+    SendMessageW(hwnd, EM_SETSEL, end, end + 1);
+    SetStatusText(u"提示: " + ForbiddenCharsMessage());
+    return 0;
+  }
+  State().listFile->OnClick();
+  RefreshStatuses(style);
+  return 0;
+}
 
 }  // namespace CorvaneWnd

@@ -14,6 +14,9 @@
 
 void OnRenameDone() {
   MainWindowState& state = State();
+  // A stop that came after the worker's last message has closed the handle
+  // and given the controls back already.
+  if (!state.renameThread) return;
   state.renameThread.reset();
   if (SendMessageW(state.checkLyrics->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
     state.lyricsThread = StartWorker(LyricsThreadProc);

@@ -1,0 +1,163 @@
+// "开始重命名!" and "停止": the refusal, the control states of start, stop and
+// end, and stops that come at awkward moments.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "support/renaming_fixture.h"
+#include "tracks/name_style.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/check_box.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+#include "ui/window/window_messages.h"
+
+namespace {
+
+using RenameButton = RenamingTest;
+
+// Waits for a worker's thread to end while carrying out only the messages it
+// sends, so that what it posted stays queued. False if it did not end.
+bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
+  for (int round = 0; round < 2000; ++round) {
+    MSG ignored;
+    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    if (MsgWaitForMultipleObjects(1, &thread, FALSE, 10, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool RenameDoneQueued() {
+  MSG message;
+  return PeekMessageW(&message, State().mainWindow, WM_RENAME_DONE, WM_RENAME_DONE, PM_NOREMOVE) !=
+         FALSE;
+}
+
+void HandleQueuedRenameDone() {
+  MSG message;
+  ASSERT_TRUE(
+      PeekMessageW(&message, State().mainWindow, WM_RENAME_DONE, WM_RENAME_DONE, PM_REMOVE));
+  DispatchMessageW(&message);
+}
+
+TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterAndChangesNothingElse) {
+  AddTrack(u"a.mp3", u"Song", u"Band");
+  State().listFile->SetItemText(0, 2, u"已修改");
+  SetStatusText(u"before");
+  const CommandStates before = CurrentCommandStates();
+  for (char16_t forbidden : kForbiddenNameChars) {
+    const std::u16string style = u"%title%" + std::u16string(1, forbidden) + u"%artist%";
+    SCOPED_TRACE(static_cast<int>(forbidden));
+    SetStyle(style);
+    MessageBoxAnswers answers(IDOK);
+    ClickProcess();
+    ASSERT_EQ(answers.shown().size(), 1u);
+    EXPECT_EQ(answers.shown()[0].caption, u"错误");
+    EXPECT_EQ(answers.shown()[0].text, ForbiddenCharsMessage());
+    EXPECT_EQ(CurrentCommandStates(), before);
+    EXPECT_EQ(TextOf(State().editNameStyle->hwnd), style);
+    EXPECT_EQ(StatusText(), u"before");
+    EXPECT_EQ(Cell(0, 2), u"已修改");
+    EXPECT_FALSE(State().renameThread);
+    EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"a.mp3"});
+  }
+}
+
+TEST_F(RenameButton, StartMarksEveryRowUnchangedAndTheEndGivesTheControlsBackWithOrWithoutLyrics) {
+  MainWindowState& s = State();
+  AddTrack(u"a.mp3", u"Song", u"Band");
+  AddTrack(u"Named - Band.mp3", u"Named", u"Band");
+  for (bool lyrics : {true, false}) {
+    SCOPED_TRACE(lyrics);
+    SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
+    s.listFile->SetItemText(0, 2, u"已修改");
+    s.listFile->SetItemText(1, 2, u"");
+
+    ClickProcess();
+    // Nothing of the worker's has been carried out yet: no message was run.
+    EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+    EXPECT_EQ(StatusText(), u"正在重命名中...");
+    EXPECT_EQ(Cell(0, 2), u"未修改");
+    EXPECT_EQ(Cell(1, 2), u"未修改");
+    ASSERT_TRUE(s.renameThread);
+
+    ASSERT_TRUE(WaitForThreadKeepingPostedMessages(s.renameThread.get()));
+    ASSERT_TRUE(RenameDoneQueued());
+    HandleQueuedRenameDone();
+    EXPECT_FALSE(s.renameThread);
+    const std::u16string summary = u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.";
+    if (lyrics) {
+      ASSERT_TRUE(s.lyricsThread);
+      EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+      // "停止" during the lyrics stage: nothing to stop, nothing shown.
+      ClickProcess();
+      EXPECT_TRUE(s.lyricsThread);
+      EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+      EXPECT_EQ(StatusText(), summary);
+    }
+    ASSERT_TRUE(WaitForRenamingOver());
+    EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+    EXPECT_EQ(StatusText(), summary);
+    EXPECT_EQ(Cell(0, 2), u"已修改");
+    EXPECT_EQ(Cell(1, 2), u"已修改");
+  }
+}
+
+TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
+  for (const char16_t* name : {u"a.mp3", u"b.mp3", u"c.mp3", u"d.mp3", u"e.mp3"}) {
+    AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
+  }
+  const MainWindowState& s = State();
+  // The stop arrives while row 2 is under way, before its file is moved.
+  const std::u16string rowTwoProgress = u"正在重命名文件: " + folder.Path(u"c.mp3");
+  const StatusTexts stopAtRowTwo([&](const std::u16string& text) {
+    if (text == rowTwoProgress) s.renameStop->Request();
+  });
+  ClickProcess();
+  ASSERT_TRUE(PumpUntil([this] { return Cell(2, 2) == u"已修改"; }));
+  ClickProcess();
+  EXPECT_FALSE(s.renameThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  PumpPending();
+  EXPECT_FALSE(s.lyricsThread) << "no lyrics stage after a stop";
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_EQ(Cell(row, 0), folder.Path(u"New " + listedNames[static_cast<std::size_t>(row)].substr(0, 1) +
+                                        u" - Band.mp3"))
+        << row;
+  }
+  for (int row = 3; row < 5; ++row) {
+    EXPECT_EQ(Cell(row, 2), u"未修改") << row;
+    EXPECT_EQ(Cell(row, 0), folder.Path(listedNames[static_cast<std::size_t>(row)])) << row;
+  }
+  ExpectRowsMatchDisk();
+}
+
+TEST_F(RenameButton, StopAfterTheWorkerReportedClosesItsHandleOnceAndRunsNoLyricsStage) {
+  MainWindowState& s = State();
+  AddTrack(u"a.mp3", u"Song", u"Band");
+  ClickProcess();
+  ASSERT_TRUE(WaitForThreadKeepingPostedMessages(s.renameThread.get()));
+  ASSERT_TRUE(RenameDoneQueued());
+
+  ClickProcess();
+  EXPECT_FALSE(s.renameThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+
+  HandleQueuedRenameDone();
+  EXPECT_FALSE(s.lyricsThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(Cell(0, 0), folder.Path(u"Song - Band.mp3"));
+  EXPECT_EQ(Cell(0, 2), u"已修改");
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// Key releases in the name style box: forbidden characters taken away with
+// a hint, or every row's status recomputed.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "support/renaming_fixture.h"
+#include "tracks/name_style.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+
+namespace {
+
+using NameStyleBox = RenamingTest;
+
+const std::u16string kHint = u"提示: " + ForbiddenCharsMessage();
+
+void ReleaseKey(WPARAM key) {
+  // Repeat count 1, previous state down, transition up.
+  SendMessageW(State().editNameStyle->hwnd, WM_KEYUP, key, 0xC0000001);
+}
+
+std::u16string StyleText() { return TextOf(State().editNameStyle->hwnd); }
+
+DWORD SelectionStart() {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(State().editNameStyle->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, end) << "nothing is selected";
+  return start;
+}
+
+class NameStyleRows : public NameStyleBox {
+ protected:
+  void SetUp() override {
+    NameStyleBox::SetUp();
+    AddTrack(u"Song - Band.mp3", u"Song", u"Band");
+    AddTrack(u"Band - Disc.mp3", u"Song", u"Band");
+    AddTrack(u"song - band.mp3", u"Song", u"Band");
+    AddUntaggedRow(u"untagged.mp3");
+  }
+  void MarkStatuses(const std::u16string& mark) {
+    for (int row = 0; row < 4; ++row) State().listFile->SetItemText(row, 2, mark);
+  }
+  std::vector<std::u16string> Statuses() const {
+    std::vector<std::u16string> statuses;
+    for (int row = 0; row < 4; ++row) statuses.push_back(Cell(row, 2));
+    return statuses;
+  }
+};
+
+TEST_F(NameStyleRows, ValidReleasesRecomputeEveryTaggedRowWhateverTheKey) {
+  struct Case {
+    std::u16string style;
+    WPARAM key;
+    std::vector<std::u16string> statuses;
+  };
+  // The case-only difference of row 2 counts as a different name; the
+  // untagged row keeps its mark.
+  const Case cases[] = {
+      {u"%title% - %artist%", 'A', {u"已修改", u"未修改", u"未修改", u"x"}},
+      {u"%artist% - %album%", VK_LEFT, {u"未修改", u"已修改", u"未修改", u"x"}},
+      {u"%title% - %artist%", VK_SHIFT, {u"已修改", u"未修改", u"未修改", u"x"}},
+      {u"song - band", VK_CONTROL, {u"未修改", u"未修改", u"已修改", u"x"}},
+      {u"Nothing", VK_RIGHT, {u"未修改", u"未修改", u"未修改", u"x"}},
+  };
+  SetStatusText(u"before");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.key));
+    SetStyle(c.style);
+    MarkStatuses(u"x");
+    ReleaseKey(c.key);
+    EXPECT_EQ(Statuses(), c.statuses);
+    EXPECT_EQ(StyleText(), c.style);
+    EXPECT_EQ(StatusText(), u"before");
+  }
+  // Also while a worker runs and the box is read-only.
+  State().editNameStyle->SetReadOnly(true);
+  SetStyle(u"%artist% - %album%");
+  MarkStatuses(u"x");
+  ReleaseKey(VK_UP);
+  EXPECT_EQ(Statuses(), (std::vector<std::u16string>{u"未修改", u"已修改", u"未修改", u"x"}));
+  // A release with Alt held is not a key release of the box.
+  MarkStatuses(u"x");
+  SendMessageW(State().editNameStyle->hwnd, WM_SYSKEYUP, 'A', 0xC0000001);
+  EXPECT_EQ(Statuses(), (std::vector<std::u16string>(4, u"x")));
+}
+
+TEST_F(NameStyleRows, ForbiddenCharactersGoFromTheEndOneReleaseAtATime) {
+  struct Step {
+    std::u16string text;  // after the release
+    bool hinted;          // the release found a forbidden character
+  };
+  struct Case {
+    const char* what;
+    std::u16string typed;
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      {"a colon typed at the end, then Shift released",
+       u"%title% - %artist%:",
+       {{u"%title% - %artist%", true}, {u"%title% - %artist%", false}}},
+      {"a question mark typed in the middle",
+       u"%title%?ab",
+       {{u"%title%?a", true}, {u"%title%?", true}, {u"%title%", true}, {u"%title%", false}}},
+      {"Ctrl+V pasting a text that ends in a bar: V, then Ctrl",
+       u"%title% - %artist%|",
+       {{u"%title% - %artist%", true}, {u"%title% - %artist%", false}}},
+      {"a forbidden character after one outside the basic plane",
+       u"%title%\U0001F3B5*\U0001F3B5",
+       {{u"%title%\U0001F3B5*", true}, {u"%title%\U0001F3B5", true},
+        {u"%title%\U0001F3B5", false}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetStatusText(u"before");
+    SetStyle(c.typed);
+    MarkStatuses(u"x");
+    for (const Step& step : c.steps) {
+      ReleaseKey(VK_SHIFT);
+      EXPECT_EQ(StyleText(), step.text);
+      EXPECT_EQ(SelectionStart(), step.text.size()) << "the caret stands at the end";
+      // The hint stays once shown.
+      EXPECT_EQ(StatusText(), kHint);
+      if (step.hinted) {
+        EXPECT_EQ(Statuses(), (std::vector<std::u16string>(4, u"x")));
+      }
+    }
+    EXPECT_NE(Statuses()[0], u"x") << "the last release found a valid style";
+  }
+  EXPECT_EQ(kHint.back(), u' ');
+}
+
+TEST_F(NameStyleBox, AValidReleaseWithoutRowsOrEntriesWritesNoStatus) {
+  ReleaseKey('A');
+  EXPECT_EQ(State().listFile->GetItemCount(), 0);
+  // Rows whose tags are not read yet.
+  AddUntaggedRow(u"a.mp3");
+  ReleaseKey('A');
+  EXPECT_EQ(Cell(0, 2), u"");
+  EXPECT_EQ(StyleText(), u"%title% - %artist%");
+}
+
+}  // namespace
