@@ -6,8 +6,13 @@
 namespace CorvaneWnd {
 
 class CBtnDeleteEmpty : public CCorvaneButton {
-  // Its OnClick override comes with the command itself; until then a click
-  // ends in the button's empty one.
+ public:
+  // Decides by the list's selection, not by its own caption, which may be stale.
+  void OnClick() override;
+
+ private:
+  void DeleteSelectedRows(int selectedCount);
+  void ClearList();
 };
 
 }  // namespace CorvaneWnd

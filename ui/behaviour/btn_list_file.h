@@ -6,8 +6,12 @@
 namespace CorvaneWnd {
 
 class CBtnListFile : public CCorvaneButton {
-  // Its OnClick override comes with the command itself; until then a click
-  // ends in the button's empty one.
+ public:
+  void OnClick() override;
+
+ private:
+  void StartRefresh();
+  void StopScan();
 };
 
 }  // namespace CorvaneWnd

@@ -1,13 +1,22 @@
 #pragma once
 // "...": choose the working directory, then refresh at once.
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include "ui/framework/button.h"
 
 namespace CorvaneWnd {
 
 class CBtnSetWorkDir : public CCorvaneButton {
-  // Its OnClick override comes with the command itself; until then a click
-  // ends in the button's empty one.
+ public:
+  void OnClick() override;
 };
 
 }  // namespace CorvaneWnd
+
+// What shows the folder browser: SHBrowseForFolderW unless a test put its
+// own chooser in place; nullptr puts the real one back. The chooser's item
+// list is freed with CoTaskMemFree.
+using FolderBrowser = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
+void SetFolderBrowserForTest(FolderBrowser browser);

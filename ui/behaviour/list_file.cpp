@@ -1,23 +1,157 @@
 #include "ui/behaviour/list_file.h"
 
+#include <optional>
+#include <string>
+
+#include "tracks/name_style.h"
+#include "ui/behaviour/btn_delete_empty.h"
+#include "ui/behaviour/details_panel.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/framework/edit.h"
+#include "ui/framework/handles.h"
+#include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
 
 namespace CorvaneWnd {
 
-// The list's own drawing, its scroll repaints, the details panel and the
-// delete/clear button come with the file list's behaviour; until then the
-// list view draws its rows itself.
-LRESULT CListFile::OnCustomDraw(NMLVCUSTOMDRAW*) { return CDRF_DODEFAULT; }
+namespace {
 
-void CListFile::OnBeginScroll() {}
+constexpr COLORREF kRowBackground = RGB(255, 255, 255);
+constexpr COLORREF kSelectedFocused = RGB(185, 213, 241);
+constexpr COLORREF kFocusFrame = RGB(51, 153, 255);
+constexpr COLORREF kSelectedUnfocused = RGB(240, 240, 240);
+constexpr COLORREF kPlainText = RGB(0, 0, 0);
+constexpr int kCellInset = 5;
+constexpr int kColumns = 3;
 
-void CListFile::OnEndScroll() {}
+void Fill(HDC dc, const RECT& area, COLORREF colour) {
+  const UniqueBrush brush(CreateSolidBrush(colour));
+  FillRect(dc, &area, brush.get());
+}
 
-void CListFile::OnClick() {}
+void Frame(HDC dc, const RECT& area, COLORREF colour) {
+  const UniqueBrush brush(CreateSolidBrush(colour));
+  FrameRect(dc, &area, brush.get());
+}
 
-void CListFile::OnMouseLeave() { mouseInside = false; }
+bool HasState(HWND list, int row, UINT state) {
+  return (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), state) & state) != 0;
+}
 
-void CListFile::OnMouseEnter() {}
+}  // namespace
+
+COLORREF StatusTextColour(std::u16string_view status) {
+  if (status == kStatusUnchanged) return RGB(0, 0, 255);
+  if (status == kStatusRenamed) return RGB(0, 120, 0);
+  return RGB(139, 0, 245);
+}
+
+LRESULT CListFile::OnCustomDraw(NMLVCUSTOMDRAW* draw) {
+  if (draw == nullptr) return CDRF_DODEFAULT;
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      DrawRow(draw->nmcd.hdc, static_cast<int>(draw->nmcd.dwItemSpec));
+      return CDRF_SKIPDEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void CListFile::DrawRow(HDC dc, int row) const {
+  const bool listFocused = GetFocus() == hwnd;
+  const bool selected = HasState(hwnd, row, LVIS_SELECTED);
+  const bool focusedRow = HasState(hwnd, row, LVIS_FOCUSED);
+  RECT bounds{};
+  bounds.left = LVIR_BOUNDS;
+  SendMessageW(hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+  if (!selected) {
+    Fill(dc, bounds, kRowBackground);
+  } else if (listFocused) {
+    Fill(dc, bounds, kSelectedFocused);
+    if (focusedRow) Frame(dc, bounds, kFocusFrame);
+  } else {
+    Fill(dc, bounds, kSelectedUnfocused);
+  }
+
+  SetBkMode(dc, TRANSPARENT);
+  for (int column = 0; column < kColumns; ++column) {
+    RECT cell{};
+    cell.top = column;
+    cell.left = LVIR_LABEL;
+    SendMessageW(hwnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&cell));
+    cell.left += kCellInset;
+    cell.right -= kCellInset;
+    std::u16string text;
+    if (column == 0) {
+      // The file's own name, from the whole path: a cut path's last part
+      // would be a name the file does not bear.
+      text = std::u16string(FileNamePart(GetWholeItemText(row, 0)));
+    } else {
+      text = GetItemText(row, column);
+    }
+    SetTextColor(dc, column == 2 ? StatusTextColour(text) : kPlainText);
+    DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &cell,
+              DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  }
+}
+
+void CListFile::OnBeginScroll() { OnEndScroll(); }
+
+void CListFile::OnEndScroll() { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE); }
+
+void CListFile::OnClick() {
+  const MainWindowState& state = State();
+  const auto selectedCount = SendMessageW(hwnd, LVM_GETSELECTEDCOUNT, 0, 0);
+  const auto rowCount = SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0);
+  const bool someSelected = selectedCount != 0 && selectedCount != rowCount;
+  SetText(state.btnDeleteEmpty->hwnd, someSelected ? u"删除" : u"清空");
+  if (selectedCount == 0) {
+    ResetDetails();
+    return;
+  }
+  const auto row = static_cast<int>(
+      SendMessageW(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+  if (row < 0) {
+    ResetDetails();
+    return;
+  }
+  const std::string number = std::to_string(row + 1);
+  ShowSelectionText(u"当前选中了第 " + std::u16string(number.begin(), number.end()) + u" 项.");
+  // The whole path: the box shows which file the row stands for.
+  SetText(state.editFileName->hwnd, GetWholeItemText(row, 0));
+  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
+  if (!entry) {
+    for (const CCorvaneEdit* box :
+         {state.editTitle, state.editArtist, state.editAlbum, state.editNewName}) {
+      SetText(box->hwnd, u"暂无");
+    }
+    return;
+  }
+  SetText(state.editTitle->hwnd, entry->title.value_or(u""));
+  SetText(state.editArtist->hwnd, entry->artist.value_or(u""));
+  SetText(state.editAlbum->hwnd, entry->album.value_or(u""));
+  SetText(state.editNewName->hwnd, MakeNewName(WindowText(state.editNameStyle->hwnd), *entry));
+}
+
+void CListFile::OnMouseLeave() {
+  mouseInside = false;
+  const HWND button = State().btnDeleteEmpty->hwnd;
+  ShowWindow(button, SW_HIDE);
+  POINT pointer{};
+  RECT area{};
+  GetCursorPos(&pointer);
+  GetWindowRect(button, &area);
+  // Edges count as inside: the pointer went from the list onto the button.
+  if (pointer.x >= area.left && pointer.x <= area.right && pointer.y >= area.top &&
+      pointer.y <= area.bottom) {
+    ShowWindow(button, SW_SHOW);
+  }
+}
+
+void CListFile::OnMouseEnter() { ShowWindow(State().btnDeleteEmpty->hwnd, SW_SHOW); }
 
 }  // namespace CorvaneWnd
 

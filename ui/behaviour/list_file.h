@@ -1,19 +1,30 @@
 #pragma once
 // The file list: one row per .mp3 file (full path, title, status).
 
+#include <string_view>
+
 #include "ui/framework/list.h"
 
 namespace CorvaneWnd {
 
 class CListFile : public CCorvaneList {
  public:
+  // Draws every row itself: the background by selection and focus, the
+  // status in its colour, and of the path only the file's name.
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw) override;
   void OnBeginScroll() override;
   void OnEndScroll() override;
+  // The delete/clear caption and the details panel of the first selected row.
   void OnClick() override;
   void OnMouseLeave() override;
   void OnMouseEnter() override;
+
+ private:
+  void DrawRow(HDC dc, int row) const;
 };
+
+// The colour in which a status cell shows its text.
+COLORREF StatusTextColour(std::u16string_view status);
 
 }  // namespace CorvaneWnd
 

@@ -6,6 +6,9 @@
 
 void OnScanDone() {
   MainWindowState& state = State();
+  // A stop that came after the scan's last message has closed the handle and
+  // started the tag reading itself, when there was anything to read.
+  if (!state.scanThread) return;
   state.scanThread.reset();
   state.tagThread = StartWorker(TagThreadProc);
 }

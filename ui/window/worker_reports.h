@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Starts the tag reading always, also when the scan found nothing.
+// Starts the tag reading always, also when the scan found nothing, unless
+// the scan was stopped (its handle closed) before this came.
 void OnScanDone();
 void OnTagsDone();
 // 1: out of date, and the program ends; anything else: up to date.

@@ -1,0 +1,255 @@
+// The listing's commands: "..." with its folder browser, refresh and stop,
+// delete and clear; and the states the controls pass through on the way.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "listing_fixture.h"
+#include "platform/text.h"
+#include "ui/behaviour/btn_process.h"
+#include "ui/behaviour/btn_delete_empty.h"
+#include "ui/behaviour/btn_list_file.h"
+#include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/edit.h"
+#include "ui/framework/label.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+
+namespace {
+
+using ListingCommands = ListingTest;
+
+PIDLIST_ABSOLUTE WINAPI ChooseMyComputer(LPBROWSEINFOW) {
+  PIDLIST_ABSOLUTE items = nullptr;
+  SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &items);
+  return items;
+}
+
+PIDLIST_ABSOLUTE WINAPI Cancel(LPBROWSEINFOW) { return nullptr; }
+
+void ClickButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+void SelectRows(const std::vector<int>& rows) {
+  for (int row : rows) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(State().listFile->hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
+  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
+  folder.Write(u"b.mp3", Untagged());
+  ListPaths({u"D:\\old\\row.mp3"});
+  Tracks().Append({u"old", u"old", u"old"});
+  SetText(State().editTitle->hwnd, u"old");
+
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  const BrowseSeen browse = LastBrowse();
+  EXPECT_EQ(browse.owner, nullptr);
+  EXPECT_EQ(browse.title, u"请选择工作目录:");
+  EXPECT_EQ(browse.flags, 0u);
+  EXPECT_FALSE(browse.rootGiven);
+  EXPECT_EQ(TextOf(State().editWorkDir->hwnd), folder.Path());
+  EXPECT_EQ(State().listFile->GetItemCount(), 0);
+  EXPECT_EQ(Tracks().Size(), 0u);
+  EXPECT_EQ(State().filesFound, 0u);
+  EXPECT_EQ(TextOf(State().editTitle->hwnd), u"暂无");
+  EXPECT_EQ(StatusText(), u"正在刷新文件列表中...");
+  EXPECT_EQ(CurrentControlStates(), RefreshStarted());
+  EXPECT_TRUE(State().scanThread);
+
+  ASSERT_TRUE(WaitForListing());
+  // While the scan reports and while the tags are read, nothing changes.
+  for (const StatusTrail::Entry& entry : trail.entries()) {
+    if (entry.text.rfind(u"共找到", 0) == 0) continue;
+    EXPECT_EQ(entry.states, RefreshStarted()) << platform::Utf16ToUtf8(entry.text);
+  }
+  EXPECT_FALSE(trail.After(u"正在读取ID3标签: ").empty());
+  EXPECT_EQ(StatusText(), u"共找到 2 个MP3文件, 成功读取 1 个ID3标签.");
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
+  EXPECT_EQ(Column(0), std::vector<std::u16string>{folder.Path(u"a.mp3")});
+  ExpectRowsMatchTable();
+}
+
+TEST_F(ListingCommands, NoFolderOrOneWithoutAFileSystemPathStartsNothing) {
+  SetText(State().editWorkDir->hwnd, u"C:\\before");
+  const ControlStates before = CurrentControlStates();
+  const std::u16string status = StatusText();
+  for (FolderBrowser browser : {Cancel, ChooseMyComputer}) {
+    SetFolderBrowserForTest(browser);
+    ClickButton(State().btnSetWorkDir->hwnd);
+    EXPECT_FALSE(State().scanThread);
+    EXPECT_EQ(CurrentControlStates(), before);
+    EXPECT_EQ(TextOf(State().editWorkDir->hwnd), u"C:\\before");
+    EXPECT_EQ(StatusText(), status);
+  }
+}
+
+TEST_F(ListingCommands, StoppingAScanThatFoundFilesReadsTheirTags) {
+  for (const char16_t* name : {u"1.mp3", u"2.mp3", u"3.mp3", u"4.mp3", u"5.mp3", u"6.mp3"}) {
+    folder.Write(name, Tagged(name, u"A", u"L"));
+  }
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  ASSERT_TRUE(PumpUntil([] { return State().filesFound >= 2; }));
+  ClickButton(State().btnListFile->hwnd);
+
+  // At the click: the scan is over, its texts are written, the tags are read.
+  EXPECT_FALSE(State().scanThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentControlStates(), ScanStoppedWithFiles());
+  EXPECT_TRUE(State().tagThread);
+  const unsigned found = State().filesFound;
+  EXPECT_EQ(State().listFile->GetItemCount(), static_cast<int>(found))
+      << "the reports the scan made before it ended are all in";
+
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
+  EXPECT_EQ(State().filesFound, found) << "nothing was reported after the stop";
+  EXPECT_EQ(State().listFile->GetItemCount(), static_cast<int>(found));
+  ExpectRowsMatchTable();
+  EXPECT_EQ(trail.Count(u"共找到 " + std::u16string(1, static_cast<char16_t>(u'0' + found)) +
+                        u" 个MP3文件, 成功读取 " +
+                        std::u16string(1, static_cast<char16_t>(u'0' + found)) + u" 个ID3标签."),
+            1);
+}
+
+TEST_F(ListingCommands, StoppingAScanThatFoundNoFileGivesTheSettingsBack) {
+  for (const char16_t* name : {u"a", u"b", u"c", u"d", u"e"}) folder.MakeFolder(name);
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  ASSERT_TRUE(PumpUntil([&trail] { return !trail.After(u"正在请求文件: ").empty(); }));
+  ClickButton(State().btnListFile->hwnd);
+  EXPECT_FALSE(State().scanThread);
+  EXPECT_FALSE(State().tagThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
+  PumpPending();
+  EXPECT_TRUE(trail.After(u"共找到 ").empty()) << "no tag reading after the stop";
+  EXPECT_TRUE(trail.After(u"正在读取ID3标签: ").empty());
+}
+
+TEST_F(ListingCommands, AStopAfterTheScansLastMessageClosesItOnceAndReadsOnce) {
+  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  // The scan has posted its report and WM_SCAN_DONE; neither was handled.
+  ASSERT_TRUE(State().scanThread);
+  ASSERT_EQ(WaitForSingleObject(State().scanThread.get(), 20000), WAIT_OBJECT_0);
+  ClickButton(State().btnListFile->hwnd);
+  EXPECT_FALSE(State().scanThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(State().filesFound, 1u);
+  EXPECT_TRUE(State().tagThread) << "the queued report counts";
+  const HANDLE reader = State().tagThread.get();
+  PumpPending();  // WM_SCAN_DONE finds the handle closed and starts no reading
+  EXPECT_TRUE(State().tagThread.get() == reader || !State().tagThread);
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(trail.Count(u"共找到 1 个MP3文件, 成功读取 1 个ID3标签."), 1);
+  ExpectRowsMatchTable();
+}
+
+TEST_F(ListingCommands, StopWhileTheTagsAreReadDoesNothing) {
+  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
+  folder.Write(u"b.mp3", Tagged(u"T2", u"A", u"L"));
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  ASSERT_TRUE(RunUntilScanDoneHandled());
+  ASSERT_FALSE(State().scanThread);
+  ASSERT_TRUE(State().tagThread);
+  const HANDLE reader = State().tagThread.get();
+  ASSERT_EQ(TextOf(State().btnListFile->hwnd), u"停止");
+  ClickButton(State().btnListFile->hwnd);
+  EXPECT_EQ(State().tagThread.get(), reader) << "no second reader";
+  EXPECT_EQ(TextOf(State().btnListFile->hwnd), u"停止");
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(trail.Count(u"操作被中断!"), 0);
+  EXPECT_EQ(trail.Count(u"共找到 2 个MP3文件, 成功读取 2 个ID3标签."), 1);
+  ExpectRowsMatchTable();
+}
+
+class DeleteAndClear : public ListingTest {
+ protected:
+  void SetUp() override {
+    ListingTest::SetUp();
+    ListPaths({u"D:\\m\\0.mp3", u"D:\\m\\1.mp3", u"D:\\m\\2.mp3", u"D:\\m\\3.mp3"});
+    // Rows 0 to 2 have been read; row 3 not yet.
+    for (const char16_t* title : {u"0", u"1", u"2"}) {
+      Tracks().Append({title, u"A", u"L"});
+      State().listFile->SetItemText(static_cast<int>(Tracks().Size() - 1), 1, title);
+    }
+    EnableWindow(State().btnProcess->hwnd, TRUE);
+  }
+  void ClickDeleteEmpty() { ClickButton(State().btnDeleteEmpty->hwnd); }
+};
+
+TEST_F(DeleteAndClear, DeleteAsksWithTheCountAndRemovesRowsWithTheirEntries) {
+  SelectRows({1, 3});
+  {
+    MessageBoxAnswers no(IDNO);
+    ClickDeleteEmpty();
+    ASSERT_EQ(no.shown().size(), 1u);
+    EXPECT_EQ(no.shown()[0].caption, u"提示");
+    EXPECT_EQ(no.shown()[0].text, u"您确定要从列表中删除选中的 2 项吗?");
+  }
+  EXPECT_EQ(State().listFile->GetItemCount(), 4);
+  EXPECT_EQ(GetFocus(), State().listFile->hwnd);
+
+  SetFocus(State().mainWindow);
+  SetText(State().editTitle->hwnd, u"1");
+  {
+    MessageBoxAnswers yes(IDYES);
+    ClickDeleteEmpty();
+    ASSERT_EQ(yes.shown().size(), 1u);
+  }
+  EXPECT_EQ(Column(0), (std::vector<std::u16string>{u"D:\\m\\0.mp3", u"D:\\m\\2.mp3"}));
+  EXPECT_EQ(Column(1), (std::vector<std::u16string>{u"0", u"2"}));
+  ExpectRowsMatchTable();
+  EXPECT_EQ(State().filesFound, 2u);
+  EXPECT_EQ(TextOf(State().labelSelection->hwnd), u"当前未选中任意一项.");
+  EXPECT_EQ(TextOf(State().editTitle->hwnd), u"暂无");
+  EXPECT_EQ(GetFocus(), State().listFile->hwnd);
+  EXPECT_TRUE(IsWindowEnabled(State().btnProcess->hwnd)) << "deleting leaves the rename button";
+}
+
+TEST_F(DeleteAndClear, NoneOrAllSelectedClearsAfterAYes) {
+  for (const std::vector<int>& selection : {std::vector<int>{0, 1, 2, 3}, std::vector<int>{}}) {
+    SCOPED_TRACE(selection.size());
+    SelectRows(selection);
+    {
+      MessageBoxAnswers no(IDNO);
+      ClickDeleteEmpty();
+      ASSERT_EQ(no.shown().size(), 1u);
+      EXPECT_EQ(no.shown()[0].caption, u"提示");
+      EXPECT_EQ(no.shown()[0].text, u"您确定要清空文件列表吗?");
+    }
+    EXPECT_EQ(State().listFile->GetItemCount(), 4);
+    EXPECT_EQ(Tracks().Size(), 3u);
+  }
+  SetText(State().editTitle->hwnd, u"0");
+  MessageBoxAnswers yes(IDYES);
+  ClickDeleteEmpty();
+  EXPECT_EQ(State().listFile->GetItemCount(), 0);
+  EXPECT_EQ(Tracks().Size(), 0u);
+  EXPECT_EQ(State().filesFound, 0u);
+  EXPECT_EQ(StatusText(), u"列表被清空!");
+  EXPECT_EQ(TextOf(State().editTitle->hwnd), u"暂无");
+  EXPECT_FALSE(IsWindowEnabled(State().btnProcess->hwnd));
+  // An empty list still asks.
+  SetStatusText(u"");
+  ClickDeleteEmpty();
+  EXPECT_EQ(yes.shown().size(), 2u);
+  EXPECT_EQ(StatusText(), u"列表被清空!");
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#include "ui/behaviour/btn_delete_empty.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/behaviour/btn_process.h"
+#include "ui/behaviour/details_panel.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+#include "ui/window/main_window_state.h"
+
+namespace CorvaneWnd {
+
+namespace {
+
+bool UserSaysYes(const std::u16string& question) {
+  return MessageBoxW(State().mainWindow, Wide(question), L"提示", MB_YESNO | MB_ICONINFORMATION) ==
+         IDYES;
+}
+
+}  // namespace
+
+void CBtnDeleteEmpty::OnClick() {
+  const HWND list = State().listFile->hwnd;
+  const auto selectedCount = static_cast<int>(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0));
+  const auto rowCount = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  if (selectedCount != 0 && selectedCount != rowCount) {
+    DeleteSelectedRows(selectedCount);
+  } else {
+    ClearList();
+  }
+}
+
+void CBtnDeleteEmpty::DeleteSelectedRows(int selectedCount) {
+  MainWindowState& state = State();
+  const HWND list = state.listFile->hwnd;
+  const std::string count = std::to_string(selectedCount);
+  if (UserSaysYes(u"您确定要从列表中删除选中的 " + std::u16string(count.begin(), count.end()) +
+                  u" 项吗?")) {
+    for (int row = 0; row < static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));) {
+      if ((SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
+           LVIS_SELECTED) == 0) {
+        ++row;
+        continue;
+      }
+      SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+      SendMessageW(list, LVM_UPDATE, static_cast<WPARAM>(row), 0);
+      // A row the tag reading never came to has no entry; the others move
+      // down with their rows.
+      Tracks().Erase(static_cast<std::size_t>(row));
+      ResetDetails();
+      --state.filesFound;
+    }
+  }
+  SetFocus(list);
+}
+
+void CBtnDeleteEmpty::ClearList() {
+  MainWindowState& state = State();
+  if (!UserSaysYes(u"您确定要清空文件列表吗?")) return;
+  SendMessageW(state.listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
+  Tracks().Clear();
+  ResetDetails();
+  SetStatusText(u"列表被清空!");
+  state.filesFound = 0;
+  EnableWindow(state.btnProcess->hwnd, FALSE);
+}
+
+}  // namespace CorvaneWnd

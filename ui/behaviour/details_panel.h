@@ -1,0 +1,12 @@
+#pragma once
+// The details panel on the right: the selected row's path, tags and the
+// preview of its new name.
+
+#include <string>
+
+// Sets the selection label and repaints the main window behind it: labels
+// draw on no background of their own, so the old text would stay.
+void ShowSelectionText(const std::u16string& text);
+
+// "当前未选中任意一项." and "暂无" in each of the five boxes.
+void ResetDetails();

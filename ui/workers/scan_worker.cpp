@@ -1,0 +1,40 @@
+#include "ui/workers/scan_worker.h"
+
+#include <chrono>
+
+#include "tracks/scan.h"
+#include "ui/framework/no_throw.h"
+#include "ui/window/found_item.h"
+#include "ui/window/main_window_state.h"
+#include "ui/window/window_messages.h"
+
+namespace {
+
+// The pause before every report, so that the status bar visibly follows the scan.
+constexpr std::chrono::milliseconds kPauseBeforeReport{100};
+
+ScanEnd Scan(const ScanRequest& request) {
+  const StopRequest& stop = *request.stop;
+  const HWND window = State().mainWindow;
+  const ScanReporter report = [&stop, window](const std::u16string& path, bool isFolder) {
+    if (stop.WaitFor(kPauseBeforeReport)) return;
+    auto item = std::make_unique<FoundItem>();
+    item->path = path;
+    item->isFolder = isFolder;
+    PostFoundItem(window, std::move(item));
+  };
+  return ScanDirectory(request.folder, request.includeSubfolders, report, stop);
+}
+
+}  // namespace
+
+DWORD WINAPI ScanThreadProc(void* parameter) {
+  const std::unique_ptr<ScanRequest> request(static_cast<ScanRequest*>(parameter));
+  if (!request) return 0;
+  if (!request->stop) request->stop = std::make_shared<StopRequest>();  // nobody can stop it
+  const ScanEnd end = NoThrow<ScanEnd>(ScanEnd::Stopped, [&request] { return Scan(*request); });
+  // A scan cut short by an error posts nothing either: the refresh button
+  // still reads "停止", and its stop gives the controls back.
+  if (end == ScanEnd::Finished) PostMessageW(State().mainWindow, WM_SCAN_DONE, 0, 0);
+  return 0;
+}
