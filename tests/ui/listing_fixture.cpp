@@ -145,11 +145,11 @@ void ListingTest::ChooseFolder(const std::u16string& path) {
   SendMessageW(State().btnSetWorkDir->hwnd, BM_CLICK, 0, 0);
 }
 
-bool ListingTest::WaitForListing() {
+bool ListingTest::WaitForListing(DWORD maxMilliseconds) {
   const MainWindowState& s = State();
   return PumpUntil([&s] {
     return !s.scanThread && !s.tagThread && StatusText().rfind(u"共找到 ", 0) == 0;
-  });
+  }, maxMilliseconds);
 }
 
 bool ListingTest::RunUntilScanDoneHandled() {

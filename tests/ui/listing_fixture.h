@@ -73,7 +73,7 @@ class ListingTest : public MainWindowTest {
   // Clicks "..." with the folder browser answering path.
   void ChooseFolder(const std::u16string& path);
   // Waits until the tag reading has ended and its closing message was handled.
-  bool WaitForListing();
+  bool WaitForListing(DWORD maxMilliseconds = 20000);
   // Runs the queued messages up to and including the scan's WM_SCAN_DONE,
   // once the scan thread has ended; nothing after it.
   bool RunUntilScanDoneHandled();
