@@ -49,11 +49,19 @@ void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
     ReplaceOnce(text, placeholder, replacement);
     return;
   }
-  const std::u16string original = text;
   std::size_t at = text.find(placeholder);
+  const std::size_t firstAt = at;
+  // The text before any replacement, for the fallback. Most styles hold each
+  // placeholder once, so it is only made when a second one turns up: by
+  // then only the first replacement needs undoing.
+  std::u16string original;
   for (std::size_t count = 0; at != std::u16string::npos; ++count) {
+    if (count == 1) {
+      original = text;
+      original.replace(firstAt, replacement.size(), placeholder);
+    }
     if (count == kMaxReplacements || text.size() > kMaxRewrittenLength) {
-      text = original;
+      if (count > 0) text = std::move(original);
       ReplaceOnce(text, placeholder, replacement);
       return;
     }
@@ -67,7 +75,14 @@ void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
 
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
   static const std::u16string kNone;
-  std::u16string name(style);
+  const auto length = [](const std::optional<std::u16string>& text) {
+    return text ? text->size() : 0;
+  };
+  std::u16string name;
+  // Room for the usual style, each placeholder once, so the passes rarely reallocate.
+  name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) +
+               4);
+  name.assign(style);
   ReplaceAll(name, u"%title%", entry.title ? *entry.title : kNone);
   ReplaceAll(name, u"%artist%", entry.artist ? *entry.artist : kNone);
   ReplaceAll(name, u"%album%", entry.album ? *entry.album : kNone);

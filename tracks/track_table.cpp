@@ -1,5 +1,7 @@
 #include "tracks/track_table.h"
 
+#include "tracks/name_style.h"
+
 #include <iterator>
 #include <utility>
 
@@ -17,6 +19,13 @@ std::optional<TrackEntry> TrackTable::Get(std::size_t index) const {
   std::lock_guard<std::mutex> guard(lock_);
   if (index >= entries_.size()) return std::nullopt;
   return *entries_[index];
+}
+
+std::optional<std::u16string> TrackTable::NewNameOf(std::size_t index,
+                                                    std::u16string_view style) const {
+  std::lock_guard<std::mutex> guard(lock_);
+  if (index >= entries_.size()) return std::nullopt;
+  return MakeNewName(style, *entries_[index]);
 }
 
 bool TrackTable::Erase(std::size_t index) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "tracks/track_entry.h"
@@ -18,6 +20,9 @@ class TrackTable {
   void Append(TrackEntry entry);
   std::size_t Size() const;
   std::optional<TrackEntry> Get(std::size_t index) const;
+  // MakeNewName of entry index, made under the lock instead of on a copy: a
+  // key release makes one for every entry. Nothing when there is no entry.
+  std::optional<std::u16string> NewNameOf(std::size_t index, std::u16string_view style) const;
   // Later entries move down by one. Returns false when there is no entry i.
   bool Erase(std::size_t index);
   void Clear();

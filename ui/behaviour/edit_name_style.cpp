@@ -25,12 +25,15 @@ void RemoveLastCharacter(std::u16string& text) {
 // Every row that has tags gets the status its file earns under the style.
 void RefreshStatuses(const std::u16string& style) {
   const CListFile& list = *State().listFile;
-  for (std::size_t i = 0; i < Tracks().Size(); ++i) {
-    const std::optional<TrackEntry> entry = Tracks().Get(i);
-    if (!entry) break;  // the table shrank meanwhile
+  wchar_t path[kTextBufferUnits];
+  // Ends at the first index without an entry, the table's size asked anew
+  // for every row.
+  for (std::size_t i = 0;; ++i) {
+    const std::optional<std::u16string> newName = Tracks().NewNameOf(i, style);
+    if (!newName) break;
     const int row = static_cast<int>(i);
-    const std::u16string newName = MakeNewName(style, *entry);
-    list.SetItemText(row, 2, std::u16string(NewNameStatus(list.GetItemText(row, 0), newName)));
+    list.SetItemText(row, 2,
+                     std::u16string(NewNameStatus(list.ReadItemText(row, 0, path), *newName)));
   }
 }
 

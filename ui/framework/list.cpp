@@ -71,13 +71,29 @@ void CCorvaneList::SetItemText(int row, int column, const std::u16string& text) 
 }
 
 std::u16string CCorvaneList::GetItemText(int row, int column) const {
-  wchar_t buffer[kTextBufferUnits] = {};
+  wchar_t buffer[kTextBufferUnits];
+  return std::u16string(ReadItemText(row, column, buffer));
+}
+
+std::u16string_view CCorvaneList::ReadItemText(int row, int column,
+                                               wchar_t (&buffer)[kTextBufferUnits]) const {
+  buffer[0] = L'\0';  // a row that is not there copies nothing
   LVITEMW cell{};
   cell.iSubItem = column;
   cell.pszText = buffer;
   cell.cchTextMax = kTextBufferUnits;
-  SendMessageW(hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-  return platform::FromWide(buffer);
+  const auto wParam = static_cast<WPARAM>(row);
+  const auto lParam = reinterpret_cast<LPARAM>(&cell);
+  // On the list's own thread the read goes straight to the list view: the
+  // subclass only passes it on, and under Wine that detour costs as much as
+  // the read itself, which a key release makes for every row.
+  const bool ownThread = ownerThread == GetCurrentThreadId();
+  const auto copied = static_cast<std::size_t>(
+      ownThread && prevWndProc != nullptr
+          ? CallWindowProcW(prevWndProc, hwnd, LVM_GETITEMTEXTW, wParam, lParam)
+          : SendMessageW(hwnd, LVM_GETITEMTEXTW, wParam, lParam));
+  return {reinterpret_cast<const char16_t*>(buffer),
+          std::min(copied, static_cast<std::size_t>(kTextBufferUnits - 1))};
 }
 
 std::u16string CCorvaneList::GetWholeItemText(int row, int column) const {
@@ -129,6 +145,7 @@ bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, in
                               WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, x, y, width, height,
                               parent, nullptr, nullptr, nullptr);
   if (list.hwnd == nullptr) return false;
+  list.ownerThread = GetCurrentThreadId();
   RegisterControl(list.hwnd, &list);
   list.prevWndProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListSubclassProc)));

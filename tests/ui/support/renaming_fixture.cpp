@@ -87,11 +87,13 @@ void RenamingTest::SetStyle(const std::u16string& style) {
 
 void RenamingTest::ClickProcess() { SendMessageW(State().btnProcess->hwnd, BM_CLICK, 0, 0); }
 
-bool RenamingTest::WaitForRenamingOver() {
+bool RenamingTest::WaitForRenamingOver(DWORD maxMilliseconds) {
   const MainWindowState& s = State();
-  return PumpUntil([&s] {
-    return !s.renameThread && !s.lyricsThread && TextOf(s.btnProcess->hwnd) == u"开始重命名!";
-  });
+  return PumpUntil(
+      [&s] {
+        return !s.renameThread && !s.lyricsThread && TextOf(s.btnProcess->hwnd) == u"开始重命名!";
+      },
+      maxMilliseconds);
 }
 
 std::u16string RenamingTest::Cell(int row, int column) const {

@@ -48,8 +48,8 @@ class RenamingTest : public MainWindowTest {
   void SetStyle(const std::u16string& style);
   void ClickProcess();
   // Waits until the renaming and its lyrics stage are over; false if they
-  // did not end.
-  bool WaitForRenamingOver();
+  // did not end within maxMilliseconds.
+  bool WaitForRenamingOver(DWORD maxMilliseconds = 20000);
   std::u16string Cell(int row, int column) const;
   // What a file listed as name holds.
   static std::vector<unsigned char> ContentOf(const std::u16string& name);
