@@ -96,7 +96,24 @@ std::wstring FolderNameForThisRun(const wchar_t* what) {
   return std::wstring(L"Corvane ") + what + L" " + std::to_wstring(GetCurrentProcessId());
 }
 
-TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
+// Corvane started for each test, its window and list found.
+class CorvaneUser : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(corvane.started()) << "cannot start Corvane.exe";
+    window = corvane.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    list = FindChild(window, L"SysListView32", L"listFileLeft");
+    ASSERT_NE(list, nullptr);
+  }
+
+  CorvaneProcess corvane;
+  RemoteControls remote{corvane.handle()};
+  HWND window = nullptr;
+  HWND list = nullptr;
+};
+
+TEST_F(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   const std::wstring folderName = FolderNameForThisRun(L"用户测试");
   DesktopFolder folder(folderName);
   WriteFile(folder.path() / L"01.mp3", Tagged(u"夜曲", u"乐队甲", u"专辑"));
@@ -104,17 +121,10 @@ TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   WriteFile(folder.path() / L"03.mp3", test_support::FakeAudio(512));  // no tag: dropped
   WriteFile(folder.path() / L"04.mp3", Tagged(u"夜曲", u"乐队甲", u"另一张"));
 
-  CorvaneProcess corvane;
-  ASSERT_TRUE(corvane.started()) << "cannot start Corvane.exe";
-  const HWND window = corvane.WaitForMainWindow();
-  ASSERT_NE(window, nullptr);
-  const RemoteControls remote(corvane.handle());
-  const HWND list = FindChild(window, L"SysListView32", L"listFileLeft");
   const HWND statusBar = FindChild(window, STATUSCLASSNAMEW, nullptr);
   const HWND chooseFolder = FindChild(window, L"Button", L"...");
   const HWND process = FindChild(window, L"Button", L"开始重命名!");
   const HWND nameStyle = FindChild(window, L"Edit", L"%title% - %artist%");
-  ASSERT_NE(list, nullptr);
   ASSERT_NE(statusBar, nullptr);
   ASSERT_NE(chooseFolder, nullptr);
   ASSERT_NE(process, nullptr);
@@ -167,20 +177,13 @@ TEST(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   EXPECT_EQ(corvane.CloseAndWait(window), 0u);
 }
 
-TEST(CorvaneUser, ClosingTheWindowWhileTheScanRunsEndsTheProgramWithZero) {
+TEST_F(CorvaneUser, ClosingTheWindowWhileTheScanRunsEndsTheProgramWithZero) {
   const std::wstring folderName = FolderNameForThisRun(L"关闭测试");
   DesktopFolder folder(folderName);
   for (int i = 0; i < 40; ++i) {
     WriteFile(folder.path() / (L"song " + std::to_wstring(i) + L".mp3"), Tagged(u"t", u"a", u"b"));
   }
 
-  CorvaneProcess corvane;
-  ASSERT_TRUE(corvane.started()) << "cannot start Corvane.exe";
-  const HWND window = corvane.WaitForMainWindow();
-  ASSERT_NE(window, nullptr);
-  const RemoteControls remote(corvane.handle());
-  const HWND list = FindChild(window, L"SysListView32", L"listFileLeft");
-  ASSERT_NE(list, nullptr);
   ChooseFolder(corvane, remote, FindChild(window, L"Button", L"..."), folderName);
   if (HasFatalFailure()) return;
 
