@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the run need, only when it is missing.
-# Usage: tools/deps.sh [build|test|run]   (default: test)
+# Usage: tools/deps.sh [build|test|bench|run|screenshot]   (default: test)
 set -euo pipefail
 
 want="${1:-test}"
@@ -11,6 +11,7 @@ case "$want" in
   test) pkgs+=(clang libclang-rt-14-dev) ;;
   bench) pkgs+=(libbenchmark-dev libtag1-dev) ;;
   run) pkgs+=(x11-utils imagemagick) ;;
+  screenshot) pkgs+=(x11-utils imagemagick xdotool) ;;
 esac
 
 missing=()

@@ -10,6 +10,12 @@ fuzz_seconds=${CORVANE_FUZZ_SECONDS:-30}
 
 bash tools/deps.sh test || { echo "0 passed, 1 failed"; exit 1; }
 
+# Whatever ends the run, the Xvfb and wineserver it started end with it.
+cleanup() {
+  if declare -F corvane_stop_wine >/dev/null; then corvane_stop_wine; fi
+}
+trap cleanup EXIT
+
 passed=0
 failed=0
 failures=()
@@ -29,13 +35,22 @@ count_ctest() {
 
 step() { echo; echo "==== $*"; }
 
+# check NAME COMMAND...: one counted step that passes when COMMAND exits 0.
+check() {
+  local name=$1; shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); failures+=("$name"); fi
+}
+
 build() {  # build DIR [cmake args...]
   local dir=$1; shift
-  cmake -S "$root" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 &&
+  cmake -S "$root" -B "$dir" -G Ninja -DCORVANE_WERROR=ON "$@" >"$dir.configure.log" 2>&1 &&
     cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1
 }
 
 mkdir -p build
+
+step "Source format"
+check "source format" bash tools/check_format.sh
 
 step "Native build with ASan and UBSan"
 if build build/native -DCORVANE_SANITIZE=ON; then
@@ -57,7 +72,6 @@ if build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmak
   corvane_prepare_prefix
   ctest --test-dir build/windows -j 1 --output-on-failure --timeout 600 2>&1 | tee build/windows.test.log
   count_ctest build/windows.test.log windows
-  corvane_stop_wine
 else
   tail -n 40 build/windows.configure.log build/windows.build.log
   failed=$((failed + 1)); failures+=("windows build")
