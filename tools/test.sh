@@ -37,6 +37,13 @@ build() {  # build DIR [cmake args...]
 
 mkdir -p build
 
+step "Layers: includes only go down"
+if bash tools/check_layers.sh; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1)); failures+=("layer check")
+fi
+
 step "Native build with ASan and UBSan"
 if build build/native -DCORVANE_SANITIZE=ON; then
   step "Native tests"

@@ -91,7 +91,7 @@ TEST_F(MainWindowReports, UpdateCheckedClosesTheHandleAndOnlyOneEndsTheProgram) 
 
 TEST_F(MainWindowReports, ScanDoneStartsTheTagReadingWhoseReportClosesItsHandle) {
   State().scanThread.reset(DuplicateOfThisThread());
-  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, State().scanRun.number, 0), 0);
   // Not IsClosed(scan): the tag thread's new handle may well reuse its value.
   EXPECT_FALSE(State().scanThread);
   EXPECT_TRUE(State().tagThread) << "started even though no file was found";
@@ -112,7 +112,7 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
     s.renameThread.reset(DuplicateOfThisThread());
 
-    SendMessageW(s.mainWindow, WM_RENAME_DONE, 0, 0);
+    SendMessageW(s.mainWindow, WM_RENAME_DONE, s.renameRun.number, 0);
     EXPECT_FALSE(s.renameThread);
     if (lyrics) {
       EXPECT_TRUE(s.lyricsThread);
