@@ -19,19 +19,6 @@ namespace {
 
 using RenameButton = RenamingTest;
 
-// Waits for a worker's thread to end while carrying out only the messages it
-// sends, so that what it posted stays queued. False if it did not end.
-bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
-  for (int round = 0; round < 2000; ++round) {
-    MSG ignored;
-    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    if (MsgWaitForMultipleObjects(1, &thread, FALSE, 10, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
-      return true;
-    }
-  }
-  return false;
-}
-
 bool RenameDoneQueued() {
   MSG message;
   return PeekMessageW(&message, State().mainWindow, WM_RENAME_DONE, WM_RENAME_DONE, PM_NOREMOVE) !=
