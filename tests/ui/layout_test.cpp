@@ -265,7 +265,8 @@ int InkIn(const RECT& area) {
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   const HDC memory = CreateCompatibleDC(nullptr);
-  const UniqueGdi<HBITMAP> bitmap(CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const UniqueGdi<HBITMAP> bitmap(
+      CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   int ink = 0;
   if (bitmap) {
     const SelectionScope selection(memory, bitmap.get());
