@@ -1,27 +1,11 @@
 #include <windows.h>
 
 #include "platform/file_identity.h"
+#include "platform/handles.h"
 #include "platform/wide.h"
 
 namespace platform {
 namespace {
-
-// Owns a handle closed by Close; NULL and INVALID_HANDLE_VALUE mean none.
-template <BOOL(WINAPI* Close)(HANDLE)>
-class ScopedHandle {
- public:
-  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
-  ~ScopedHandle() {
-    if (IsValid()) Close(handle_);
-  }
-  ScopedHandle(const ScopedHandle&) = delete;
-  ScopedHandle& operator=(const ScopedHandle&) = delete;
-  bool IsValid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 bool HasNul(const std::u16string& path) { return path.find(u'\0') != std::u16string::npos; }
 
@@ -29,10 +13,10 @@ bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info) {
   if (HasNul(path)) return false;
   // Attributes only and every sharing mode: a file that another program
   // holds open can still be identified. Backup semantics open folders too.
-  ScopedHandle<CloseHandle> file(CreateFileW(
+  const UniqueHandle file(CreateFileW(
       Wide(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  return file.IsValid() && GetFileInformationByHandle(file.get(), &info) != 0;
+  return file && GetFileInformationByHandle(file.get(), &info) != 0;
 }
 
 }  // namespace
@@ -50,8 +34,8 @@ std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
   // Wildcards would make the search match other names.
   if (HasNul(path) || path.find_first_of(u"*?") != std::u16string::npos) return std::nullopt;
   WIN32_FIND_DATAW data{};
-  ScopedHandle<FindClose> find(FindFirstFileW(Wide(path), &data));
-  if (!find.IsValid()) return std::nullopt;
+  const UniqueFindHandle find(FindFirstFileW(Wide(path), &data));
+  if (!find) return std::nullopt;
   return FromWide(data.cFileName);
 }
 

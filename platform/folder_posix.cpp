@@ -3,23 +3,16 @@
 
 #include "platform/folder.h"
 #include "platform/text.h"
+#include "platform/unique_resource.h"
 
 namespace platform {
 namespace {
 
-class DirHandle {
- public:
-  explicit DirHandle(DIR* dir) : dir_(dir) {}
-  ~DirHandle() {
-    if (dir_ != nullptr) closedir(dir_);
-  }
-  DirHandle(const DirHandle&) = delete;
-  DirHandle& operator=(const DirHandle&) = delete;
-  DIR* get() const { return dir_; }
-
- private:
-  DIR* dir_;
+struct DirTraits {
+  static bool IsSet(DIR* dir) { return dir != nullptr; }
+  static void Free(DIR* dir) { closedir(dir); }
 };
+using UniqueDir = UniqueResource<DIR*, DirTraits>;
 
 }  // namespace
 
@@ -27,7 +20,7 @@ bool ListFolder(const std::u16string& folder,
                 const std::function<bool(const FolderEntry&)>& visit) {
   if (folder.find(u'\0') != std::u16string::npos) return false;
   const std::string base = Utf16ToUtf8(folder);
-  DirHandle dir(opendir(base.empty() ? "/" : base.c_str()));
+  const UniqueDir dir(opendir(base.empty() ? "/" : base.c_str()));
   if (dir.get() == nullptr) return false;
   while (const dirent* item = readdir(dir.get())) {
     FolderEntry entry;

@@ -1,34 +1,18 @@
 #include <windows.h>
 
 #include "platform/folder.h"
+#include "platform/handles.h"
 #include "platform/wide.h"
 
 namespace platform {
-namespace {
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-}  // namespace
 
 bool ListFolder(const std::u16string& folder,
                 const std::function<bool(const FolderEntry&)>& visit) {
   if (folder.find(u'\0') != std::u16string::npos) return false;
   const std::u16string pattern = folder + u"\\*.*";
   WIN32_FIND_DATAW data{};
-  FindHandle find(FindFirstFileW(Wide(pattern), &data));
-  if (find.get() == INVALID_HANDLE_VALUE) return false;
+  const UniqueFindHandle find(FindFirstFileW(Wide(pattern), &data));
+  if (!find) return false;
   do {
     FolderEntry entry;
     entry.name = FromWide(data.cFileName);

@@ -18,6 +18,13 @@ inline constexpr char16_t kPathSeparator = u'/';
 // Windows. Invalid bytes become '?', as Windows' own conversion gives them.
 std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count);
 
+// The number in decimal digits, with a minus sign when it is negative.
+template <typename Integer>
+std::u16string DecimalText(Integer number) {
+  const std::string digits = std::to_string(number);
+  return std::u16string(digits.begin(), digits.end());
+}
+
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(const std::u16string& text);
 

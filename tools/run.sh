@@ -21,12 +21,7 @@ corvane_start_display
 trap '[ -n "${CORVANE_XVFB_PID:-}" ] && kill "$CORVANE_XVFB_PID" 2>/dev/null || true' EXIT
 corvane_prepare_prefix
 
-# Wine links the prefix's Desktop to a folder of the host (often $HOME);
-# follow the link so the sample lands where the folder browser shows it.
-desktop="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop"
-mkdir -p "$desktop"
-desktop=$(readlink -f "$desktop")
-python3 tools/make_sample_music.py "$desktop/Corvane 示例音乐"
+corvane_write_sample
 
 echo "Starting Corvane on display $DISPLAY (close its window to end)"
 status=0

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Starts Corvane under a fresh Xvfb and saves a PNG of its window.
+# Starts Corvane under a fresh Xvfb, lists the sample music folder of
+# tools/run.sh through "..." and the folder browser, selects the first row
+# and saves a PNG of the window at work.
 # Usage: tools/screenshot.sh [OUT.png] [Corvane.exe]
 #   (defaults: docs/screenshot.png, build-win/ui/Corvane.exe)
 set -euo pipefail
@@ -12,6 +14,7 @@ exe=${2:-build-win/ui/Corvane.exe}
 source tools/wine-env.sh
 CORVANE_FORCE_XVFB=1 corvane_start_display
 corvane_prepare_prefix
+corvane_write_sample >/dev/null
 
 log=$(mktemp)
 "$WINE" "$exe" >"$log" 2>&1 </dev/null &
@@ -24,17 +27,44 @@ cleanup() {
 }
 trap cleanup EXIT
 
-window=""
-for _ in $(seq 1 200); do
-  window=$(xdotool search --onlyvisible --name '^Corvane$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "Corvane's window did not appear" >&2; cat "$log" >&2; exit 1; }
-# Let the controls finish painting; nothing in the window changes after the first paint.
-sleep 2
+wait_for_window() {  # wait_for_window NAME: prints the first visible window of that name
+  local found=""
+  for _ in $(seq 1 200); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
 
+window=$(wait_for_window '^Corvane$') ||
+  { echo "Corvane's window did not appear" >&2; cat "$log" >&2; exit 1; }
+sleep 2
 eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# Client coordinates of the window, past Wine's frame and caption.
+click() {  # click X Y
+  xdotool mousemove "$((X + 5 + $1))" "$((Y + 25 + $2))" click 1
+}
+
+click 322 300  # "..."
+browser=$(wait_for_window '选择文件夹') ||
+  { echo "the folder browser did not appear" >&2; exit 1; }
+sleep 1
+# A click on the tree's first item, the Desktop, gives the tree the keyboard;
+# typing the start of a name then selects it, and Return is "确定".
+eval "$(xdotool getwindowgeometry --shell --prefix BROWSER_ "$browser")"
+xdotool mousemove "$((BROWSER_X + 80))" "$((BROWSER_Y + 100))" click 1
+sleep 0.5
+xdotool type --delay 100 "Corvane"
+sleep 0.5
+xdotool key Return
+# Fourteen reports 100 ms apart, then the tags.
+sleep 8
+click 120 62  # the first row
+xdotool mousemove "$((X + 600))" "$((Y + 300))"  # off the list, so its delete button hides
+sleep 1
+
 mkdir -p "$(dirname "$out")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
 echo "saved $out (${WIDTH}x${HEIGHT})"

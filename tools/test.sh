@@ -49,8 +49,9 @@ build() {  # build DIR [cmake args...]
 
 mkdir -p build
 
-step "Source format"
+step "Source format and layers"
 check "source format" bash tools/check_format.sh
+check "layer check" bash tools/check_layers.sh
 
 step "Native build with ASan and UBSan"
 if build build/native -DCORVANE_SANITIZE=ON; then

@@ -60,6 +60,18 @@ corvane_prepare_prefix() {
   wineserver -p >/dev/null 2>&1 </dev/null || true
 }
 
+# Writes the sample music folder onto the prefix's Desktop, where the folder
+# browser opens, and prints its name. Wine links the Desktop to a folder of
+# the host (often $HOME); the link is followed so the sample lands where the
+# browser shows it.
+CORVANE_SAMPLE_NAME="Corvane 示例音乐"
+corvane_write_sample() {
+  local desktop="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop"
+  mkdir -p "$desktop"
+  desktop=$(readlink -f "$desktop")
+  python3 "$(dirname "${BASH_SOURCE[0]}")/make_sample_music.py" "$desktop/$CORVANE_SAMPLE_NAME"
+}
+
 corvane_stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${CORVANE_XVFB_PID:-}" ]; then kill "$CORVANE_XVFB_PID" 2>/dev/null || true; fi

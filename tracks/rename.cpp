@@ -12,11 +12,6 @@ using platform::MoveResult;
 // Bounds the search for a free temporary name; each try is one failed move.
 constexpr unsigned kMaxTemporaryNames = 1000;
 
-std::u16string Decimal(unsigned long long number) {
-  const std::string digits = std::to_string(number);
-  return std::u16string(digits.begin(), digits.end());
-}
-
 // Gives the file at from the name `name`, where folder + name already leads
 // to the file itself under another spelling (case, a short 8.3 name). A direct
 // move is no test there: Wine reports success for a case-only move and keeps
@@ -28,7 +23,7 @@ MoveResult RenameSelf(const std::u16string& from, const std::u16string& folder,
   std::u16string temporary;
   for (unsigned n = 1;; ++n) {
     if (n > kMaxTemporaryNames) return MoveResult::Failed;
-    temporary = folder + u"~corvane-rename-" + Decimal(n) + u".tmp";
+    temporary = folder + u"~corvane-rename-" + platform::DecimalText(n) + u".tmp";
     const MoveResult moved = platform::MoveWithoutReplacing(from, temporary);
     if (moved == MoveResult::Moved) break;
     if (moved == MoveResult::Failed) return MoveResult::Failed;
@@ -118,7 +113,8 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
   // The ".mp3" that MakeNewName appended gives way to the copy suffix.
   const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
   for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
-    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + Decimal(n) + u").mp3", outcome.path);
+    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
+                     outcome.path);
   }
   if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
   return outcome;

@@ -11,7 +11,7 @@ bool IsMp3Name(std::u16string_view name) {
 }
 
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
-                      const StopRequest& stop) {
+                      const StopRequest& stop, const FolderLister& listFolder) {
   if (!folder.empty() && folder.back() == platform::kPathSeparator) folder.pop_back();
 
   // Last in, first out: the subfolder met last is listed first.
@@ -20,7 +20,7 @@ ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanR
     const std::u16string parent = std::move(pending.back());
     pending.pop_back();
     // A folder that cannot be listed is passed over with its subfolders.
-    platform::ListFolder(parent, [&](const platform::FolderEntry& entry) {
+    listFolder(parent, [&](const platform::FolderEntry& entry) {
       if (entry.isFolder) {
         if (!includeSubfolders || entry.name == u"." || entry.name == u"..") return true;
         // A folder link is skipped whole, not only left unentered: its files

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/folder.h"
 #include "tracks/stop_request.h"
 
 // Called once per report, on the scanning thread, before the walk goes on.
@@ -18,6 +19,11 @@ enum class ScanEnd {
              // nothing was reported after it
 };
 
+// Lists one folder as platform::ListFolder does. The file system chooses the
+// order of the entries; a test hands in a listing of its own to fix it.
+using FolderLister = std::function<bool(
+    const std::u16string& folder, const std::function<bool(const platform::FolderEntry&)>& visit)>;
+
 // Walks folder (one trailing separator dropped, so a drive root "D:\" is
 // walked as "D:"): the folder's entries in the order the file system gives
 // them, then, with includeSubfolders, the subfolders depth first, the one met
@@ -25,7 +31,8 @@ enum class ScanEnd {
 // neither reported nor entered. The stop request is tested before every
 // report and before every folder is listed.
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
-                      const StopRequest& stop);
+                      const StopRequest& stop,
+                      const FolderLister& listFolder = platform::ListFolder);
 
 // True when the text from the name's last dot to its end is exactly ".mp3".
 bool IsMp3Name(std::u16string_view name);

@@ -2,13 +2,12 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <mutex>
 
+#include "platform/no_throw.h"
 #include "platform/wide.h"
-#include "ui/framework/no_throw.h"
-#include "ui/window/main_window_state.h"
-#include "ui/window/window_messages.h"
-#include "ui/workers/closing_message.h"
+#include "ui/framework/closing_message.h"
 #include "update/update_query.h"
 
 namespace {
@@ -24,8 +23,7 @@ AddressSlot& Slot() {
   return *slot;
 }
 
-void TellOutOfDate() {
-  const HWND window = State().mainWindow;
+void TellOutOfDate(HWND window) {
   ShowWindow(window, SW_HIDE);
   MessageBoxW(window, L"您的当前版本的软件已过期。\r\n单击\u201C确定\u201D引导您到官网下载最新版本。",
               L"提示", MB_OK | MB_ICONINFORMATION);
@@ -44,11 +42,13 @@ std::u16string UpdateAddress() {
   return Slot().address;
 }
 
-DWORD WINAPI UpdateCheckThreadProc(void*) {
-  ClosingMessage done(WM_UPDATE_CHECKED);
-  return NoThrow<DWORD>(0, [&done]() -> DWORD {
+DWORD WINAPI UpdateCheckThreadProc(void* parameter) {
+  const std::unique_ptr<UpdateCheckRequest> request(static_cast<UpdateCheckRequest*>(parameter));
+  if (!request) return 0;
+  ClosingMessage done(request->window, request->doneMessage);
+  return NoThrow<DWORD>(0, [&done, &request]() -> DWORD {
     if (QueryUpdate(UpdateAddress())) {
-      TellOutOfDate();
+      TellOutOfDate(request->window);
       done.SetWParam(1);
     }
     return 0;

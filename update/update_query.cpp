@@ -7,8 +7,8 @@
 #include <array>
 #include <cstring>
 
+#include "platform/handles.h"
 #include "platform/wide.h"
-#include "ui/framework/handles.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 #include <vector>
@@ -46,44 +47,68 @@ ScanRun Scan(const std::u16string& folder, bool includeSubfolders,
   return run;
 }
 
-std::u16string Join(const std::u16string& parent, const std::u16string& name) {
-  return parent + kPathSeparator + name;
-}
-
-// The reports a scan owes for folder, written recursively from the order in
-// which the file system delivers each folder's entries: the folder's own
-// block, then each subfolder's reports, the one met last first.
-void ExpectedReports(const std::u16string& folder, std::vector<Report>& out) {
-  std::vector<std::u16string> subfolders;
-  platform::ListFolder(folder, [&](const platform::FolderEntry& entry) {
-    const std::u16string& name = entry.name;
-    if (name == u"." || name == u"..") return true;
-    if (entry.isFolder) {
-      subfolders.push_back(Join(folder, name));
-      out.push_back({subfolders.back(), true});
-    } else if (name.size() >= 4 && name.compare(name.size() - 4, 4, u".mp3") == 0) {
-      out.push_back({Join(folder, name), false});
+// A file system that delivers each folder's entries in the order given, "."
+// and ".." first as most do; a folder it does not know cannot be listed.
+FolderLister FixedOrder(std::map<std::u16string, std::vector<platform::FolderEntry>> folders) {
+  return [folders = std::move(folders)](
+             const std::u16string& folder,
+             const std::function<bool(const platform::FolderEntry&)>& visit) {
+    const auto found = folders.find(folder);
+    if (found == folders.end()) return false;
+    for (const platform::FolderEntry& entry : found->second) {
+      if (!visit(entry)) break;
     }
     return true;
-  });
-  for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) ExpectedReports(*it, out);
+  };
+}
+
+platform::FolderEntry Folder(const char16_t* name) { return {name, true, false}; }
+platform::FolderEntry File(const char16_t* name) { return {name, false, false}; }
+
+std::vector<Report> ScanInOrder(const FolderLister& listing) {
+  std::vector<Report> reports;
+  const StopRequest stop;
+  const ScanEnd end = ScanDirectory(
+      u"M", true,
+      [&](const std::u16string& path, bool isFolder) {
+        reports.push_back({path, isFolder});
+      },
+      stop, listing);
+  EXPECT_EQ(end, ScanEnd::Finished);
+  return reports;
 }
 
 TEST(ScanDirectory, ReportsFoldersWhenMetAndTheirContentsDepthFirstLastMetFirst) {
-  TempFolder root;
-  for (const char16_t* file : {u"x.mp3", u"notes.txt", u"A/a.mp3", u"A/A1/deep.mp3",
-                               u"B/b.mp3", u"C/c1.mp3", u"C/c2.mp3", u"C/cover.jpg"}) {
-    root.Write(file, {1});
-  }
-  root.MakeFolder(u"A/A2");
+  const std::u16string s(1, kPathSeparator);
+  // Folder A, folder B and file x.mp3, in that order; A holds a.mp3, B holds b.mp3.
+  const std::vector<Report> example = ScanInOrder(
+      FixedOrder({{u"M", {Folder(u"."), Folder(u".."), Folder(u"A"), Folder(u"B"), File(u"x.mp3")}},
+                  {u"M" + s + u"A", {Folder(u"."), Folder(u".."), File(u"a.mp3")}},
+                  {u"M" + s + u"B", {Folder(u"."), Folder(u".."), File(u"b.mp3")}}}));
+  EXPECT_EQ(example, (std::vector<Report>{{u"M" + s + u"A", true},
+                                          {u"M" + s + u"B", true},
+                                          {u"M" + s + u"x.mp3", false},
+                                          {u"M" + s + u"B" + s + u"b.mp3", false},
+                                          {u"M" + s + u"A" + s + u"a.mp3", false}}));
 
-  std::vector<Report> expected;
-  ExpectedReports(root.Path(), expected);
-  ASSERT_EQ(expected.size(), 11u);  // five folders and six .mp3 files
-
-  const ScanRun run = Scan(root.Path(), true);
-  EXPECT_EQ(run.end, ScanEnd::Finished);
-  EXPECT_EQ(run.reports, expected);
+  // Deeper: a folder's subfolders wait until the folder itself is listed,
+  // then go last met first, each one whole before the next.
+  const std::u16string a = u"M" + s + u"A";
+  const std::vector<Report> deeper = ScanInOrder(
+      FixedOrder({{u"M", {File(u"x.mp3"), Folder(u"A"), File(u"notes.txt"), Folder(u"C")}},
+                  {a, {Folder(u"A1"), File(u"a.mp3"), Folder(u"A2")}},
+                  {a + s + u"A1", {File(u"deep.mp3")}},
+                  {a + s + u"A2", {}},
+                  {u"M" + s + u"C", {File(u"c2.mp3"), File(u"cover.jpg"), File(u"c1.mp3")}}}));
+  EXPECT_EQ(deeper, (std::vector<Report>{{u"M" + s + u"x.mp3", false},
+                                         {a, true},
+                                         {u"M" + s + u"C", true},
+                                         {u"M" + s + u"C" + s + u"c2.mp3", false},
+                                         {u"M" + s + u"C" + s + u"c1.mp3", false},
+                                         {a + s + u"A1", true},
+                                         {a + s + u"a.mp3", false},
+                                         {a + s + u"A2", true},
+                                         {a + s + u"A1" + s + u"deep.mp3", false}}));
 }
 
 struct NameCase {

@@ -19,19 +19,6 @@ namespace {
 
 using RenameButton = RenamingTest;
 
-// Waits for a worker's thread to end while carrying out only the messages it
-// sends, so that what it posted stays queued. False if it did not end.
-bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
-  for (int round = 0; round < 2000; ++round) {
-    MSG ignored;
-    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    if (MsgWaitForMultipleObjects(1, &thread, FALSE, 10, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
-      return true;
-    }
-  }
-  return false;
-}
-
 bool RenameDoneQueued() {
   MSG message;
   return PeekMessageW(&message, State().mainWindow, WM_RENAME_DONE, WM_RENAME_DONE, PM_NOREMOVE) !=
@@ -49,7 +36,7 @@ TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterAndChangesNothingElse) 
   AddTrack(u"a.mp3", u"Song", u"Band");
   State().listFile->SetItemText(0, 2, u"已修改");
   SetStatusText(u"before");
-  const CommandStates before = CurrentCommandStates();
+  const ControlStates before = CurrentControlStates();
   for (char16_t forbidden : kForbiddenNameChars) {
     const std::u16string style = u"%title%" + std::u16string(1, forbidden) + u"%artist%";
     SCOPED_TRACE(static_cast<int>(forbidden));
@@ -59,7 +46,7 @@ TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterAndChangesNothingElse) 
     ASSERT_EQ(answers.shown().size(), 1u);
     EXPECT_EQ(answers.shown()[0].caption, u"错误");
     EXPECT_EQ(answers.shown()[0].text, ForbiddenCharsMessage());
-    EXPECT_EQ(CurrentCommandStates(), before);
+    EXPECT_EQ(CurrentControlStates(), before);
     EXPECT_EQ(TextOf(State().editNameStyle->hwnd), style);
     EXPECT_EQ(StatusText(), u"before");
     EXPECT_EQ(Cell(0, 2), u"已修改");
@@ -80,7 +67,7 @@ TEST_F(RenameButton, StartMarksEveryRowUnchangedAndTheEndGivesTheControlsBackWit
 
     ClickProcess();
     // Nothing of the worker's has been carried out yet: no message was run.
-    EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+    EXPECT_EQ(CurrentControlStates(), RenamingRuns());
     EXPECT_EQ(StatusText(), u"正在重命名中...");
     EXPECT_EQ(Cell(0, 2), u"未修改");
     EXPECT_EQ(Cell(1, 2), u"未修改");
@@ -93,15 +80,15 @@ TEST_F(RenameButton, StartMarksEveryRowUnchangedAndTheEndGivesTheControlsBackWit
     const std::u16string summary = u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.";
     if (lyrics) {
       ASSERT_TRUE(s.lyricsThread);
-      EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+      EXPECT_EQ(CurrentControlStates(), RenamingRuns());
       // "停止" during the lyrics stage: nothing to stop, nothing shown.
       ClickProcess();
       EXPECT_TRUE(s.lyricsThread);
-      EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+      EXPECT_EQ(CurrentControlStates(), RenamingRuns());
       EXPECT_EQ(StatusText(), summary);
     }
     ASSERT_TRUE(WaitForRenamingOver());
-    EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+    EXPECT_EQ(CurrentControlStates(), RenamingOver());
     EXPECT_EQ(StatusText(), summary);
     EXPECT_EQ(Cell(0, 2), u"已修改");
     EXPECT_EQ(Cell(1, 2), u"已修改");
@@ -115,15 +102,15 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
   const MainWindowState& s = State();
   // The stop arrives while row 2 is under way, before its file is moved.
   const std::u16string rowTwoProgress = u"正在重命名文件: " + folder.Path(u"c.mp3");
-  const StatusTexts stopAtRowTwo([&](const std::u16string& text) {
-    if (text == rowTwoProgress) s.renameStop->Request();
+  const StatusTrail stopAtRowTwo([&](const std::u16string& text) {
+    if (text == rowTwoProgress) s.renameRun.stop->Request();
   });
   ClickProcess();
   ASSERT_TRUE(PumpUntil([this] { return Cell(2, 2) == u"已修改"; }));
   ClickProcess();
   EXPECT_FALSE(s.renameThread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
-  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(CurrentControlStates(), RenamingOver());
   PumpPending();
   EXPECT_FALSE(s.lyricsThread) << "no lyrics stage after a stop";
   EXPECT_EQ(StatusText(), u"操作被中断!");
@@ -150,12 +137,12 @@ TEST_F(RenameButton, StopAfterTheWorkerReportedClosesItsHandleOnceAndRunsNoLyric
   ClickProcess();
   EXPECT_FALSE(s.renameThread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
-  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(CurrentControlStates(), RenamingOver());
 
   HandleQueuedRenameDone();
   EXPECT_FALSE(s.lyricsThread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
-  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_EQ(Cell(0, 0), folder.Path(u"Song - Band.mp3"));
   EXPECT_EQ(Cell(0, 2), u"已修改");
 }

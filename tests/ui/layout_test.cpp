@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -118,8 +119,14 @@ TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
     const RECT rect = RectInParent(window);
     EXPECT_EQ(rect.left, c.x);
     EXPECT_EQ(rect.top, c.y);
-    EXPECT_EQ(rect.right - rect.left, c.width);
-    EXPECT_EQ(rect.bottom - rect.top, c.height);
+    if (c.kind == ControlKind::Label) {
+      // A label grows where its text needs more room than it was given.
+      EXPECT_GE(rect.right - rect.left, c.width);
+      EXPECT_GE(rect.bottom - rect.top, c.height);
+    } else {
+      EXPECT_EQ(rect.right - rect.left, c.width);
+      EXPECT_EQ(rect.bottom - rect.top, c.height);
+    }
 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_TRUE(style & WS_CHILD);
@@ -229,6 +236,79 @@ TEST_F(LayoutTest, HelpLabelFitsItsTwoLinesIntoThirtyPixels) {
     EXPECT_LE(both.bottom, 30);
   }
   DeleteDC(dc);
+}
+
+// Where DrawTextW puts the end of text in the labels' font, from the left.
+int TextEnd(const std::u16string& text) {
+  const HDC dc = CreateCompatibleDC(nullptr);
+  RECT extent{};
+  {
+    const UniqueFont font = MakeControlFont();
+    const SelectionScope selection(dc, font.get());
+    DrawTextW(dc, platform::Wide(text), -1, &extent, DT_NOCLIP | DT_CALCRECT);
+  }
+  DeleteDC(dc);
+  return extent.right;
+}
+
+// Pixels in a part of the main window's client area, as it was drawn, that
+// are darker than the window's background: the labels' text is black, its
+// smoothed edges grey.
+int InkIn(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HDC memory = CreateCompatibleDC(nullptr);
+  const UniqueGdi<HBITMAP> bitmap(
+      CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  int ink = 0;
+  if (bitmap) {
+    const SelectionScope selection(memory, bitmap.get());
+    const WindowDcScope window(State().mainWindow);
+    BitBlt(memory, 0, 0, width, height, window.dc(), area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const int background = GetRValue(face) + GetGValue(face) + GetBValue(face);
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+      const std::uint32_t p = pixels[i];
+      const auto light = static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+      ink += light < background - 96 ? 1 : 0;
+    }
+  }
+  DeleteDC(memory);
+  return ink;
+}
+
+TEST_F(LayoutTest, DetailsPanelLabelsShowTheirWholeTextAndLeaveTheBoxesFree) {
+  const MainWindowState& s = State();
+  RedrawWindow(s.mainWindow, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const CCorvaneLabel* labels[] = {s.labelFileName, s.labelTitle, s.labelArtist, s.labelAlbum,
+                                   s.labelNewName};
+  for (const CCorvaneLabel* label : labels) {
+    const std::u16string text = TextOf(label->hwnd);
+    SCOPED_TRACE(platform::Wide(text));
+    const RECT place = RectInParent(label->hwnd);
+    // The last character, the colon, stands between the ends of the text
+    // without it and with it; its ink must be there on the screen.
+    const RECT lastCharacter{place.left + TextEnd(text.substr(0, text.size() - 1)), place.top,
+                             place.left + TextEnd(text), place.top + 14};
+    ASSERT_GT(lastCharacter.right, lastCharacter.left);
+    const RECT firstCharacter{place.left, place.top, place.left + TextEnd(text.substr(0, 1)),
+                              place.top + 14};
+    ASSERT_GT(InkIn(firstCharacter), 0) << "nothing drawn where the text begins";
+    EXPECT_GT(InkIn(lastCharacter), 0) << "the text ends before its last character";
+    if (label != s.labelNewName) {
+      EXPECT_LE(place.right, 400) << "the label reaches into the box beside it";
+    }
+  }
 }
 
 TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {

@@ -178,6 +178,35 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadDoesNothing) {
   ExpectRowsMatchTable();
 }
 
+TEST_F(ListingCommands, AClickAsTheTagReadingEndsFindsItRunningOrOverNeverHalfway) {
+  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
+  StatusTrail trail;
+  ChooseFolder(folder.Path());
+  ASSERT_TRUE(RunUntilScanDoneHandled());
+  const HANDLE reader = State().tagThread.get();
+  ASSERT_NE(reader, nullptr);
+  // The reader has done all its work; its closing message waits in the queue.
+  ASSERT_TRUE(WaitForThreadKeepingPostedMessages(reader));
+  EXPECT_EQ(CurrentControlStates(), RefreshStarted()) << "the worker's end changed controls";
+  ClickButton(State().btnListFile->hwnd);
+  EXPECT_EQ(CurrentControlStates(), RefreshStarted());
+  EXPECT_EQ(State().tagThread.get(), reader);
+  EXPECT_FALSE(State().scanThread) << "no refresh started under the reading";
+
+  PumpPending();  // the closing message: all of the end in one step
+  EXPECT_FALSE(State().tagThread);
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
+  EXPECT_EQ(StatusText(), u"共找到 1 个MP3文件, 成功读取 1 个ID3标签.");
+
+  // The next click starts a refresh that nothing of the old reading disturbs.
+  ClickButton(State().btnListFile->hwnd);
+  EXPECT_EQ(CurrentControlStates(), RefreshStarted());
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
+  EXPECT_EQ(trail.Count(u"共找到 1 个MP3文件, 成功读取 1 个ID3标签."), 2);
+  ExpectRowsMatchTable();
+}
+
 class DeleteAndClear : public ListingTest {
  protected:
   void SetUp() override {

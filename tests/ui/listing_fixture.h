@@ -4,67 +4,14 @@
 
 #include <windows.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "support/id3_builder.h"
+#include "support/control_state_probe.h"
 #include "support/main_window_fixture.h"
+#include "support/status_trail.h"
+#include "support/tagged_files.h"
 #include "support/temp_folder.h"
-
-// Tag bytes followed by some audio.
-test_support::Bytes Tagged(const std::u16string& title, const std::u16string& artist,
-                           const std::u16string& album);
-// The same three frames, some of them left out (an empty text leaves the frame out).
-test_support::Bytes TaggedV2(const std::u16string& title, const std::u16string& artist,
-                             const std::u16string& album, bool withEmptyTitleFrame = false);
-test_support::Bytes WithId3v1(const test_support::Bytes& front, const std::string& title,
-                              const std::string& artist, const std::string& album);
-test_support::Bytes Untagged();
-
-struct ControlStates {
-  bool listFileOn;
-  std::u16string listFileCaption;
-  bool processOn;
-  bool setWorkDirOn;
-  bool deleteEmptyOn;
-  bool subfoldersOn;
-  bool lyricsOn;
-  bool styleReadOnly;
-
-  bool operator==(const ControlStates& other) const;
-};
-void PrintTo(const ControlStates& states, std::ostream* out);
-ControlStates CurrentControlStates();
-
-// The rows of the control-state table that the listing passes through.
-ControlStates RefreshStarted();
-ControlStates ScanStoppedWithFiles();
-ControlStates TagReadingEnded(bool processOn);
-
-// Every status text set while it lives, also by workers, with the states of
-// the controls at that moment (the worker waits while the text is set).
-class StatusTrail {
- public:
-  struct Entry {
-    std::u16string text;
-    ControlStates states;
-  };
-  StatusTrail();
-  StatusTrail(const StatusTrail&) = delete;
-  StatusTrail& operator=(const StatusTrail&) = delete;
-  ~StatusTrail();
-
-  const std::vector<Entry>& entries() const { return entries_; }
-  // The texts that start with prefix, the prefix taken off.
-  std::vector<std::u16string> After(const std::u16string& prefix) const;
-  int Count(const std::u16string& text) const;
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-  HHOOK hook_ = nullptr;
-  std::vector<Entry> entries_;
-};
 
 class ListingTest : public MainWindowTest {
  protected:

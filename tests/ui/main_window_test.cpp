@@ -91,7 +91,7 @@ TEST_F(MainWindowReports, UpdateCheckedClosesTheHandleAndOnlyOneEndsTheProgram) 
 
 TEST_F(MainWindowReports, ScanDoneStartsTheTagReadingWhoseReportClosesItsHandle) {
   State().scanThread.reset(DuplicateOfThisThread());
-  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, State().scanRun.number, 0), 0);
   // Not IsClosed(scan): the tag thread's new handle may well reuse its value.
   EXPECT_FALSE(State().scanThread);
   EXPECT_TRUE(State().tagThread) << "started even though no file was found";
@@ -112,7 +112,7 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
     s.renameThread.reset(DuplicateOfThisThread());
 
-    SendMessageW(s.mainWindow, WM_RENAME_DONE, 0, 0);
+    SendMessageW(s.mainWindow, WM_RENAME_DONE, s.renameRun.number, 0);
     EXPECT_FALSE(s.renameThread);
     if (lyrics) {
       EXPECT_TRUE(s.lyricsThread);
@@ -129,6 +129,48 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     }
     EXPECT_FALSE(s.editNameStyle->readOnly);
     EXPECT_FALSE(GetWindowLongPtrW(s.editNameStyle->hwnd, GWL_STYLE) & ES_READONLY);
+  }
+}
+
+TEST_F(MainWindowReports, AClosingMessageClosesOnlyTheHandleOfTheRunItNames) {
+  struct Case {
+    const char* worker;
+    UINT closing;
+    UniqueHandle MainWindowState::*thread;
+    WorkerRun MainWindowState::*run;
+  };
+  const Case cases[] = {
+      {"scan", WM_SCAN_DONE, &MainWindowState::scanThread, &MainWindowState::scanRun},
+      {"tag reading", WM_TAGS_DONE, &MainWindowState::tagThread, &MainWindowState::tagRun},
+      {"renaming", WM_RENAME_DONE, &MainWindowState::renameThread, &MainWindowState::renameRun},
+      {"lyrics", WM_LYRICS_DONE, &MainWindowState::lyricsThread, &MainWindowState::lyricsRun},
+  };
+  MainWindowState& s = State();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.worker);
+    UniqueHandle& thread = s.*c.thread;
+    WorkerRun& run = s.*c.run;
+    const WPARAM earlier = NewRun().number;
+    run = NewRun();
+    const HANDLE newer = DuplicateOfThisThread();
+    thread.reset(newer);
+    const std::u16string status = StatusText();
+
+    SendMessageW(s.mainWindow, c.closing, earlier, 0);
+    EXPECT_EQ(thread.get(), newer) << "an earlier run's message closed the newer handle";
+    EXPECT_FALSE(IsClosed(newer));
+    EXPECT_EQ(StatusText(), status);
+    // A run that was asked to stop is ended by its stop, not by its message.
+    run.stop->Request();
+    SendMessageW(s.mainWindow, c.closing, run.number, 0);
+    EXPECT_EQ(thread.get(), newer);
+
+    run.stop = std::make_shared<StopRequest>();
+    SendMessageW(s.mainWindow, c.closing, run.number, 0);
+    // Not IsClosed(newer): a worker started by the handler may reuse the value.
+    EXPECT_FALSE(thread);
+    // What follows the scan and the renaming (tag reading, lyrics) ends by itself.
+    ASSERT_TRUE(PumpUntil([&s] { return !s.tagThread && !s.lyricsThread; }));
   }
 }
 

@@ -55,7 +55,7 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
 
   for (int run = 1; run <= 2; ++run) {
     SCOPED_TRACE(run);
-    StatusTexts shown;
+    StatusTrail shown;
     ClickProcess();
     ASSERT_TRUE(WaitForRenamingOver());
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -73,7 +73,7 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
 
     // Progress names each tagged row's path as it was when the row came up.
     std::vector<std::u16string> progress;
-    for (const std::u16string& text : shown.texts()) {
+    for (const std::u16string& text : shown.Texts()) {
       if (text.rfind(u"正在重命名文件: ", 0) == 0) progress.push_back(text);
     }
     ASSERT_EQ(progress.size(), rows.size() + 1);

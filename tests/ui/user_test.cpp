@@ -15,31 +15,12 @@
 #include "support/corvane_process.h"
 #include "support/id3_builder.h"
 #include "support/remote_controls.h"
+#include "support/tagged_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using test_support::Bytes;
-
-Bytes Tagged(const std::u16string& title, const std::u16string& artist, const std::u16string& album) {
-  using test_support::Frame;
-  using test_support::TextBody;
-  using test_support::Utf16Le;
-  const Bytes bom{0xFF, 0xFE};
-  auto text = [&](const std::u16string& value) {
-    return TextBody(1, test_support::Concat({bom, Utf16Le(value)}));
-  };
-  return test_support::Concat({test_support::Id3v2({Frame{"TIT2", text(title)},
-                                                    Frame{"TPE1", text(artist)},
-                                                    Frame{"TALB", text(album)}}),
-                               test_support::FakeAudio(512)});
-}
-
-Bytes Id3v1Only(const std::string& title, const std::string& artist, const std::string& album) {
-  using test_support::ToBytes;
-  return test_support::Concat({test_support::FakeAudio(512),
-                               test_support::Id3v1(ToBytes(title), ToBytes(artist), ToBytes(album))});
-}
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -117,7 +98,7 @@ TEST_F(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   const std::wstring folderName = FolderNameForThisRun(L"用户测试");
   DesktopFolder folder(folderName);
   WriteFile(folder.path() / L"01.mp3", Tagged(u"夜曲", u"乐队甲", u"专辑"));
-  WriteFile(folder.path() / L"02.mp3", Id3v1Only("Song", "Band", "Album"));
+  WriteFile(folder.path() / L"02.mp3", WithId3v1(Untagged(), "Song", "Band", "Album"));
   WriteFile(folder.path() / L"03.mp3", test_support::FakeAudio(512));  // no tag: dropped
   WriteFile(folder.path() / L"04.mp3", Tagged(u"夜曲", u"乐队甲", u"另一张"));
 

@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "ui/behaviour/btn_process.h"
+#include "platform/text.h"
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/list_file.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
 
 namespace CorvaneWnd {
@@ -36,8 +37,7 @@ void CBtnDeleteEmpty::OnClick() {
 void CBtnDeleteEmpty::DeleteSelectedRows(int selectedCount) {
   MainWindowState& state = State();
   const HWND list = state.listFile->hwnd;
-  const std::string count = std::to_string(selectedCount);
-  if (UserSaysYes(u"您确定要从列表中删除选中的 " + std::u16string(count.begin(), count.end()) +
+  if (UserSaysYes(u"您确定要从列表中删除选中的 " + platform::DecimalText(selectedCount) +
                   u" 项吗?")) {
     for (int row = 0; row < static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));) {
       if ((SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
@@ -65,7 +65,7 @@ void CBtnDeleteEmpty::ClearList() {
   ResetDetails();
   SetStatusText(u"列表被清空!");
   state.filesFound = 0;
-  EnableWindow(state.btnProcess->hwnd, FALSE);
+  ApplyControlStates(ControlMoment::ListCleared);
 }
 
 }  // namespace CorvaneWnd

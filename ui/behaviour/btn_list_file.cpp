@@ -4,15 +4,13 @@
 
 #include <memory>
 
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
 #include "ui/behaviour/details_panel.h"
-#include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
 #include "ui/framework/check_box.h"
+#include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/scan_worker.h"
@@ -22,20 +20,8 @@
 
 namespace CorvaneWnd {
 
-namespace {
-
-void EnableSettings(bool enable) {
-  const MainWindowState& state = State();
-  for (HWND control : {state.btnDeleteEmpty->hwnd, state.checkSubfolders->hwnd,
-                       state.checkLyrics->hwnd, state.btnSetWorkDir->hwnd}) {
-    EnableWindow(control, enable ? TRUE : FALSE);
-  }
-}
-
-}  // namespace
-
 void CBtnListFile::OnClick() {
-  if (WindowText(hwnd) == u"停止") {
+  if (WindowText(hwnd) == kStopCaption) {
     StopScan();
   } else {
     StartRefresh();
@@ -47,23 +33,17 @@ void CBtnListFile::StartRefresh() {
   state.filesFound = 0;
   SendMessageW(state.listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
   ResetDetails();
-  state.editNameStyle->SetReadOnly(true);
   Tracks().Clear();
-  EnableSettings(false);
-  SetText(hwnd, u"停止");
-  EnableWindow(hwnd, TRUE);
-  EnableWindow(state.btnProcess->hwnd, FALSE);
+  ApplyControlStates(ControlMoment::RefreshStarted);
   SetStatusText(u"正在刷新文件列表中...");
   Sleep(100);
   auto request = std::make_unique<ScanRequest>();
   request->folder = WindowText(state.editWorkDir->hwnd);
   request->includeSubfolders =
       SendMessageW(state.checkSubfolders->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  state.scanStop = std::make_shared<StopRequest>();
-  request->stop = state.scanStop;
-  state.scanThread = StartWorker(ScanThreadProc, request.get());
-  // The thread owns the request once it runs; a thread that never started leaves it here.
-  if (state.scanThread) request.release();
+  state.scanRun = NewRun();
+  request->run = state.scanRun;
+  state.scanThread = StartWorker(ScanThreadProc, std::move(request));
 }
 
 void CBtnListFile::StopScan() {
@@ -72,7 +52,7 @@ void CBtnListFile::StopScan() {
   // caption. It has no pause between files and ends by itself soon; stopping
   // it halfway would leave rows without their entries. So nothing happens.
   if (state.tagThread) return;
-  StopWorker(state.scanStop, state.scanThread);
+  StopWorker(state.scanRun, state.scanThread);
   // The scan has ended, so every report it made is queued. Taking them in
   // now lets every file it found be counted below and get its tags read; a
   // queued WM_SCAN_DONE finds the handle closed and does nothing.
@@ -81,15 +61,14 @@ void CBtnListFile::StopScan() {
     DispatchMessageW(&report);
   }
   SetStatusText(u"操作被中断!");
-  SetText(hwnd, u"刷新文件列表");
-  state.editNameStyle->SetReadOnly(false);
   if (state.filesFound > 0) {
-    EnableWindow(hwnd, FALSE);
-    state.tagThread = StartWorker(TagThreadProc);
+    ApplyControlStates(ControlMoment::ScanStoppedWithFiles);
+    state.tagThread = StartRun(TagThreadProc, state.tagRun);
     return;
   }
-  // Nothing to read: without these the user could choose no other folder.
-  EnableSettings(true);
+  // Nothing to read: the settings come back, or the user could choose no
+  // other folder.
+  ApplyControlStates(ControlMoment::ScanStoppedWithoutFiles);
 }
 
 }  // namespace CorvaneWnd

@@ -32,8 +32,9 @@ void RefreshStatuses(const std::u16string& style) {
     const std::optional<std::u16string> newName = Tracks().NewNameOf(i, style);
     if (!newName) break;
     const int row = static_cast<int>(i);
-    list.SetItemText(row, 2,
-                     std::u16string(NewNameStatus(list.ReadItemText(row, 0, path), *newName)));
+    list.SetItemText(
+        row, kStatusColumn,
+        std::u16string(NewNameStatus(list.ReadItemText(row, kPathColumn, path), *newName)));
   }
 }
 

@@ -3,12 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/handles.h"
+#include "platform/text.h"
 #include "tracks/name_style.h"
 #include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/framework/edit.h"
-#include "ui/framework/handles.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
 
@@ -22,7 +23,6 @@ constexpr COLORREF kFocusFrame = RGB(51, 153, 255);
 constexpr COLORREF kSelectedUnfocused = RGB(240, 240, 240);
 constexpr COLORREF kPlainText = RGB(0, 0, 0);
 constexpr int kCellInset = 5;
-constexpr int kColumns = 3;
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
   const UniqueBrush brush(CreateSolidBrush(colour));
@@ -76,7 +76,7 @@ void CListFile::DrawRow(HDC dc, int row) const {
   }
 
   SetBkMode(dc, TRANSPARENT);
-  for (int column = 0; column < kColumns; ++column) {
+  for (int column = 0; column < kFileListColumnCount; ++column) {
     RECT cell{};
     cell.top = column;
     cell.left = LVIR_LABEL;
@@ -85,14 +85,14 @@ void CListFile::DrawRow(HDC dc, int row) const {
     cell.left += kCellInset;
     cell.right -= kCellInset;
     std::u16string text;
-    if (column == 0) {
+    if (column == kPathColumn) {
       // The file's own name, from the whole path: a cut path's last part
       // would be a name the file does not bear.
-      text = std::u16string(FileNamePart(GetWholeItemText(row, 0)));
+      text = std::u16string(FileNamePart(GetWholeItemText(row, kPathColumn)));
     } else {
       text = GetItemText(row, column);
     }
-    SetTextColor(dc, column == 2 ? StatusTextColour(text) : kPlainText);
+    SetTextColor(dc, column == kStatusColumn ? StatusTextColour(text) : kPlainText);
     DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &cell,
               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   }
@@ -118,10 +118,9 @@ void CListFile::OnClick() {
     ResetDetails();
     return;
   }
-  const std::string number = std::to_string(row + 1);
-  ShowSelectionText(u"当前选中了第 " + std::u16string(number.begin(), number.end()) + u" 项.");
+  ShowSelectionText(u"当前选中了第 " + platform::DecimalText(row + 1) + u" 项.");
   // The whole path: the box shows which file the row stands for.
-  SetText(state.editFileName->hwnd, GetWholeItemText(row, 0));
+  SetText(state.editFileName->hwnd, GetWholeItemText(row, kPathColumn));
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
   if (!entry) {
     for (const CCorvaneEdit* box :

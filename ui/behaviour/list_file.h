@@ -5,6 +5,25 @@
 
 #include "ui/framework/list.h"
 
+// The file list's columns. Row i is the file of entry i of the track table.
+inline constexpr int kPathColumn = 0;    // the full path; drawn as the file's name alone
+inline constexpr int kTitleColumn = 1;   // the title read from the tags
+inline constexpr int kStatusColumn = 2;  // "已修改", "未修改" or "已拷贝", in its colour
+
+struct FileListColumn {
+  int width;
+  const char16_t* title;
+};
+// In the order of the indexes above.
+inline constexpr FileListColumn kFileListColumns[] = {
+    {350, u"文件名"},
+    {200, u"曲名"},
+    {80, u"状态"},
+};
+inline constexpr int kFileListColumnCount = 3;
+static_assert(sizeof(kFileListColumns) / sizeof(kFileListColumns[0]) == kFileListColumnCount,
+              "one row per column");
+
 namespace CorvaneWnd {
 
 class CListFile : public CCorvaneList {

@@ -1,8 +1,8 @@
 #pragma once
 // Push buttons and group boxes ("Button").
 
+#include "platform/handles.h"
 #include "ui/framework/control.h"
-#include "ui/framework/handles.h"
 
 class CCorvaneButton : public CCorvaneControl {
  public:

@@ -2,6 +2,6 @@
 // The one font of the window's controls. Buttons and edits keep one each;
 // labels make one for every paint.
 
-#include "ui/framework/handles.h"
+#include "platform/handles.h"
 
 UniqueFont MakeControlFont();

@@ -1,8 +1,8 @@
 #include "ui/framework/edit.h"
 
+#include "platform/no_throw.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
-#include "ui/framework/no_throw.h"
 #include "ui/framework/win_text.h"
 
 void CCorvaneEdit::ApplyFont() {

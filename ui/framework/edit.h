@@ -2,8 +2,8 @@
 // Edit boxes, subclassed so that a key release reaches the object instead of
 // the edit class.
 
+#include "platform/handles.h"
 #include "ui/framework/control.h"
-#include "ui/framework/handles.h"
 
 class CCorvaneEdit : public CCorvaneControl {
  public:

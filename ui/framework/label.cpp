@@ -1,12 +1,18 @@
 #include "ui/framework/label.h"
 
+#include <algorithm>
+
+#include "platform/handles.h"
+#include "platform/no_throw.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
-#include "ui/framework/handles.h"
-#include "ui/framework/no_throw.h"
 #include "ui/framework/win_text.h"
 
 namespace {
+
+// The format of every label's text: left and top aligned, explicit line
+// breaks only.
+constexpr UINT kLabelFormat = DT_NOCLIP;
 
 void PaintLabel(HWND window) {
   PaintScope paint(window);
@@ -18,8 +24,27 @@ void PaintLabel(HWND window) {
   GetWindowTextW(window, text, kTextBufferUnits);
   RECT client{};
   GetClientRect(window, &client);
-  // No clipping: the narrow labels of the details panel are wider in text than in window.
-  DrawTextW(paint.dc(), text, -1, &client, DT_NOCLIP);
+  DrawTextW(paint.dc(), text, -1, &client, kLabelFormat);
+}
+
+// A window paints only inside itself: BeginPaint clips to its update region,
+// whatever DT_NOCLIP says. So a label whose text is wider or taller than the
+// place it was given grows to hold the text, from its top left corner.
+void FitToText(HWND window) {
+  wchar_t text[kTextBufferUnits] = {};
+  GetWindowTextW(window, text, kTextBufferUnits);
+  RECT needed{};
+  {
+    const WindowDcScope dc(window);
+    const UniqueFont font = MakeControlFont();
+    const SelectionScope selection(dc.dc(), font.get());
+    DrawTextW(dc.dc(), text, -1, &needed, kLabelFormat | DT_CALCRECT);
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  if (needed.right <= client.right && needed.bottom <= client.bottom) return;
+  SetWindowPos(window, nullptr, 0, 0, std::max(needed.right, client.right),
+               std::max(needed.bottom, client.bottom), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -39,4 +64,5 @@ void CreateLabel(CCorvaneLabel& label, const char16_t* text, int x, int y, int w
   if (label.hwnd == nullptr) return;
   RegisterControl(label.hwnd, &label);
   SetWindowLongPtrW(label.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelWndProc));
+  FitToText(label.hwnd);
 }

@@ -14,6 +14,8 @@ class CCorvaneLabel : public CCorvaneControl {
 LRESULT CALLBACK LabelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Creates and registers the label and puts LabelWndProc in place of the
-// Static procedure, which is never called again.
+// Static procedure, which is never called again. A text that does not fit
+// the given size widens (or heightens) the window until it does, so that it
+// shows whole on every system.
 void CreateLabel(CCorvaneLabel& label, const char16_t* text, int x, int y, int width, int height,
                  HWND parent);

@@ -2,11 +2,22 @@
 
 #include <algorithm>
 
+#include "platform/no_throw.h"
 #include "ui/framework/control_registry.h"
-#include "ui/framework/no_throw.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/main_window.h"
-#include "ui/window/main_window_state.h"
+
+namespace {
+
+// Set once at start-up by the window that the list's children report to.
+struct CommandTarget {
+  HWND window = nullptr;
+  WNDPROC procedure = nullptr;
+};
+CommandTarget commandTarget;
+
+}  // namespace
+
+void SetListCommandTarget(HWND window, WNDPROC procedure) { commandTarget = {window, procedure}; }
 
 void CCorvaneList::TrackMouse() {
   if (mouseInside) return;
@@ -123,7 +134,8 @@ LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
       case WM_COMMAND:
         // The delete/clear button is the list's child, so its clicks land
         // here; they are handled as if the main window had received them.
-        return MainWndProc(State().mainWindow, WM_COMMAND, wParam, lParam);
+        if (commandTarget.procedure == nullptr) return 0;
+        return commandTarget.procedure(commandTarget.window, WM_COMMAND, wParam, lParam);
       case WM_MOUSEMOVE:
         list->TrackMouse();
         return 0;

@@ -56,8 +56,13 @@ class CCorvaneList : public CCorvaneControl {
 };
 
 // WM_COMMAND from the list's children (the delete/clear button) goes to the
-// main window's procedure; mouse moves, hover and leave go to the object.
+// command target's procedure; mouse moves, hover and leave go to the object.
 LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Where a list passes its children's WM_COMMAND: called directly, not by a
+// message, as if that window had received it. The main window sets itself
+// once, before its controls exist; until then such commands answer 0.
+void SetListCommandTarget(HWND window, WNDPROC procedure);
 
 // Creates, registers and subclasses a report-view list and turns on full-row
 // selection and double buffering. False when no window came back.

@@ -13,8 +13,10 @@ class CCorvaneStatusBar : public CCorvaneControl {
 
 inline constexpr int kStatusBarId = 1001;
 
+// Makes the bar along parent's bottom edge; from then on SetStatusText
+// writes to it.
 void CreateStatusBar(CCorvaneStatusBar& statusBar, HWND parent);
 
-// Shows the text in the main window's status bar. The bar copies it, so it
+// Shows the text in the status bar made last. The bar copies it, so it
 // need only live until the call returns, also when a worker calls.
 void SetStatusText(const std::u16string& text);

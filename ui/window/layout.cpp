@@ -10,7 +10,9 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/status_bar.h"
+#include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/window_messages.h"
 #include "ui/workers/start_worker.h"
 #include "update/update_check.h"
 
@@ -36,9 +38,9 @@ void CreateControls() {
   CreateButton(Make(s.groupFileList), u"文件列表", BS_GROUPBOX, 10, 10, 670, 225, window);
   Make(s.listFile);
   if (CreateFileList()) {
-    s.listFile->InsertColumn(350, u"文件名");
-    s.listFile->InsertColumn(200, u"曲名");
-    s.listFile->InsertColumn(80, u"状态");
+    for (const FileListColumn& column : kFileListColumns) {
+      s.listFile->InsertColumn(column.width, column.title);
+    }
   }
   CreateButton(Make(s.groupSettings), u"设置", BS_GROUPBOX, 10, 245, 330, 210, window);
   // A child of the list, shown while the mouse is over it.
@@ -63,10 +65,8 @@ void CreateControls() {
               u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n"
               u"          具体修改效果可从右侧\"详细信息\"内预览.",
               20, 385, 310, 30, window);
-  CreateButton(Make(s.btnListFile), u"刷新文件列表", BS_PUSHBUTTON, 20, 420, 150, 25, window);
-  EnableWindow(s.btnListFile->hwnd, FALSE);
-  CreateButton(Make(s.btnProcess), u"开始重命名!", BS_PUSHBUTTON, 180, 420, 150, 25, window);
-  EnableWindow(s.btnProcess->hwnd, FALSE);
+  CreateButton(Make(s.btnListFile), kRefreshCaption, BS_PUSHBUTTON, 20, 420, 150, 25, window);
+  CreateButton(Make(s.btnProcess), kStartRenamingCaption, BS_PUSHBUTTON, 180, 420, 150, 25, window);
 
   CreateButton(Make(s.groupDetails), u"详细信息", BS_GROUPBOX, 345, 245, 335, 210, window);
   CreateLabel(Make(s.labelSelection), u"当前未选中任意一项.", 355, 275, 335, 20, window);
@@ -83,9 +83,12 @@ void CreateControls() {
   CreateEdit(Make(s.editNewName), u"暂无", kValueBox, 355, 422, 310, 20, window);
 
   CreateStatusBar(Make(s.statusBar), window);
+  ApplyControlStates(ControlMoment::ProgramStart);
   SetStatusText(u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "
                 u"把鼠标移动到文件列表上看看吧!");
 
   // Last: the check may use every control from its first instruction.
-  s.updateThread = StartWorker(UpdateCheckThreadProc);
+  s.updateThread = StartWorker(
+      UpdateCheckThreadProc,
+      std::make_unique<UpdateCheckRequest>(UpdateCheckRequest{window, WM_UPDATE_CHECKED}));
 }

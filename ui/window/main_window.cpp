@@ -2,8 +2,9 @@
 
 #include <memory>
 
+#include "platform/no_throw.h"
 #include "ui/framework/dispatch.h"
-#include "ui/framework/no_throw.h"
+#include "ui/framework/list.h"
 #include "ui/window/found_item.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window_state.h"
@@ -45,6 +46,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
       case WM_CREATE:
         State().mainWindow = window;
+        SetListCommandTarget(window, MainWndProc);
         CreateControls();
         return 0;
       case WM_DESTROY:
@@ -58,19 +60,19 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnFileFound(std::unique_ptr<FoundItem>(reinterpret_cast<FoundItem*>(wParam)));
         return 0;
       case WM_SCAN_DONE:
-        OnScanDone();
+        OnScanDone(wParam);
         return 0;
       case WM_TAGS_DONE:
-        OnTagsDone();
+        OnTagsDone(wParam);
         return 0;
       case WM_RENAME_DONE:
-        OnRenameDone();
+        OnRenameDone(wParam);
         return 0;
       case WM_UPDATE_CHECKED:
         OnUpdateChecked(wParam);
         return 0;
       case WM_LYRICS_DONE:
-        OnLyricsDone();
+        OnLyricsDone(wParam);
         return 0;
       default:
         return DefWindowProcW(window, message, wParam, lParam);

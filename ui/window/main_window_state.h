@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "tracks/stop_request.h"
+#include "platform/handles.h"
 #include "tracks/track_table.h"
-#include "ui/framework/handles.h"
+#include "ui/workers/worker_run.h"
 
 class CCorvaneButton;
 class CCorvaneCheckBox;
@@ -37,10 +37,13 @@ struct MainWindowState {
   UniqueHandle tagThread;
   UniqueHandle renameThread;
   UniqueHandle lyricsThread;
-  // The stop requests of the two workers that can be stopped; a new one for
-  // each run, shared with the worker so it outlives the worker's last step.
-  std::shared_ptr<StopRequest> scanStop;
-  std::shared_ptr<StopRequest> renameStop;
+  // The run each worker was last started for: the number its closing message
+  // must name, and the stop request shared with it. The update check runs
+  // once and is never stopped, so it has none.
+  WorkerRun scanRun;
+  WorkerRun tagRun;
+  WorkerRun renameRun;
+  WorkerRun lyricsRun;
 
   // File rows added since the last refresh; the tag-reading worker reads it.
   std::atomic<std::uint32_t> filesFound{0};

@@ -1,19 +1,40 @@
 #include "ui/window/worker_reports.h"
 
+#include <cstdint>
+
+#include "platform/text.h"
+#include "ui/framework/status_bar.h"
+#include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
 #include "ui/workers/start_worker.h"
 #include "ui/workers/tag_worker.h"
 
-void OnScanDone() {
+namespace {
+
+// A count shown as the signed 32-bit number that its bits make.
+std::u16string CountText(std::uint32_t count) {
+  return platform::DecimalText(static_cast<std::int32_t>(count));
+}
+
+}  // namespace
+
+void OnScanDone(WPARAM run) {
   MainWindowState& state = State();
   // A stop that came after the scan's last message has closed the handle and
   // started the tag reading itself, when there was anything to read.
-  if (!state.scanThread) return;
-  state.scanThread.reset();
-  state.tagThread = StartWorker(TagThreadProc);
+  if (!CloseIfCurrent(state.scanThread, state.scanRun, run)) return;
+  state.tagThread = StartRun(TagThreadProc, state.tagRun);
 }
 
-void OnTagsDone() { State().tagThread.reset(); }
+void OnTagsDone(WPARAM run) {
+  MainWindowState& state = State();
+  if (!CloseIfCurrent(state.tagThread, state.tagRun, run)) return;
+  // Here, in one step on this thread: a click can land only before all of it
+  // or after all of it, never between two controls.
+  ApplyControlStates(ControlMoment::TagReadingEnded);
+  SetStatusText(u"共找到 " + CountText(state.filesFound) + u" 个MP3文件, 成功读取 " +
+                CountText(state.tagsRead) + u" 个ID3标签.");
+}
 
 void OnUpdateChecked(WPARAM outOfDate) {
   MainWindowState& state = State();

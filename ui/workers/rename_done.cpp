@@ -1,46 +1,34 @@
 #include "ui/workers/rename_done.h"
 
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
+#include <memory>
+
 #include "ui/framework/check_box.h"
-#include "ui/framework/win_text.h"
+#include "ui/framework/closing_message.h"
+#include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/window_messages.h"
-#include "ui/workers/closing_message.h"
 #include "ui/workers/start_worker.h"
 
-void OnRenameDone() {
+void OnRenameDone(WPARAM run) {
   MainWindowState& state = State();
   // A stop that came after the worker's last message has closed the handle
   // and given the controls back already.
-  if (!state.renameThread) return;
-  state.renameThread.reset();
+  if (!CloseIfCurrent(state.renameThread, state.renameRun, run)) return;
   if (SendMessageW(state.checkLyrics->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-    state.lyricsThread = StartWorker(LyricsThreadProc);
+    state.lyricsThread = StartRun(LyricsThreadProc, state.lyricsRun);
     return;
   }
-  GiveControlsBackAfterRenaming();
+  ApplyControlStates(ControlMoment::RenamingOver);
 }
 
-void OnLyricsDone() {
-  State().lyricsThread.reset();
-  GiveControlsBackAfterRenaming();
-}
-
-DWORD WINAPI LyricsThreadProc(void*) {
-  const ClosingMessage done(WM_LYRICS_DONE);
-  return 0;
-}
-
-void GiveControlsBackAfterRenaming() {
+void OnLyricsDone(WPARAM run) {
   MainWindowState& state = State();
-  SetText(state.btnProcess->hwnd, u"开始重命名!");
-  for (HWND control : {state.btnListFile->hwnd, state.btnDeleteEmpty->hwnd, state.btnSetWorkDir->hwnd,
-                       state.checkSubfolders->hwnd, state.checkLyrics->hwnd}) {
-    EnableWindow(control, TRUE);
-  }
-  state.editNameStyle->SetReadOnly(false);
+  if (!CloseIfCurrent(state.lyricsThread, state.lyricsRun, run)) return;
+  ApplyControlStates(ControlMoment::RenamingOver);
+}
+
+DWORD WINAPI LyricsThreadProc(void* parameter) {
+  const std::unique_ptr<WorkerRun> run = TakeRun(parameter);
+  const ClosingMessage done(State().mainWindow, WM_LYRICS_DONE, run->number);
+  return 0;
 }

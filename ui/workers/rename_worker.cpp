@@ -6,25 +6,23 @@
 #include <optional>
 #include <string>
 
+#include "platform/no_throw.h"
+#include "platform/text.h"
 #include "tracks/name_style.h"
 #include "tracks/rename.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
-#include "ui/framework/no_throw.h"
+#include "ui/framework/closing_message.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/window_messages.h"
+#include "ui/workers/worker_run.h"
 
 namespace {
 
 // The pause after every row, also after one that needed no move.
 constexpr std::chrono::milliseconds kPauseAfterRow{100};
-
-std::u16string Decimal(std::uint32_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 // Renames the file of one row and writes its outcome. True when the row
 // counts as renamed.
@@ -33,13 +31,13 @@ bool RenameRow(const CorvaneWnd::CListFile& list, int row, const std::u16string&
   if (!entry) return false;  // a row without tags has nothing to be named after
   const std::u16string newName = MakeNewName(style, *entry);
   // Whole, never cut: a cut path could name another file.
-  const std::u16string oldPath = list.GetWholeItemText(row, 0);
+  const std::u16string oldPath = list.GetWholeItemText(row, kPathColumn);
   SetStatusText(u"正在重命名文件: " + oldPath);
   const RenameOutcome outcome = RenameTrack(oldPath, newName);
   // The file has moved: its row must name it before anything else happens,
   // or the list would lose track of it.
-  if (outcome.path != oldPath) list.SetItemText(row, 0, outcome.path);
-  list.SetItemText(row, 2, std::u16string(RenameStatus(outcome.result)));
+  if (outcome.path != oldPath) list.SetItemText(row, kPathColumn, outcome.path);
+  list.SetItemText(row, kStatusColumn, std::u16string(RenameStatus(outcome.result)));
   return RenameSucceeded(outcome.result);
 }
 
@@ -58,18 +56,17 @@ bool RenameAllRows(const StopRequest& stop, std::uint32_t& renamed) {
 
 }  // namespace
 
-DWORD WINAPI RenameThreadProc(void*) {
-  std::shared_ptr<StopRequest> stop = State().renameStop;
-  if (!stop) stop = std::make_shared<StopRequest>();  // started without one: nobody can stop it
-  const bool finished = NoThrow<bool>(false, [&stop] {
+DWORD WINAPI RenameThreadProc(void* parameter) {
+  const std::unique_ptr<WorkerRun> run = TakeRun(parameter);
+  // Also after an error, so the controls come back; after a stop the stop
+  // has closed the handle and given them back, and this finds nothing to do.
+  const ClosingMessage done(State().mainWindow, WM_RENAME_DONE, run->number);
+  NoThrow<bool>(false, [&run] {
     std::uint32_t renamed = 0;
-    if (RenameAllRows(*stop, renamed)) return false;
-    SetStatusText(u"共尝试重命名 " + Decimal(State().filesFound) + u" 个MP3文件, 成功重命名 " +
-                  Decimal(renamed) + u" 个MP3文件.");
+    if (RenameAllRows(*run->stop, renamed)) return false;
+    SetStatusText(u"共尝试重命名 " + platform::DecimalText(State().filesFound.load()) +
+                  u" 个MP3文件, 成功重命名 " + platform::DecimalText(renamed) + u" 个MP3文件.");
     return true;
   });
-  // A run cut short by an error still gives the controls back; a stopped one
-  // leaves that to the stop.
-  if (finished || !stop->Requested()) PostMessageW(State().mainWindow, WM_RENAME_DONE, 0, 0);
   return 0;
 }

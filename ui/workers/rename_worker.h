@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// Started by "开始重命名!" with no parameter, after State().renameStop was
-// given a fresh stop request. Reads the name style once. Posts WM_RENAME_DONE
-// after the summary unless it was asked to stop, in which case it posts
-// nothing and the stop shows its own text.
-DWORD WINAPI RenameThreadProc(void* unused);
+// Started by "开始重命名!" with a WorkerRun* (see StartRun), whose stop it
+// tests between rows and while it pauses. Reads the name style once. Shows
+// the summary unless it was asked to stop, and posts WM_RENAME_DONE with the
+// run's number as its last act.
+DWORD WINAPI RenameThreadProc(void* run);

@@ -2,8 +2,9 @@
 
 #include <chrono>
 
+#include "platform/no_throw.h"
 #include "tracks/scan.h"
-#include "ui/framework/no_throw.h"
+#include "ui/framework/closing_message.h"
 #include "ui/window/found_item.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/window_messages.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr std::chrono::milliseconds kPauseBeforeReport{100};
 
 ScanEnd Scan(const ScanRequest& request) {
-  const StopRequest& stop = *request.stop;
+  const StopRequest& stop = *request.run.stop;
   const HWND window = State().mainWindow;
   const ScanReporter report = [&stop, window](const std::u16string& path, bool isFolder) {
     if (stop.WaitFor(kPauseBeforeReport)) return;
@@ -31,10 +32,8 @@ ScanEnd Scan(const ScanRequest& request) {
 DWORD WINAPI ScanThreadProc(void* parameter) {
   const std::unique_ptr<ScanRequest> request(static_cast<ScanRequest*>(parameter));
   if (!request) return 0;
-  if (!request->stop) request->stop = std::make_shared<StopRequest>();  // nobody can stop it
-  const ScanEnd end = NoThrow<ScanEnd>(ScanEnd::Stopped, [&request] { return Scan(*request); });
-  // A scan cut short by an error posts nothing either: the refresh button
-  // still reads "停止", and its stop gives the controls back.
-  if (end == ScanEnd::Finished) PostMessageW(State().mainWindow, WM_SCAN_DONE, 0, 0);
+  // Also after an error: what was found so far still gets its tags read.
+  const ClosingMessage done(State().mainWindow, WM_SCAN_DONE, request->run.number);
+  NoThrow<ScanEnd>(ScanEnd::Stopped, [&request] { return Scan(*request); });
   return 0;
 }

@@ -7,17 +7,18 @@
 #include <memory>
 #include <string>
 
-#include "tracks/stop_request.h"
+#include "ui/workers/worker_run.h"
 
 struct ScanRequest {
   std::u16string folder;  // the working directory as its box shows it
   bool includeSubfolders = false;
-  // Asked by the refresh button's stop; the thread tests it before every
-  // report and while it waits between reports.
-  std::shared_ptr<StopRequest> stop;
+  // Its stop is asked by the refresh button's stop; the thread tests it
+  // before every report and while it waits between reports.
+  WorkerRun run;
 };
 
 // The parameter is a ScanRequest* that the thread owns and frees, however it
-// ends. Posts WM_FILE_FOUND per report and WM_SCAN_DONE only when the walk
-// ran to its end; once a stop is asked it posts nothing more.
+// ends. Posts WM_FILE_FOUND per report and, as its last act, WM_SCAN_DONE
+// with the run's number; once a stop is asked it reports nothing more, and
+// the stop has closed the handle that its WM_SCAN_DONE would close.
 DWORD WINAPI ScanThreadProc(void* request);

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-void StopWorker(const std::shared_ptr<StopRequest>& stop, UniqueHandle& thread) {
+void StopWorker(const WorkerRun& run, UniqueHandle& thread) {
   if (!thread) return;
-  if (stop) stop->Request();
+  if (run.stop) run.stop->Request();
   const HANDLE handle = thread.get();
   for (;;) {
     // Peeking carries out every message sent to this thread; posted ones stay.

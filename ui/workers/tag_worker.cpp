@@ -3,32 +3,23 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/no_throw.h"
 #include "tracks/name_style.h"
 #include "tracks/read_track_tags.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
-#include "ui/framework/check_box.h"
-#include "ui/framework/no_throw.h"
+#include "ui/framework/closing_message.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/window_messages.h"
-#include "ui/workers/closing_message.h"
+#include "ui/workers/worker_run.h"
 
 namespace {
-
-std::u16string SignedDecimal(std::uint32_t count) {
-  // Shown as the signed 32-bit number that the count's bits make.
-  const std::string digits = std::to_string(static_cast<std::int32_t>(count));
-  return std::u16string(digits.begin(), digits.end());
-}
 
 void RemoveRow(const CorvaneWnd::CListFile& list, int row) {
   SendMessageW(list.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
@@ -40,7 +31,7 @@ void RemoveRow(const CorvaneWnd::CListFile& list, int row) {
 bool ReadRow(const CorvaneWnd::CListFile& list, int row) {
   // Whole, never cut: a cut path could open another file. A path too long
   // to open fails like a vanished file and loses its row.
-  const std::u16string path = list.GetWholeItemText(row, 0);
+  const std::u16string path = list.GetWholeItemText(row, kPathColumn);
   SetStatusText(u"正在读取ID3标签: " + path);
   TrackTagsResult tags = ReadTrackTags(path);
   if (!tags.kept) {
@@ -51,9 +42,10 @@ bool ReadRow(const CorvaneWnd::CListFile& list, int row) {
   Tracks().Append(std::move(tags.entry));
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
   if (!entry) return true;  // cannot happen while this worker alone appends
-  list.SetItemText(row, 1, entry->title.value_or(u""));
+  list.SetItemText(row, kTitleColumn, entry->title.value_or(u""));
   const std::u16string newName = MakeNewName(WindowText(State().editNameStyle->hwnd), *entry);
-  list.SetItemText(row, 2, std::u16string(NewNameStatus(list.GetWholeItemText(row, 0), newName)));
+  list.SetItemText(row, kStatusColumn,
+                   std::u16string(NewNameStatus(list.GetWholeItemText(row, kPathColumn), newName)));
   return true;
 }
 
@@ -66,31 +58,15 @@ void ReadAllRows() {
   }
 }
 
-void GiveControlsBack() {
-  MainWindowState& state = State();
-  for (HWND control : {state.btnDeleteEmpty->hwnd, state.checkSubfolders->hwnd,
-                       state.checkLyrics->hwnd, state.btnSetWorkDir->hwnd, state.btnListFile->hwnd}) {
-    EnableWindow(control, TRUE);
-  }
-  SetText(state.btnListFile->hwnd, u"刷新文件列表");
-  state.editNameStyle->SetReadOnly(false);
-  if (state.filesFound > 0 && state.tagsRead > 0) EnableWindow(state.btnProcess->hwnd, TRUE);
-  SetStatusText(u"共找到 " + SignedDecimal(state.filesFound) + u" 个MP3文件, 成功读取 " +
-                SignedDecimal(state.tagsRead) + u" 个ID3标签.");
-}
-
 }  // namespace
 
-DWORD WINAPI TagThreadProc(void*) {
-  const ClosingMessage done(WM_TAGS_DONE);
+DWORD WINAPI TagThreadProc(void* parameter) {
+  const std::unique_ptr<WorkerRun> run = TakeRun(parameter);
+  // Also after an error: the user must get the commands back.
+  const ClosingMessage done(State().mainWindow, WM_TAGS_DONE, run->number);
   State().tagsRead = 0;
   NoThrow<bool>(false, [] {
     ReadAllRows();
-    return true;
-  });
-  // Also after an error: the user must get the commands back.
-  NoThrow<bool>(false, [] {
-    GiveControlsBack();
     return true;
   });
   return 0;

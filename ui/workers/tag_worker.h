@@ -3,5 +3,7 @@
 
 #include <windows.h>
 
-// Started with no parameter; posts WM_TAGS_DONE as its last act.
-DWORD WINAPI TagThreadProc(void* unused);
+// Started with a WorkerRun* (see StartRun) and posts WM_TAGS_DONE with its
+// number as its last act; the handler gives the controls back and shows the
+// summary.
+DWORD WINAPI TagThreadProc(void* run);

@@ -42,6 +42,9 @@
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 20000);
 // Runs the messages that are already waiting.
 void PumpPending();
+// Waits for a worker's thread to end while carrying out only the messages it
+// sends, so that what it posted stays queued. False if it did not end.
+bool WaitForThreadKeepingPostedMessages(HANDLE thread);
 // The wParam of the last quit message the pump took out, if any.
 std::optional<WPARAM> QuitCode();
 void ForgetQuitCode();

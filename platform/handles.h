@@ -1,37 +1,10 @@
 #pragma once
-// Move-only owners for the Win32 handles the window code holds.
+// Owners of the Win32 handles that the program holds, from the platform's
+// own file handles to the window's fonts and paint scopes. Windows only.
 
 #include <windows.h>
 
-#include <utility>
-
-// Owns one resource of a Win32 kind; Traits says what "none" is and how to
-// let the resource go.
-template <typename Resource, typename Traits>
-class UniqueResource {
- public:
-  UniqueResource() = default;
-  explicit UniqueResource(Resource resource) : resource_(resource) {}
-  UniqueResource(UniqueResource&& other) noexcept : resource_(other.release()) {}
-  UniqueResource& operator=(UniqueResource&& other) noexcept {
-    reset(other.release());
-    return *this;
-  }
-  UniqueResource(const UniqueResource&) = delete;
-  UniqueResource& operator=(const UniqueResource&) = delete;
-  ~UniqueResource() { reset(); }
-
-  Resource get() const { return resource_; }
-  explicit operator bool() const { return Traits::IsSet(resource_); }
-  Resource release() { return std::exchange(resource_, Resource{}); }
-  void reset(Resource resource = Resource{}) {
-    if (Traits::IsSet(resource_)) Traits::Free(resource_);
-    resource_ = resource;
-  }
-
- private:
-  Resource resource_{};
-};
+#include "platform/unique_resource.h"
 
 // A kernel handle. NULL and INVALID_HANDLE_VALUE both mean "none".
 struct KernelHandleTraits {
@@ -39,6 +12,13 @@ struct KernelHandleTraits {
   static void Free(HANDLE handle) { CloseHandle(handle); }
 };
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
+
+// A FindFirstFileW search, ended with FindClose.
+struct FindHandleTraits {
+  static bool IsSet(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+  static void Free(HANDLE handle) { FindClose(handle); }
+};
+using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
 
 // A GDI object (font, brush) deleted with DeleteObject.
 struct GdiObjectTraits {
@@ -56,16 +36,37 @@ using UniqueBrush = UniqueGdi<HBRUSH>;
 // once it is no longer selected.
 class SelectionScope {
  public:
+  // HGDI_ERROR, spelt so that it converts cleanly: the macro's 0xFFFFFFFFL
+  // does not fit a 32-bit long.
+  static inline const HGDIOBJ kGdiError = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(-1));
+
   SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   SelectionScope(const SelectionScope&) = delete;
   SelectionScope& operator=(const SelectionScope&) = delete;
   ~SelectionScope() {
-    if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    if (previous_ != nullptr && previous_ != kGdiError) SelectObject(dc_, previous_);
   }
 
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// GetDC ... ReleaseDC, for measuring outside a paint.
+class WindowDcScope {
+ public:
+  explicit WindowDcScope(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDcScope(const WindowDcScope&) = delete;
+  WindowDcScope& operator=(const WindowDcScope&) = delete;
+  ~WindowDcScope() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
 };
 
 // BeginPaint ... EndPaint.

@@ -44,6 +44,17 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds) {
 
 void PumpPending() { RunPending(); }
 
+bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
+  for (int round = 0; round < 2000; ++round) {
+    MSG ignored;
+    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    if (MsgWaitForMultipleObjects(1, &thread, FALSE, 10, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::optional<WPARAM> QuitCode() { return lastQuit; }
 void ForgetQuitCode() { lastQuit.reset(); }
 

@@ -1,0 +1,79 @@
+#include "support/renaming_fixture.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "platform/text.h"
+#include "platform/wide.h"
+#include "ui/behaviour/btn_delete_empty.h"
+#include "ui/behaviour/btn_list_file.h"
+#include "ui/behaviour/btn_process.h"
+#include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/behaviour/edit_name_style.h"
+#include "ui/behaviour/list_file.h"
+#include "ui/framework/check_box.h"
+#include "ui/framework/status_bar.h"
+#include "ui/framework/win_text.h"
+
+void RenamingTest::SetUp() {
+  MainWindowTest::SetUp();
+  MainWindowState& s = State();
+  EnableWindow(s.btnListFile->hwnd, TRUE);
+  EnableWindow(s.btnProcess->hwnd, TRUE);
+}
+
+std::vector<unsigned char> RenamingTest::ContentOf(const std::u16string& name) {
+  const std::string text = platform::Utf16ToUtf8(name);
+  return {text.begin(), text.end()};
+}
+
+std::u16string RenamingTest::AddUntaggedRow(const std::u16string& name) {
+  const std::u16string path = folder.Write(name, ContentOf(name));
+  EXPECT_TRUE(State().listFile->AddRow(0, {path}));
+  ++State().filesFound;
+  listedNames.push_back(name);
+  return path;
+}
+
+std::u16string RenamingTest::AddTrack(const std::u16string& name, const std::u16string& title,
+                                      const std::u16string& artist) {
+  const std::u16string path = AddUntaggedRow(name);
+  Tracks().Append(TrackEntry{title, artist, u"Disc"});
+  return path;
+}
+
+void RenamingTest::SetStyle(const std::u16string& style) {
+  SetText(State().editNameStyle->hwnd, style);
+}
+
+void RenamingTest::ClickProcess() { SendMessageW(State().btnProcess->hwnd, BM_CLICK, 0, 0); }
+
+bool RenamingTest::WaitForRenamingOver(DWORD maxMilliseconds) {
+  const MainWindowState& s = State();
+  return PumpUntil(
+      [&s] {
+        return !s.renameThread && !s.lyricsThread && TextOf(s.btnProcess->hwnd) == u"开始重命名!";
+      },
+      maxMilliseconds);
+}
+
+std::u16string RenamingTest::Cell(int row, int column) const {
+  return State().listFile->GetWholeItemText(row, column);
+}
+
+void RenamingTest::ExpectRowsMatchDisk() const {
+  std::vector<std::u16string> rowNames;
+  for (int row = 0; row < State().listFile->GetItemCount(); ++row) {
+    const std::filesystem::path path(Cell(row, 0));
+    ASSERT_EQ(path.parent_path().u16string(), folder.Path()) << "row " << row;
+    const std::u16string name = path.filename().u16string();
+    EXPECT_EQ(folder.Read(name), ContentOf(listedNames[static_cast<std::size_t>(row)]))
+        << "row " << row;
+    rowNames.push_back(name);
+  }
+  std::sort(rowNames.begin(), rowNames.end());
+  EXPECT_EQ(folder.Names(), rowNames);
+}
