@@ -10,6 +10,7 @@
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/worker_guard.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
@@ -37,7 +38,7 @@ void EnableSettings(bool enable) {
 void CBtnListFile::OnClick() {
   if (WindowText(hwnd) == u"停止") {
     StopScan();
-  } else {
+  } else if (!AnyWorkerRuns()) {
     StartRefresh();
   }
 }

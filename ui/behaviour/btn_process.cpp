@@ -8,6 +8,7 @@
 #include "ui/behaviour/btn_set_work_dir.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/worker_guard.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
@@ -22,7 +23,7 @@ namespace CorvaneWnd {
 void CBtnProcess::OnClick() {
   if (WindowText(hwnd) == u"停止") {
     StopRenaming();
-  } else {
+  } else if (!AnyWorkerRuns()) {
     StartRenaming();
   }
 }
