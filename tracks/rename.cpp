@@ -45,6 +45,14 @@ bool Arrived(const std::u16string& from, const std::u16string& to, const std::u1
   return NameOnDisk(to) == name && !NameOnDisk(from);
 }
 
+// After a move from `from` to `to` that reported success and did not arrive:
+// where names the file as it is stored, wherever it is.
+void FollowFile(const std::u16string& from, const std::u16string& to, const std::u16string& folder,
+                std::u16string& where) {
+  if (NameOnDisk(from)) return;
+  if (const std::optional<std::u16string> stored = NameOnDisk(to)) where = folder + *stored;
+}
+
 // Gives the file at from, stored under from's name, the name `name` by way of
 // a detour name of its own. A detour name ends in ".mp3", so that a file
 // left there (the program ended half-way, every step back refused) is listed
@@ -56,11 +64,13 @@ MoveResult TakeDetour(const std::u16string& from, const std::u16string& folder,
     if (n > kMaxDetourNames) return MoveResult::Failed;
     const std::u16string detourName = u"~corvane-rename-" + Decimal(n) + u".mp3";
     detour = folder + detourName;
+    // The file itself may answer to a detour name under another spelling.
+    if (platform::IsSameFile(from, detour)) continue;
     const MoveResult moved = Move(from, detour);
     if (moved == MoveResult::Failed) return MoveResult::Failed;
     if (moved != MoveResult::Moved) continue;
     if (Arrived(from, detour, detourName)) break;
-    if (NameOnDisk(detour)) where = detour;
+    FollowFile(from, detour, folder, where);
     return MoveResult::Failed;
   }
   const std::u16string to = folder + name;
@@ -116,10 +126,7 @@ MoveResult GiveName(const std::u16string& from, const std::u16string& folder,
     where = to;
     return MoveResult::Moved;
   }
-  // Reported but not made: the row names the file wherever it is.
-  if (!NameOnDisk(from)) {
-    if (const std::optional<std::u16string> stored = NameOnDisk(to)) where = folder + *stored;
-  }
+  FollowFile(from, to, folder, where);
   return MoveResult::Failed;
 }
 

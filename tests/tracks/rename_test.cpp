@@ -79,6 +79,9 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
        {u"b.mp3"}},
       {"a vanished file listed under its new name", {u"b.mp3"}, u"Song.mp3", u"Song.mp3",
        RenameResult::NotRenamed, u"Song.mp3", {u"b.mp3"}},
+      {"a case change onto a detour name", {u"~Corvane-Rename-1.mp3"}, u"~Corvane-Rename-1.mp3",
+       u"~corvane-rename-1.mp3", RenameResult::Renamed, u"~corvane-rename-1.mp3",
+       {u"~corvane-rename-1.mp3"}},
       {"a detour name in the way", {u"song.mp3", u"~corvane-rename-1.mp3"}, u"song.mp3",
        u"Song.mp3", RenameResult::Renamed, u"Song.mp3", {u"Song.mp3", u"~corvane-rename-1.mp3"}},
   };
