@@ -1,19 +1,19 @@
 #include <windows.h>
 
-#include "platform/move.h"
+#include "platform/move_system.h"
 #include "platform/wide.h"
 
 namespace platform {
 
-MoveResult MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
-  if (from.find(u'\0') != std::u16string::npos || to.find(u'\0') != std::u16string::npos) {
-    return MoveResult::Failed;
-  }
-  // Without MOVEFILE_REPLACE_EXISTING, MoveFileW refuses a taken name.
-  if (MoveFileW(Wide(from), Wide(to))) return MoveResult::Moved;
+MoveResult SystemMoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
+  // No MOVEFILE_REPLACE_EXISTING: a taken name is refused. No
+  // MOVEFILE_COPY_ALLOWED either: a move within one folder never needs a
+  // copy, and a copy-then-delete onto a name that resolves to a device would
+  // write the file into the device and delete it.
+  if (MoveFileExW(Wide(from), Wide(to), 0)) return MoveResult::Moved;
   const DWORD error = GetLastError();
   return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? MoveResult::NameTaken
-                                                                      : MoveResult::Failed;
+                                                                     : MoveResult::Failed;
 }
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #include "tracks/rename.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/file_identity.h"
 #include "platform/move.h"
 #include "platform/text.h"
@@ -8,48 +11,95 @@
 namespace {
 
 using platform::MoveResult;
+using platform::NameOnDisk;
 
-// Bounds the search for a free temporary name; each try is one failed move.
-constexpr unsigned kMaxTemporaryNames = 1000;
+// Bounds the search for a free detour name; each try is one refused move.
+constexpr unsigned kMaxDetourNames = 1000;
+// An indexer or a virus scanner that has just opened the file lets go of it
+// within moments; a step half-way through a case change is worth waiting for.
+constexpr unsigned kTriesPerStep = 4;
+constexpr std::chrono::milliseconds kPauseBetweenTries{25};
 
-// Gives the file at from the name `name`, where folder + name already leads
-// to the file itself under another spelling (case, a short 8.3 name). A direct
-// move is no test there: Wine reports success for a case-only move and keeps
-// the old case. So the file goes through a temporary name, and the stored name
-// is checked afterwards. where follows the file if it ends up elsewhere.
-MoveResult RenameSelf(const std::u16string& from, const std::u16string& folder,
+MoveResult Move(const std::u16string& from, const std::u16string& to) {
+  return platform::MoveWithoutReplacing(from, to);
+}
+
+// Tries again, after a pause, a move refused for a reason other than a taken name.
+MoveResult MoveRetrying(const std::u16string& from, const std::u16string& to) {
+  MoveResult moved = Move(from, to);
+  for (unsigned tried = 1; moved == MoveResult::Failed && tried < kTriesPerStep; ++tried) {
+    std::this_thread::sleep_for(kPauseBetweenTries);
+    moved = Move(from, to);
+  }
+  return moved;
+}
+
+// Whether a move between two different entries that reported success really
+// took the file to `name`: a move can report success and change nothing.
+bool Arrived(const std::u16string& from, const std::u16string& to, const std::u16string& name) {
+  return NameOnDisk(to) == name && !NameOnDisk(from);
+}
+
+// After a move from `from` to `to` that reported success and did not arrive:
+// where names the file as it is stored, wherever it is.
+void FollowFile(const std::u16string& from, const std::u16string& to, const std::u16string& folder,
+                std::u16string& where) {
+  if (NameOnDisk(from)) return;
+  if (const std::optional<std::u16string> stored = NameOnDisk(to)) where = folder + *stored;
+}
+
+// Gives the file at from, stored under from's name, the name `name` by way of
+// a detour name of its own. A detour name ends in ".mp3", so that a file
+// left there (the program ended half-way, every step back refused) is listed
+// again by the next scan and can be renamed once more. where follows the file.
+MoveResult TakeDetour(const std::u16string& from, const std::u16string& folder,
                       const std::u16string& name, std::u16string& where) {
-  // Not ".mp3", so a scan running meanwhile would not list it.
-  std::u16string temporary;
+  std::u16string detour;
   for (unsigned n = 1;; ++n) {
-    if (n > kMaxTemporaryNames) return MoveResult::Failed;
-    temporary = folder + u"~corvane-rename-" + platform::DecimalText(n) + u".tmp";
-    const MoveResult moved = platform::MoveWithoutReplacing(from, temporary);
-    if (moved == MoveResult::Moved) break;
+    if (n > kMaxDetourNames) return MoveResult::Failed;
+    const std::u16string detourName = u"~corvane-rename-" + platform::DecimalText(n) + u".mp3";
+    detour = folder + detourName;
+    // The file itself may answer to a detour name under another spelling.
+    if (platform::IsSameFile(from, detour)) continue;
+    const MoveResult moved = Move(from, detour);
     if (moved == MoveResult::Failed) return MoveResult::Failed;
-  }
-  const std::u16string to = folder + name;
-  MoveResult second = platform::MoveWithoutReplacing(temporary, to);
-  // Onto another hard link of the file, Wine (like POSIX rename) does nothing
-  // and reports success; both names then still lead to the file.
-  if (second == MoveResult::Moved && platform::IsSameFile(temporary, to)) {
-    second = MoveResult::NameTaken;
-  }
-  if (second != MoveResult::Moved) {
-    if (platform::MoveWithoutReplacing(temporary, from) != MoveResult::Moved) {
-      where = temporary;
-      return MoveResult::Failed;
-    }
-    // NameTaken here means a hard link of the file holds the name.
-    return second;
-  }
-  const std::optional<std::u16string> stored = platform::NameOnDisk(to);
-  if (stored != name) {
-    where = stored ? folder + *stored : to;
+    if (moved != MoveResult::Moved) continue;
+    if (Arrived(from, detour, detourName)) break;
+    FollowFile(from, detour, folder, where);
     return MoveResult::Failed;
   }
-  where = to;
-  return MoveResult::Moved;
+  const std::u16string to = folder + name;
+  const MoveResult second = MoveRetrying(detour, to);
+  if (second == MoveResult::Moved && Arrived(detour, to, name)) {
+    where = to;
+    return MoveResult::Moved;
+  }
+  // Back to the old name, so that the row still names the file.
+  const std::u16string oldName = from.substr(folder.size());
+  if (MoveRetrying(detour, from) == MoveResult::Moved && Arrived(detour, from, oldName)) {
+    // A name taken meanwhile leads to copy names, as any taken name does.
+    return second == MoveResult::NameTaken ? MoveResult::NameTaken : MoveResult::Failed;
+  }
+  if (NameOnDisk(detour)) where = detour;
+  return MoveResult::Failed;
+}
+
+// Gives the file at from the name `name`, where folder + name is the same
+// directory entry under another spelling (letter case, a short 8.3 name).
+// Windows changes the spelling in place; Wine reports success and keeps the
+// old one, so the stored name decides whether a detour is needed.
+MoveResult ChangeSpelling(const std::u16string& from, const std::u16string& folder,
+                          const std::u16string& name, std::u16string& where) {
+  const std::u16string to = folder + name;
+  const MoveResult direct = Move(from, to);
+  if (direct != MoveResult::Moved) return direct;
+  const std::optional<std::u16string> stored = NameOnDisk(to);
+  if (stored == name) {
+    where = to;
+    return MoveResult::Moved;
+  }
+  if (stored != NameOnDisk(from)) return MoveResult::Failed;  // gone, or moved by someone else
+  return TakeDetour(from, folder, name, where);
 }
 
 // Gives the file at from the name `name` in folder; where follows the file.
@@ -57,13 +107,44 @@ MoveResult GiveName(const std::u16string& from, const std::u16string& folder,
                     const std::u16string& name, std::u16string& where) {
   const std::u16string to = folder + name;
   // A second run finds a copied file already bearing its copy name.
-  if (to == from) return MoveResult::Moved;
+  if (to == from) return NameOnDisk(to) == name ? MoveResult::Moved : MoveResult::Failed;
   // Whether any other file holds the name, only the file system's own
   // refusal tells: it compares names its own way.
-  if (platform::IsSameFile(from, to)) return RenameSelf(from, folder, name, where);
-  const MoveResult moved = platform::MoveWithoutReplacing(from, to);
-  if (moved == MoveResult::Moved) where = to;
-  return moved;
+  if (platform::IsSameFile(from, to)) {
+    // Another hard link of the file holds the name under an entry of its own.
+    if (NameOnDisk(from) != NameOnDisk(to)) return MoveResult::NameTaken;
+    return ChangeSpelling(from, folder, name, where);
+  }
+  const MoveResult moved = Move(from, to);
+  if (moved != MoveResult::Moved) return moved;
+  if (Arrived(from, to, name)) {
+    where = to;
+    return MoveResult::Moved;
+  }
+  FollowFile(from, to, folder, where);
+  return MoveResult::Failed;
+}
+
+// Windows takes these for devices whatever follows the first dot and with
+// any spaces at the end (a name with an extension up to Windows 10): a move
+// onto one could write the file into the device.
+bool NamesADevice(std::u16string_view name) {
+  std::u16string_view base = name.substr(0, name.find(u'.'));
+  while (!base.empty() && base.back() == u' ') base.remove_suffix(1);
+  if (base.size() < 3 || base.size() > 7) return false;
+  std::u16string upper(base);
+  for (char16_t& c : upper) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  }
+  for (const std::u16string_view device : {u"CON", u"PRN", u"AUX", u"NUL", u"CONIN$", u"CONOUT$"}) {
+    if (upper == device) return true;
+  }
+  if (upper.size() != 4 || (upper.compare(0, 3, u"COM") != 0 && upper.compare(0, 3, u"LPT") != 0)) {
+    return false;
+  }
+  const char16_t number = upper[3];
+  return (number >= u'0' && number <= u'9') || number == u'\u00B9' || number == u'\u00B2' ||
+         number == u'\u00B3';
 }
 
 }  // namespace
@@ -92,7 +173,7 @@ bool IsAcceptableFileName(std::u16string_view name) {
       return false;
     }
   }
-  return true;
+  return !NamesADevice(name);
 }
 
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName) {
@@ -101,7 +182,8 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
   if (separator == std::u16string::npos) return outcome;
   const std::u16string folder = oldPath.substr(0, separator + 1);
   if (std::u16string_view(oldPath).substr(separator + 1) == newName) {
-    outcome.result = RenameResult::AlreadyNamed;
+    // Only a file that is there under exactly this name bears it.
+    if (NameOnDisk(oldPath) == newName) outcome.result = RenameResult::AlreadyNamed;
     return outcome;
   }
   if (!IsAcceptableFileName(newName)) return outcome;
@@ -113,8 +195,7 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
   // The ".mp3" that MakeNewName appended gives way to the copy suffix.
   const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
   for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
-    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
-                     outcome.path);
+    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3", outcome.path);
   }
   if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
   return outcome;

@@ -15,7 +15,8 @@ enum class RenameResult {
 
 struct RenameOutcome {
   RenameResult result = RenameResult::NotRenamed;
-  // Where the file is afterwards: the old path unless the file was moved.
+  // Where the file is afterwards: the old path unless the file was moved. A
+  // case change cut short can leave it under a detour name ending in ".mp3".
   std::u16string path;
 };
 
@@ -26,7 +27,8 @@ std::u16string_view RenameStatus(RenameResult result);
 bool RenameSucceeded(RenameResult result);
 
 // True for a name that may be given to a file here: not empty, not "." or
-// "..", and without a forbidden character or a control character.
+// "..", without a forbidden character or a control character, and not a
+// Windows device name (CON, NUL, COM1... before the first dot).
 bool IsAcceptableFileName(std::u16string_view name);
 
 // Gives the file at oldPath (a full path, never cut) the name newName (from

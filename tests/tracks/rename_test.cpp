@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "platform/injected_moves.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
 #include "tracks/name_style.h"
@@ -12,6 +16,10 @@
 
 namespace {
 
+using platform::InjectedMove;
+using test_support::AtMove;
+using test_support::InjectedMoves;
+using test_support::MoveRule;
 using test_support::TempFolder;
 using Bytes = std::vector<unsigned char>;
 using Names = std::vector<std::u16string>;
@@ -69,8 +77,13 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
        {u"Song - 拷贝 (1).mp3", u"Song.mp3"}},
       {"a vanished file", {u"b.mp3"}, u"a.mp3", u"Song.mp3", RenameResult::NotRenamed, u"a.mp3",
        {u"b.mp3"}},
-      {"a temporary name in the way", {u"song.mp3", u"~corvane-rename-1.tmp"}, u"song.mp3",
-       u"Song.mp3", RenameResult::Renamed, u"Song.mp3", {u"Song.mp3", u"~corvane-rename-1.tmp"}},
+      {"a vanished file listed under its new name", {u"b.mp3"}, u"Song.mp3", u"Song.mp3",
+       RenameResult::NotRenamed, u"Song.mp3", {u"b.mp3"}},
+      {"a case change onto a detour name", {u"~Corvane-Rename-1.mp3"}, u"~Corvane-Rename-1.mp3",
+       u"~corvane-rename-1.mp3", RenameResult::Renamed, u"~corvane-rename-1.mp3",
+       {u"~corvane-rename-1.mp3"}},
+      {"a detour name in the way", {u"song.mp3", u"~corvane-rename-1.mp3"}, u"song.mp3",
+       u"Song.mp3", RenameResult::Renamed, u"Song.mp3", {u"Song.mp3", u"~corvane-rename-1.mp3"}},
   };
   for (const RenameCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -109,13 +122,17 @@ TEST(RenameTrack, GivesOneNameToThreeFilesAsNameAndTwoCopiesAndKeepsThemOnASecon
   }
 }
 
-TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolder) {
+TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
   const std::u16string refused[] = {
       u"AC/DC.mp3",  u"sub/x.mp3",    u"sub\\x.mp3", u"..\\x.mp3",  u"../x.mp3",
       u"x:y.mp3",    u"x*y.mp3",      u"x?y.mp3",    u"x\"y.mp3",   u"x<y.mp3",
       u"x>y.mp3",    u"x|y.mp3",      u"x\ty.mp3",   u"x\x01y.mp3", u"x\x1Fy.mp3",
       u"x\x7Fy.mp3", std::u16string(u"x\0y.mp3", 8), u"..",          u".",
-      u""};
+      u"",
+      // Devices, whatever follows the first dot and however the case goes.
+      u"Nul.mp3", u"CON.mp3", u"aux.mp3", u"COM1.mp3", u"lpt5.mp3", u"PRN.live.mp3",
+      u"nul.remix.mp3", u"COM\u00B9.mp3", u"lpt\u00B3.mp3", u"com0.mp3", u"nul  .mp3",
+      u"CONIN$.mp3", u"conout$.x.mp3"};
   for (const std::u16string& name : refused) {
     SCOPED_TRACE(platform::Utf16ToUtf8(name));
     TempFolder root;
@@ -140,6 +157,111 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolder) {
     EXPECT_EQ(root.Names(), Names{u"work"});
     EXPECT_TRUE(root.Names(u"work/sub").empty());
     EXPECT_TRUE(root.Names(u"work/AC").empty());
+  }
+}
+
+TEST(RenameTrack, RenamesNamesThatOnlyLookLikeDevices) {
+  for (const std::u16string stem : {u"Console", u"COM10", u"Null Island", u"nul-remix",
+                                    u"Auxiliary", u"CONCERT", u"COM", u"LPT\u00B9\u00B9", u" nul",
+                                    u"CONIN"}) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(stem));
+    TempFolder folder;
+    WriteFiles(folder, {u"a.mp3"});
+    const RenameOutcome outcome = RenameTrack(folder.Path(u"a.mp3"), stem + u".mp3");
+    EXPECT_EQ(outcome.result, RenameResult::Renamed);
+    EXPECT_EQ(folder.Names(), Names{stem + u".mp3"});
+  }
+}
+
+// A move that fails half-way, through the platform seam: a file held by an
+// indexer, a name taken meanwhile, a move that reports success and changes
+// nothing. The row never claims a name the file does not bear, and the file
+// stays once in its folder under a name ending in ".mp3".
+TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
+  struct Outcome {
+    RenameResult result;
+    std::u16string finalName;
+  };
+  const auto fromDetour = [](const std::u16string& from) {
+    return FileNamePart(from).substr(0, 16) == u"~corvane-rename-";
+  };
+  // The first `times` moves that `matches` picks get `injected`.
+  const auto firstMatching = [](std::function<bool(const std::u16string&, const std::u16string&)>
+                                    matches,
+                                unsigned times, InjectedMove injected) -> MoveRule {
+    auto seen = std::make_shared<unsigned>(0);
+    return [=](unsigned, const std::u16string& from, const std::u16string& to) {
+      return matches(from, to) && (*seen)++ < times ? injected : InjectedMove::None;
+    };
+  };
+  const auto outOfDetour = [&](bool intoNewName) {
+    return [=](const std::u16string& from, const std::u16string& to) {
+      return fromDetour(from) && (!intoNewName || FileNamePart(to) == u"Song.mp3");
+    };
+  };
+  const auto intoDetour = [&](const std::u16string&, const std::u16string& to) {
+    return fromDetour(to);
+  };
+  const unsigned kAlways = 1000;
+  struct Case {
+    const char* what;
+    Names present;
+    std::u16string file;
+    MoveRule rule;
+    Outcome caseKept;     // where letter case tells names apart
+    Outcome caseIgnored;  // where it does not (Windows, Wine)
+  };
+  const Outcome renamed{RenameResult::Renamed, u"Song.mp3"};
+  const Outcome copied{RenameResult::Copied, u"Song - 拷贝 (1).mp3"};
+  const Outcome keptA{RenameResult::NotRenamed, u"a.mp3"};
+  const Outcome keptSong{RenameResult::NotRenamed, u"song.mp3"};
+  const Case cases[] = {
+      {"the move fails", {u"a.mp3"}, u"a.mp3", AtMove(1, InjectedMove::Fail), keptA, keptA},
+      {"the free name reported taken", {u"a.mp3"}, u"a.mp3", AtMove(1, InjectedMove::ReportTaken),
+       copied, copied},
+      {"success reported, nothing moved", {u"a.mp3"}, u"a.mp3",
+       AtMove(1, InjectedMove::ReportMovedUnchanged), keptA, keptA},
+      {"the copy name's move fails", {u"a.mp3", u"Song.mp3"}, u"a.mp3",
+       AtMove(2, InjectedMove::Fail), keptA, keptA},
+      {"the copy name's move reports success and moves nothing", {u"a.mp3", u"Song.mp3"}, u"a.mp3",
+       AtMove(2, InjectedMove::ReportMovedUnchanged), keptA, keptA},
+      {"a case change whose move keeps the old case, as Wine's does", {u"song.mp3"}, u"song.mp3",
+       AtMove(1, InjectedMove::ReportMovedUnchanged), keptSong, renamed},
+      {"a case change whose move into the detour fails", {u"song.mp3"}, u"song.mp3",
+       firstMatching(intoDetour, kAlways, InjectedMove::Fail), renamed, keptSong},
+      {"a case change whose second step fails once", {u"song.mp3"}, u"song.mp3",
+       firstMatching(outOfDetour(true), 1, InjectedMove::Fail), renamed, renamed},
+      {"a case change whose second step keeps failing", {u"song.mp3"}, u"song.mp3",
+       firstMatching(outOfDetour(true), kAlways, InjectedMove::Fail), renamed, keptSong},
+      {"a case change whose second step reports success and moves nothing", {u"song.mp3"},
+       u"song.mp3", firstMatching(outOfDetour(true), kAlways, InjectedMove::ReportMovedUnchanged),
+       renamed, keptSong},
+      {"a case change whose new name is taken meanwhile", {u"song.mp3"}, u"song.mp3",
+       firstMatching(outOfDetour(true), 1, InjectedMove::ReportTaken), renamed, copied},
+      {"a case change whose second step and move back both keep failing", {u"song.mp3"},
+       u"song.mp3", firstMatching(outOfDetour(false), kAlways, InjectedMove::Fail), renamed,
+       {RenameResult::NotRenamed, u"~corvane-rename-1.mp3"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFiles(folder, c.present);
+    const Outcome& expected = FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
+    RenameOutcome outcome;
+    {
+      const InjectedMoves injected(c.rule);
+      outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+    }
+    EXPECT_EQ(outcome.result, expected.result);
+    EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
+    Names after;
+    for (const std::u16string& name : c.present) {
+      after.push_back(name == c.file ? expected.finalName : name);
+    }
+    std::sort(after.begin(), after.end());
+    // Listed as stored: a name the file does not bear would show here.
+    EXPECT_EQ(folder.Names(), after);
+    EXPECT_EQ(folder.Read(expected.finalName), ContentOf(c.file));
   }
 }
 

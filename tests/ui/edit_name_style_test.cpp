@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "tracks/name_style.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 
@@ -55,7 +57,7 @@ class NameStyleRows : public NameStyleBox {
   }
 };
 
-TEST_F(NameStyleRows, ValidReleasesRecomputeEveryTaggedRowWhateverTheKey) {
+TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverTheKey) {
   struct Case {
     std::u16string style;
     WPARAM key;
@@ -71,14 +73,22 @@ TEST_F(NameStyleRows, ValidReleasesRecomputeEveryTaggedRowWhateverTheKey) {
       {u"Nothing", VK_RIGHT, {u"未修改", u"未修改", u"未修改", u"x"}},
   };
   SetStatusText(u"before");
+  // The details panel shows row 1, whose preview follows the style.
+  LVITEMW selected{};
+  selected.stateMask = LVIS_SELECTED;
+  selected.state = LVIS_SELECTED;
+  SendMessageW(State().listFile->hwnd, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
+  const HWND preview = State().editNewName->hwnd;
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.key));
     SetStyle(c.style);
     MarkStatuses(u"x");
+    SetText(preview, u"x");
     ReleaseKey(c.key);
     EXPECT_EQ(Statuses(), c.statuses);
     EXPECT_EQ(StyleText(), c.style);
     EXPECT_EQ(StatusText(), u"before");
+    EXPECT_EQ(TextOf(preview), MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"}));
   }
   // Also while a worker runs and the box is read-only.
   State().editNameStyle->SetReadOnly(true);

@@ -55,7 +55,7 @@ TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
   StatusTrail trail;
   ChooseFolder(folder.Path());
   const BrowseSeen browse = LastBrowse();
-  EXPECT_EQ(browse.owner, nullptr);
+  EXPECT_EQ(browse.owner, State().mainWindow);
   EXPECT_EQ(browse.title, u"请选择工作目录:");
   EXPECT_EQ(browse.flags, 0u);
   EXPECT_FALSE(browse.rootGiven);

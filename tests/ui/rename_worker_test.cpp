@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/injected_moves.h"
 #include "platform/text.h"
 #include "support/renaming_fixture.h"
+#include "tracks/name_style.h"
 #include "ui/behaviour/list_file.h"
 
 namespace {
@@ -83,6 +85,81 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
                                folder.Path(run == 1 ? rows[7].file : rows[7].finalName));
     EXPECT_EQ(StatusText(), u"共尝试重命名 13 个MP3文件, 成功重命名 8 个MP3文件.");
   }
+}
+
+TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMovesLongPathsWhole) {
+  struct Row {
+    std::u16string title;
+    std::u16string status;
+    std::u16string finalName;  // in the row's own folder
+  };
+  const std::u16string deep(200, u'd');
+  const std::vector<Row> rows = {
+      {u"Nul", u"未修改", u"1.mp3"},        {u"CON", u"未修改", u"2.mp3"},
+      {u"aux", u"未修改", u"3.mp3"},        {u"COM1", u"未修改", u"4.mp3"},
+      {u"lpt5", u"未修改", u"5.mp3"},       {u"PRN.live", u"未修改", u"6.mp3"},
+      {u"nul.remix", u"未修改", u"7.mp3"},  {u"COM\u00B9", u"未修改", u"8.mp3"},
+      {u"Console", u"已修改", u"Console.mp3"}, {u"COM10", u"已修改", u"COM10.mp3"},
+      {u"Null Island", u"已修改", u"Null Island.mp3"},
+      {u"nul-remix", u"已修改", u"nul-remix.mp3"}, {u"Auxiliary", u"已修改", u"Auxiliary.mp3"},
+      {u"CONCERT", u"已修改", u"CONCERT.mp3"},
+      // The move reports success and changes nothing.
+      {u"Claimed", u"未修改", u"15.mp3"},
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const std::string number = std::to_string(i + 1);
+    AddTrack(std::u16string(number.begin(), number.end()) + u".mp3", rows[i].title, u"Band");
+  }
+  // Past the 259 units of a cell: moved whole, or not at all.
+  const std::u16string longName = std::u16string(60, u'N');
+  AddTrack(deep + u"/long.mp3", longName, u"Band");
+  ASSERT_GT(folder.Path(deep + u"/" + longName + u".mp3").size(), 259u);
+  SetStyle(u"%title%");
+
+  std::vector<std::u16string> targets;
+  {
+    const test_support::InjectedMoves moves(
+        [&targets](unsigned, const std::u16string&, const std::u16string& to) {
+          targets.push_back(to);
+          return to.size() >= 11 && to.substr(to.size() - 11) == u"Claimed.mp3"
+                     ? platform::InjectedMove::ReportMovedUnchanged
+                     : platform::InjectedMove::None;
+        });
+    ClickProcess();
+    ASSERT_TRUE(WaitForRenamingOver());
+  }
+  Names onDisk;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(rows[i].title));
+    const int row = static_cast<int>(i);
+    EXPECT_EQ(Cell(row, 0), folder.Path(rows[i].finalName));
+    EXPECT_EQ(Cell(row, 2), rows[i].status);
+    EXPECT_EQ(folder.Read(rows[i].finalName), ContentOf(listedNames[i]));
+    onDisk.push_back(rows[i].finalName);
+  }
+  // Only the look-alikes and the claimed name were tried, each once: no
+  // device name, and no copy name for one.
+  Names tried;
+  for (const char16_t* name : {u"Console.mp3", u"COM10.mp3", u"Null Island.mp3", u"nul-remix.mp3",
+                               u"Auxiliary.mp3", u"CONCERT.mp3", u"Claimed.mp3"}) {
+    tried.push_back(folder.Path(name));
+  }
+  tried.push_back(folder.Path(deep + u"/" + longName + u".mp3"));
+  EXPECT_EQ(targets, tried);
+  onDisk.push_back(deep);
+  std::sort(onDisk.begin(), onDisk.end());
+  EXPECT_EQ(folder.Names(), onDisk);
+
+  const int longRow = static_cast<int>(rows.size());
+  const std::u16string longPath = Cell(longRow, 0);
+  EXPECT_TRUE(longPath == folder.Path(deep + u"/" + longName + u".mp3") ||
+              longPath == folder.Path(deep + u"/long.mp3"))
+      << platform::Utf16ToUtf8(longPath);
+  const bool longMoved = longPath != folder.Path(deep + u"/long.mp3");
+  EXPECT_EQ(Cell(longRow, 2), longMoved ? u"已修改" : u"未修改");
+  EXPECT_EQ(folder.Names(deep), Names{std::u16string(FileNamePart(longPath))});
+  EXPECT_EQ(folder.Read(deep + u"/" + std::u16string(FileNamePart(longPath))),
+            ContentOf(deep + u"/long.mp3"));
 }
 
 TEST_F(RenameWorker, SummaryCountsTheFilesFoundAndTheFilesRenamed) {

@@ -6,6 +6,7 @@
 
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/worker_guard.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
@@ -23,7 +24,7 @@ namespace CorvaneWnd {
 void CBtnListFile::OnClick() {
   if (WindowText(hwnd) == kStopCaption) {
     StopScan();
-  } else {
+  } else if (!AnyWorkerRuns()) {
     StartRefresh();
   }
 }

@@ -5,6 +5,7 @@
 #include "tracks/name_style.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/worker_guard.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/control_states.h"
@@ -18,7 +19,7 @@ namespace CorvaneWnd {
 void CBtnProcess::OnClick() {
   if (WindowText(hwnd) == kStopCaption) {
     StopRenaming();
-  } else {
+  } else if (!AnyWorkerRuns()) {
     StartRenaming();
   }
 }

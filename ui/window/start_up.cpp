@@ -1,11 +1,33 @@
 #include "ui/window/start_up.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "ui/window/main_window.h"
 #include "ui/window/main_window_state.h"
 
+namespace {
+
+// The shell wants COM, apartment-threaded, on the thread that shows the
+// folder browser; some namespace folders fail without it.
+class ComApartment {
+ public:
+  ComApartment()
+      : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+
+ private:
+  HRESULT result_;
+};
+
+}  // namespace
+
 int RunCorvane(HINSTANCE instance, int showCommand) {
+  const ComApartment com;
   InitCommonControls();
   State().instance = instance;
   if (!RegisterMainWindowClass(instance)) return 0;

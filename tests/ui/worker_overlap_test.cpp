@@ -1,0 +1,199 @@
+// The main thread and the workers meeting: a stop clicked while the worker
+// waits inside a SendMessageW to the window, and commands sent straight to
+// the buttons while the folder browser is open.
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "support/renaming_fixture.h"
+#include "ui/behaviour/btn_list_file.h"
+#include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/framework/edit.h"
+#include "ui/framework/win_text.h"
+
+namespace {
+
+using WorkersMeetingTheWindow = RenamingTest;
+
+// True while a message that another thread sent waits for this thread.
+bool ASendWaits() { return (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0; }
+
+// Waits, carrying out nothing, until the worker blocks in a send to this
+// thread. The bound only keeps a broken worker from hanging the test.
+bool WaitUntilTheWorkerBlocksInASend() {
+  for (int round = 0; round < 4000; ++round) {
+    if (ASendWaits()) return true;
+    Sleep(5);
+  }
+  return false;
+}
+
+// Carries out the waiting sends only; posted messages stay queued.
+void CarryOutSends() {
+  MSG ignored;
+  PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+// Ends the test run if the main thread stays inside a call past the bound,
+// as it does when a stop waits for a worker that waits for it.
+class DeadlockWatch {
+ public:
+  explicit DeadlockWatch(const char* what)
+      : what_(what),
+        done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        thread_(CreateThread(nullptr, 0, Watch, this, 0, nullptr)) {}
+  DeadlockWatch(const DeadlockWatch&) = delete;
+  DeadlockWatch& operator=(const DeadlockWatch&) = delete;
+  ~DeadlockWatch() {
+    SetEvent(done_.get());
+    WaitForSingleObject(thread_.get(), INFINITE);
+  }
+
+ private:
+  static DWORD WINAPI Watch(void* self) {
+    auto* watch = static_cast<DeadlockWatch*>(self);
+    if (WaitForSingleObject(watch->done_.get(), 60000) == WAIT_TIMEOUT) {
+      std::fprintf(stderr,
+                   "FAILED: %s never returned: the main thread and the worker wait for "
+                   "each other\n",
+                   watch->what_);
+      std::fflush(stderr);
+      TerminateProcess(GetCurrentProcess(), 2);
+    }
+    return 0;
+  }
+
+  const char* what_;
+  UniqueHandle done_;
+  UniqueHandle thread_;
+};
+
+TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne) {
+  for (const char16_t* name : {u"a.mp3", u"b.mp3", u"c.mp3"}) {
+    AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
+  }
+  ClickProcess();
+  // Let the worker through its sends, one at a time, until it shows row 0's
+  // progress; its next send writes row 0's new path, after the move.
+  const std::u16string rowZero = u"正在重命名文件: " + folder.Path(u"a.mp3");
+  while (StatusText() != rowZero) {
+    ASSERT_TRUE(WaitUntilTheWorkerBlocksInASend());
+    CarryOutSends();
+  }
+  ASSERT_TRUE(WaitUntilTheWorkerBlocksInASend());
+  {
+    const DeadlockWatch watch("the stop of a worker blocked in SendMessageW");
+    ClickProcess();
+  }
+  const MainWindowState& s = State();
+  EXPECT_FALSE(s.renameThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  // The row the worker was in finished while the stop waited for it.
+  EXPECT_EQ(Cell(0, 0), folder.Path(u"New a - Band.mp3"));
+  EXPECT_EQ(Cell(0, 2), u"已修改");
+  for (int row = 1; row < 3; ++row) {
+    EXPECT_EQ(Cell(row, 0), folder.Path(listedNames[static_cast<std::size_t>(row)])) << row;
+    EXPECT_EQ(Cell(row, 2), u"未修改") << row;
+  }
+  ExpectRowsMatchDisk();
+  PumpPending();
+  EXPECT_FALSE(s.lyricsThread);
+  EXPECT_EQ(StatusText(), u"操作被中断!");
+}
+
+// The folder browser stand-in: runs a command while "open", then answers.
+struct BrowserScript {
+  HWND owner = nullptr;
+  std::function<void()> whileOpen;
+  std::u16string answer;
+};
+BrowserScript script;
+
+PIDLIST_ABSOLUTE WINAPI ScriptedBrowser(LPBROWSEINFOW info) {
+  script.owner = info->hwndOwner;
+  if (script.whileOpen) script.whileOpen();
+  return ILCreateFromPathW(Wide(script.answer));
+}
+
+class CommandsWhileTheBrowserIsOpen : public RenamingTest {
+ protected:
+  void SetUp() override {
+    RenamingTest::SetUp();
+    script = {};
+    SetFolderBrowserForTest(ScriptedBrowser);
+  }
+  void TearDown() override {
+    SetFolderBrowserForTest(nullptr);
+    RenamingTest::TearDown();
+  }
+  void ClickSetWorkDir() { SendMessageW(State().btnSetWorkDir->hwnd, BM_CLICK, 0, 0); }
+
+  test_support::TempFolder chosen;
+};
+
+TEST_F(CommandsWhileTheBrowserIsOpen, ARenamingStartedMeanwhileRunsAloneAndLosesNothing) {
+  AddTrack(u"a.mp3", u"Song", u"Band");
+  AddTrack(u"b.mp3", u"Other", u"Band");
+  chosen.Write(u"x.mp3", ContentOf(u"x.mp3"));
+  SetText(State().editWorkDir->hwnd, folder.Path());
+  script.whileOpen = [this] { ClickProcess(); };
+  script.answer = chosen.Path();
+  StatusTexts shown;
+  ClickSetWorkDir();
+
+  const MainWindowState& s = State();
+  EXPECT_EQ(script.owner, s.mainWindow) << "the browser is modal";
+  EXPECT_TRUE(s.renameThread);
+  EXPECT_FALSE(s.scanThread);
+  EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+  EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
+  ASSERT_TRUE(WaitForRenamingOver());
+  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(StatusText(), u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.");
+  EXPECT_EQ(Cell(0, 2), u"已修改");
+  EXPECT_EQ(Cell(1, 2), u"已修改");
+  ExpectRowsMatchDisk();
+  for (const std::u16string& text : shown.texts()) {
+    EXPECT_NE(text, u"正在刷新文件列表中...");
+  }
+}
+
+TEST_F(CommandsWhileTheBrowserIsOpen, ARefreshStartedMeanwhileIsTheOnlyOne) {
+  folder.Write(u"a.mp3", ContentOf(u"a.mp3"));
+  folder.Write(u"b.mp3", ContentOf(u"b.mp3"));
+  chosen.Write(u"x.mp3", ContentOf(u"x.mp3"));
+  const MainWindowState& s = State();
+  SetText(s.editWorkDir->hwnd, folder.Path());
+  HANDLE scanStartedMeanwhile = nullptr;
+  script.whileOpen = [&] {
+    SendMessageW(s.btnListFile->hwnd, BM_CLICK, 0, 0);
+    scanStartedMeanwhile = s.scanThread.get();
+  };
+  script.answer = chosen.Path();
+  StatusTexts shown;
+  ClickSetWorkDir();
+
+  ASSERT_NE(scanStartedMeanwhile, nullptr);
+  EXPECT_EQ(s.scanThread.get(), scanStartedMeanwhile);
+  EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
+  const CommandStates refreshStarted{true,  u"停止", false, u"开始重命名!",
+                                     false, false,   false, true};
+  EXPECT_EQ(CurrentCommandStates(), refreshStarted);
+  ASSERT_TRUE(PumpUntil([&s] { return !s.scanThread && !s.tagThread; }));
+  // Neither file has a tag, so "开始重命名!" stays off.
+  const CommandStates tagReadingEnded{
+      true, u"刷新文件列表", false, u"开始重命名!", true, true, true, false};
+  EXPECT_EQ(CurrentCommandStates(), tagReadingEnded);
+  EXPECT_EQ(StatusText(), u"共找到 2 个MP3文件, 成功读取 0 个ID3标签.");
+  int refreshes = 0;
+  for (const std::u16string& text : shown.texts()) refreshes += text == u"正在刷新文件列表中...";
+  EXPECT_EQ(refreshes, 1);
+}
+
+}  // namespace
