@@ -11,6 +11,7 @@
 #include <string>
 
 #include "support/renaming_fixture.h"
+#include "support/status_trail.h"
 #include "ui/behaviour/btn_list_file.h"
 #include "ui/behaviour/btn_set_work_dir.h"
 #include "ui/framework/edit.h"
@@ -93,7 +94,7 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
   const MainWindowState& s = State();
   EXPECT_FALSE(s.renameThread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
-  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(CurrentControlStates(), RenamingOver());
   // The row the worker was in finished while the stop waited for it.
   EXPECT_EQ(Cell(0, 0), folder.Path(u"New a - Band.mp3"));
   EXPECT_EQ(Cell(0, 2), u"已修改");
@@ -144,22 +145,22 @@ TEST_F(CommandsWhileTheBrowserIsOpen, ARenamingStartedMeanwhileRunsAloneAndLoses
   SetText(State().editWorkDir->hwnd, folder.Path());
   script.whileOpen = [this] { ClickProcess(); };
   script.answer = chosen.Path();
-  StatusTexts shown;
+  StatusTrail shown;
   ClickSetWorkDir();
 
   const MainWindowState& s = State();
   EXPECT_EQ(script.owner, s.mainWindow) << "the browser is modal";
   EXPECT_TRUE(s.renameThread);
   EXPECT_FALSE(s.scanThread);
-  EXPECT_EQ(CurrentCommandStates(), RenamingRuns());
+  EXPECT_EQ(CurrentControlStates(), RenamingRuns());
   EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
   ASSERT_TRUE(WaitForRenamingOver());
-  EXPECT_EQ(CurrentCommandStates(), RenamingOver());
+  EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_EQ(StatusText(), u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.");
   EXPECT_EQ(Cell(0, 2), u"已修改");
   EXPECT_EQ(Cell(1, 2), u"已修改");
   ExpectRowsMatchDisk();
-  for (const std::u16string& text : shown.texts()) {
+  for (const std::u16string& text : shown.Texts()) {
     EXPECT_NE(text, u"正在刷新文件列表中...");
   }
 }
@@ -176,23 +177,19 @@ TEST_F(CommandsWhileTheBrowserIsOpen, ARefreshStartedMeanwhileIsTheOnlyOne) {
     scanStartedMeanwhile = s.scanThread.get();
   };
   script.answer = chosen.Path();
-  StatusTexts shown;
+  StatusTrail shown;
   ClickSetWorkDir();
 
   ASSERT_NE(scanStartedMeanwhile, nullptr);
   EXPECT_EQ(s.scanThread.get(), scanStartedMeanwhile);
   EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
-  const CommandStates refreshStarted{true,  u"停止", false, u"开始重命名!",
-                                     false, false,   false, true};
-  EXPECT_EQ(CurrentCommandStates(), refreshStarted);
+  EXPECT_EQ(CurrentControlStates(), RefreshStarted());
   ASSERT_TRUE(PumpUntil([&s] { return !s.scanThread && !s.tagThread; }));
   // Neither file has a tag, so "开始重命名!" stays off.
-  const CommandStates tagReadingEnded{
-      true, u"刷新文件列表", false, u"开始重命名!", true, true, true, false};
-  EXPECT_EQ(CurrentCommandStates(), tagReadingEnded);
+  EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
   EXPECT_EQ(StatusText(), u"共找到 2 个MP3文件, 成功读取 0 个ID3标签.");
   int refreshes = 0;
-  for (const std::u16string& text : shown.texts()) refreshes += text == u"正在刷新文件列表中...";
+  for (const std::u16string& text : shown.Texts()) refreshes += text == u"正在刷新文件列表中...";
   EXPECT_EQ(refreshes, 1);
 }
 
