@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tracks/track_entry.h"
+#include "tags/tag_fields.h"
 
 enum class Id3Result : int {
   Complete = 0,     // title, artist and album all present and non-empty

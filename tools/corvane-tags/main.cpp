@@ -42,11 +42,12 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::u16string path = platform::Utf8ToUtf16(argv[i]);
     const TrackTagsResult result = ReadTrackTags(path);
-    const std::string line = "{\"path\": " + JsonString(path) +
-                             ", \"kept\": " + (result.kept ? "true" : "false") +
-                             ", \"title\": " + JsonText(result.entry.title) +
-                             ", \"artist\": " + JsonText(result.entry.artist) +
-                             ", \"album\": " + JsonText(result.entry.album) + "}\n";
+    std::string line =
+        "{\"path\": " + JsonString(path) + ", \"kept\": " + (result.kept ? "true" : "false");
+    for (const TagField& field : kTagFields) {
+      line = line + ", \"" + field.name + "\": " + JsonText(result.entry.*field.member);
+    }
+    line += "}\n";
     std::fputs(line.c_str(), stdout);
   }
   return 0;
