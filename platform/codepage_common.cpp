@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/codepage.h"
 #include "platform/text.h"
 
@@ -38,6 +40,10 @@ bool ReadsPlausiblyAsGbk(const unsigned char* bytes, std::size_t count) {
 }  // namespace
 
 std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
+  // Every code page in question reads ASCII as ASCII, and most tag texts are.
+  if (std::all_of(bytes, bytes + count, [](unsigned char byte) { return byte < 0x80; })) {
+    return std::u16string(bytes, bytes + count);
+  }
   const unsigned codePage = AnsiCodePage();
   if (codePage == kCodePageGbk && !ReadsPlausiblyAsGbk(bytes, count)) {
     return FromCodePage(kCodePageWestern, bytes, count);

@@ -178,20 +178,19 @@ bool IsCompressedOrEncrypted(const FrameHeader& frame, int version) {
 }
 
 // The text of a frame body, past what its flags put in front of it.
-ByteView FrameText(std::vector<unsigned char>& body, const FrameHeader& frame, int version,
+ByteView FrameText(unsigned char* body, std::size_t length, const FrameHeader& frame, int version,
                    bool tagUnsynchronised) {
-  std::size_t length = body.size();
   std::size_t skip = 0;
   if (version == 3 && (frame.flags & kGrouped23)) skip = 1;
   if (version == 4) {
     // In 2.4 unsynchronisation is per frame; the tag flag says every frame has it.
     if (tagUnsynchronised || (frame.flags & kUnsynchronised24)) {
-      length = tags::Resynchronise(body.data(), body.size());
+      length = tags::Resynchronise(body, length);
     }
     if (frame.flags & kGrouped24) skip += 1;
     if (frame.flags & kDataLength24) skip += 4;
   }
-  return ByteView(body.data(), length).After(skip);
+  return ByteView(body, length).After(skip);
 }
 
 // The extended header's whole length: 2.3 writes a plain size that leaves
@@ -247,9 +246,19 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
       if (!cursor.Skip(frame.size)) return;
       continue;
     }
-    std::vector<unsigned char> body;
-    if (!ReadBody(cursor, frame.size, body)) return;
-    const ByteView text = FrameText(body, frame, layout.version, tagUnsynchronised);
+    // Most text frames fit on the stack; a larger one grows piece by piece.
+    unsigned char small[256];
+    std::vector<unsigned char> large;
+    unsigned char* body = small;
+    if (frame.size <= sizeof small) {
+      const auto size = static_cast<std::size_t>(frame.size);
+      if (cursor.Read(small, size) < size) return;
+    } else {
+      if (!ReadBody(cursor, frame.size, large)) return;
+      body = large.data();
+    }
+    const ByteView text = FrameText(body, static_cast<std::size_t>(frame.size), frame,
+                                    layout.version, tagUnsynchronised);
     entry.*kTagFields[frame.field].member = DecodeTagText(text.data(), text.size());
   }
 }
@@ -269,7 +278,8 @@ constexpr std::uint8_t kTagUnsynchronised = 0x80, kExtendedHeader = 0x40;
 }  // namespace
 
 Id3Reader::Id3Reader(std::u16string filePath)
-    : filePath_(std::move(filePath)), source_(std::make_unique<Source>()) {}
+    // Default-initialised: the read-ahead block is only filled by reads.
+    : filePath_(std::move(filePath)), source_(new Source) {}
 
 Id3Reader Id3Reader::FromBytes(std::vector<unsigned char> bytes) {
   Id3Reader reader(u"");
@@ -284,9 +294,11 @@ Id3Reader& Id3Reader::operator=(Id3Reader&&) noexcept = default;
 
 Id3Result Id3Reader::Open() {
   Source& source = *source_;
-  source.tagSource = source.inMemory
-                         ? TagSource::OverBytes(source.bytes.data(), source.bytes.size())
-                         : TagSource::OpenFile(filePath_);
+  if (source.inMemory) {
+    source.tagSource.OverBytes(source.bytes.data(), source.bytes.size());
+  } else {
+    source.tagSource.OpenFile(filePath_);
+  }
   TagSource& tags = source.tagSource;
   if (!tags.IsOpen()) return Id3Result::NotOpen;
   if (IsTagStart(tags, 0, "ID3")) return Id3Result::HasId3v2;
