@@ -1,17 +1,23 @@
 // Reading title, artist and album from 2,000 files that each carry a cover
 // picture of 100-300 KB in front of the text frames: this reader, TagLib, and
-// the least any reader must do (open, read the first 4 KiB and the last 128
-// bytes, close), in one run. Then the peak memory of each, in a child process
-// per reader, for small and for large pictures.
+// the least any reader must do, in one run. The least, per file: open, read
+// the first 4 KiB, read 4 KiB where the frame after the first one starts
+// (the text frames behind the picture), read the last 128 bytes, close.
+// First in this process, then as whole processes that each read the set ten
+// times: corvane-tags against a child doing the least and a child using
+// TagLib, by their cpu time. Then the peak memory of each reader, in a child
+// process per reader, for small and for large pictures.
 //
 //   corvane-bench [--files=DIR] [Google Benchmark flags]
-//   corvane-bench --read-all=ours|taglib|floor DIR   (the child of the memory run)
+//   corvane-bench --read-all=ours|taglib|floor FILE...   (the children)
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -93,13 +99,29 @@ std::size_t ReadTagLib(const BenchFile& file) {
   return tag.title().size() + tag.artist().size() + tag.album().size();
 }
 
+// The least any reader must do, in as few system calls as the system allows.
 std::size_t ReadFloor(const BenchFile& file) {
-  std::FILE* f = std::fopen(file.path.c_str(), "rb");
-  if (f == nullptr) return 0;
-  unsigned char head[4096], tail[128];
-  std::size_t got = std::fread(head, 1, sizeof head, f);
-  if (std::fseek(f, -128, SEEK_END) == 0) got += std::fread(tail, 1, sizeof tail, f);
-  std::fclose(f);
+  const int fd = open(file.path.c_str(), O_RDONLY);
+  if (fd < 0) return 0;
+  unsigned char head[4096], next[4096], tail[128];
+  const ssize_t headLength = pread(fd, head, sizeof head, 0);
+  std::size_t got = headLength > 0 ? static_cast<std::size_t>(headLength) : 0;
+  if (got >= 20) {
+    // ID3v2.3: the first frame's plain size after the 10-byte tag header.
+    const std::size_t first = (std::size_t{head[14]} << 24) | (std::size_t{head[15]} << 16) |
+                              (std::size_t{head[16]} << 8) | head[17];
+    const std::size_t second = 20 + first;
+    if (second + 10 > got) {
+      const ssize_t n = pread(fd, next, sizeof next, static_cast<off_t>(second));
+      if (n > 0) got += static_cast<std::size_t>(n);
+    }
+  }
+  const off_t size = lseek(fd, 0, SEEK_END);
+  if (size >= 128) {
+    const ssize_t n = pread(fd, tail, sizeof tail, size - 128);
+    if (n > 0) got += static_cast<std::size_t>(n);
+  }
+  close(fd);
   return got;
 }
 
@@ -146,38 +168,73 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, Mean> means_;
 };
 
-// Peak resident memory of a child process that reads every file in dir.
-long PeakRssKb(const char* self, const std::string& reader, const fs::path& dir) {
+int ReadAllChild(const std::string& reader, int count, char** paths) {
+  const auto found = kReaders.find(reader);
+  if (found == kReaders.end()) return 2;
+  std::size_t total = 0;
+  for (int i = 0; i < count; ++i)
+    total += found->second({paths[i], platform::Utf8ToUtf16(paths[i])});
+  return total > 0 ? 0 : 1;
+}
+
+struct ChildUse {
+  double cpuSeconds = -1;
+  long peakRssKb = -1;
+};
+
+double Seconds(const timeval& time) {
+  return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
+// Runs a program over the paths with its output thrown away; what it used.
+ChildUse RunChild(const std::vector<std::string>& command, const std::vector<std::string>& paths) {
+  std::vector<char*> argv;
+  for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+  for (const std::string& path : paths) argv.push_back(const_cast<char*>(path.c_str()));
+  argv.push_back(nullptr);
   const pid_t child = fork();
   if (child == 0) {
-    const std::string arg = "--read-all=" + reader;
-    execl(self, self, arg.c_str(), dir.c_str(), static_cast<char*>(nullptr));
+    const int null = open("/dev/null", O_WRONLY);
+    if (null >= 0) dup2(null, STDOUT_FILENO);
+    execv(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;
   rusage usage{};
+  ChildUse use;
   if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
       WEXITSTATUS(status) != 0) {
-    return -1;
+    return use;
   }
-  return usage.ru_maxrss;
+  use.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+  use.peakRssKb = usage.ru_maxrss;
+  return use;
 }
 
-int ReadAllChild(const std::string& reader, const fs::path& dir) {
-  const auto found = kReaders.find(reader);
-  if (found == kReaders.end()) return 2;
-  std::size_t total = 0;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    total += found->second({entry.path().string(), platform::Utf8ToUtf16(entry.path().string())});
+std::vector<std::string> PathsOf(const std::vector<BenchFile>& files, int times) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < times; ++i) {
+    for (const BenchFile& file : files) paths.push_back(file.path);
   }
-  return total > 0 ? 0 : 1;
+  return paths;
+}
+
+std::vector<std::string> FilesIn(const fs::path& dir) {
+  std::vector<std::string> paths;
+  for (const auto& entry : fs::directory_iterator(dir)) paths.push_back(entry.path().string());
+  return paths;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strncmp(argv[1], "--read-all=", 11) == 0)
-    return ReadAllChild(argv[1] + 11, argv[2]);
+  if (argc >= 3 && std::strncmp(argv[1], "--read-all=", 11) == 0)
+    return ReadAllChild(argv[1] + 11, argc - 2, argv + 2);
 
   fs::path dir = fs::temp_directory_path() / "corvane-bench";
   std::vector<char*> args;
@@ -216,6 +273,28 @@ int main(int argc, char** argv) {
                 taglib / ours);
   }
 
+  // Whole processes, each reading the set ten times: the command-line tool
+  // against children doing the least and using TagLib, by cpu time (user
+  // and system), the median of seven interleaved rounds.
+  const std::string self = fs::canonical("/proc/self/exe").string();
+  const std::vector<std::string> tenTimes = PathsOf(benchFiles, 10);
+  std::vector<double> toolTimes, floorTimes, taglibTimes;
+  for (int round = 0; round < 7; ++round) {
+    toolTimes.push_back(RunChild({CORVANE_TAGS_TOOL}, tenTimes).cpuSeconds);
+    floorTimes.push_back(RunChild({self, "--read-all=floor"}, tenTimes).cpuSeconds);
+    taglibTimes.push_back(RunChild({self, "--read-all=taglib"}, tenTimes).cpuSeconds);
+  }
+  const double tool = Median(toolTimes), least = Median(floorTimes), tagLib = Median(taglibTimes);
+  std::printf(
+      "\ncpu time of a process reading the set ten times (median of 7)\n"
+      "corvane-tags %.3f s, floor %.3f s, taglib %.3f s\n",
+      tool, least, tagLib);
+  if (tool > 0 && least > 0 && tagLib > 0) {
+    std::printf(
+        "corvane-tags/floor = %.2f (goal <= 1.5)   taglib/corvane-tags = %.2f (goal >= 7)\n",
+        tool / least, tagLib / tool);
+  }
+
   // Memory must not follow the picture size: the same reading over 50 files
   // with 10 KB pictures and over 50 with 8 MB pictures.
   const fs::path small = dir / "small", large = dir / "large";
@@ -224,8 +303,9 @@ int main(int argc, char** argv) {
   std::printf("\npeak RSS of a process reading 50 files (KiB)\n%-8s %14s %14s\n", "reader",
               "10 KB pictures", "8 MB pictures");
   for (const char* reader : {"ours", "taglib", "floor"}) {
-    std::printf("%-8s %14ld %14ld\n", reader, PeakRssKb(argv[0], reader, small),
-                PeakRssKb(argv[0], reader, large));
+    const std::string arg = std::string("--read-all=") + reader;
+    std::printf("%-8s %14ld %14ld\n", reader, RunChild({self, arg}, FilesIn(small)).peakRssKb,
+                RunChild({self, arg}, FilesIn(large)).peakRssKb);
   }
   fs::remove_all(dir);
   benchmark::Shutdown();

@@ -75,6 +75,18 @@ int main(int argc, char** argv) {
   unsynchronised.unsynchronise = true;
   seeds.push_back(Id3v2({unsynchronised, Text("TPE1", 0x00, ToBytes("x"), 0x0008)}, plain24));
   seeds.push_back(Concat({FakeAudio(200), v1}));
+  // Writers' mistakes: 2.2 names in a 2.3 tag, the extended-header flag
+  // without a header, a zero byte where a plain size read synchsafe lands.
+  const std::string nul(1, '\0');
+  seeds.push_back(Id3v2({Text("TP1" + nul, 0x00, ToBytes("x")), Frame{"COM" + nul, FakeAudio(200)},
+                         Text("TIT2", 0x00, ToBytes("x"))}));
+  TagOptions flagOnly;
+  flagOnly.version = 4;
+  flagOnly.flags = 0x40;
+  seeds.push_back(Id3v2(Texts(4, 0x03, ToBytes("x")), flagOnly));
+  Frame zeroInside{"APIC", FakeAudio(200)};
+  zeroInside.body[72] = 0;
+  seeds.push_back(Id3v2({zeroInside, Text("TIT2", 0x00, ToBytes("x"))}, plain24));
 
   for (std::size_t i = 0; i < seeds.size(); ++i) {
     if (!WriteFile(dir + "/seed-" + std::to_string(i), seeds[i])) {

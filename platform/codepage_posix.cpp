@@ -1,20 +1,20 @@
 #include <errno.h>
 #include <iconv.h>
 
-#include "platform/text.h"
+#include "platform/codepage.h"
 
 namespace platform {
 namespace {
 
-// One converter per thread: iconv descriptors keep shift state.
-class Cp936Converter {
+// One converter per code page and thread: iconv descriptors keep shift state.
+class Converter {
  public:
-  Cp936Converter() : cd_(iconv_open("UTF-16LE", "CP936")) {}
-  ~Cp936Converter() {
+  explicit Converter(const char* from) : cd_(iconv_open("UTF-16LE", from)) {}
+  ~Converter() {
     if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
   }
-  Cp936Converter(const Cp936Converter&) = delete;
-  Cp936Converter& operator=(const Cp936Converter&) = delete;
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
 
   std::u16string Convert(const unsigned char* bytes, std::size_t count) {
     std::u16string out;
@@ -54,9 +54,16 @@ class Cp936Converter {
 
 }  // namespace
 
-std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
-  thread_local Cp936Converter converter;
-  return converter.Convert(bytes, count);
+// The stand-in for a Simplified Chinese Windows.
+unsigned AnsiCodePage() { return kCodePageGbk; }
+
+std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::size_t count) {
+  if (codePage == kCodePageWestern) {
+    thread_local Converter western("CP1252");
+    return western.Convert(bytes, count);
+  }
+  thread_local Converter gbk("CP936");
+  return gbk.Convert(bytes, count);
 }
 
 }  // namespace platform

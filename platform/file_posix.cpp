@@ -1,5 +1,6 @@
 #include <stdio.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/file.h"
 #include "platform/text.h"
@@ -16,14 +17,24 @@ ReadOnlyFile::ReadOnlyFile(const std::u16string& path) {
 }
 
 std::int64_t ReadOnlyFile::Size() {
-  if (file_ == nullptr || fseeko(file_, 0, SEEK_END) != 0) return -1;
-  return static_cast<std::int64_t>(ftello(file_));
+  struct stat info {};
+  if (file_ == nullptr || fstat(fileno(file_), &info) != 0) return -1;
+  return static_cast<std::int64_t>(info.st_size);
 }
 
+// Straight to the descriptor: one system call per read, where the C library
+// would seek, learn the file's block size and fill a buffer of its own.
 std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
   if (file_ == nullptr || count == 0 || offset > static_cast<std::uint64_t>(INT64_MAX)) return 0;
-  if (fseeko(file_, static_cast<off_t>(offset), SEEK_SET) != 0) return 0;
-  return std::fread(buffer, 1, count, file_);
+  auto* out = static_cast<unsigned char*>(buffer);
+  std::size_t got = 0;
+  while (got < count) {
+    const ssize_t n =
+        pread(fileno(file_), out + got, count - got, static_cast<off_t>(offset + got));
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return got;
 }
 
 }  // namespace platform

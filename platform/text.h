@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers that every layer shares: the path separator and the ANSI
-// code page, which is how Windows reads untagged legacy text.
+// Text helpers that every layer shares: the path separator, the ANSI code
+// page, which is how Windows reads untagged legacy text, and UTF-8.
 
 #include <cstddef>
 #include <string>
@@ -15,7 +15,10 @@ inline constexpr char16_t kPathSeparator = u'/';
 
 // Converts bytes in the system ANSI code page to UTF-16. On Windows that is
 // CP_ACP; elsewhere code page 936, the ANSI code page of a Simplified Chinese
-// Windows. Invalid bytes become '?', as Windows' own conversion gives them.
+// Windows. Where it is 936, bytes that cannot be GBK text read as
+// Windows-1252: Western names in Latin-1 mostly form valid GBK, but split a
+// Latin word into a Chinese character or leave a byte unpaired. Invalid
+// bytes become '?', as Windows' own conversion gives them.
 std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count);
 
 // The number in decimal digits, with a minus sign when it is negative.
@@ -28,8 +31,22 @@ std::u16string DecimalText(Integer number) {
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(const std::u16string& text);
 
-// UTF-8 to UTF-16 for paths given on a POSIX command line; invalid bytes
-// become U+FFFD.
+enum class Utf8Policy {
+  // A tag text ends at its first NUL: what follows is a terminator or a
+  // second value.
+  TagText,
+  // A path or a file name is taken whole, a NUL included, so that opening a
+  // path holding one fails instead of opening a shorter path.
+  Path,
+};
+
+// Strict UTF-8: overlong forms, surrogates and code points past U+10FFFF are
+// ill-formed, and each maximal ill-formed part becomes one U+FFFD, as
+// Unicode recommends, so a sequence cut at the end costs one character.
+// Never reads past count.
+std::u16string DecodeUtf8(const unsigned char* bytes, std::size_t count, Utf8Policy policy);
+
+// A path from a POSIX command line or folder listing.
 std::u16string Utf8ToUtf16(const std::string& text);
 
 }  // namespace platform

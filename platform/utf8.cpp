@@ -1,6 +1,23 @@
+#include <cstdint>
+
 #include "platform/text.h"
 
 namespace platform {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+void AppendCodePoint(std::u16string& out, std::uint32_t codePoint) {
+  if (codePoint < 0x10000) {
+    out += static_cast<char16_t>(codePoint);
+  } else {
+    codePoint -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (codePoint >> 10));
+    out += static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
+  }
+}
+
+}  // namespace
 
 std::string Utf16ToUtf8(const std::u16string& text) {
   std::string out;
@@ -33,52 +50,57 @@ std::string Utf16ToUtf8(const std::u16string& text) {
   return out;
 }
 
-std::u16string Utf8ToUtf16(const std::string& text) {
+std::u16string DecodeUtf8(const unsigned char* bytes, std::size_t count, Utf8Policy policy) {
   std::u16string out;
-  out.reserve(text.size());
-  const std::size_t n = text.size();
+  out.reserve(count);
   std::size_t i = 0;
-  while (i < n) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (c < 0x80) {
-      out += static_cast<char16_t>(c);
-      ++i;
+  while (i < count) {
+    const unsigned char lead = bytes[i++];
+    if (lead == 0 && policy == Utf8Policy::TagText) break;
+    if (lead < 0x80) {
+      out += static_cast<char16_t>(lead);
       continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      extra = 1, cp = c & 0x1Fu, min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-      extra = 2, cp = c & 0x0Fu, min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-      extra = 3, cp = c & 0x07u, min = 0x10000;
+    }
+    std::size_t trailing = 0;
+    std::uint32_t codePoint = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      trailing = 1, codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      trailing = 2, codePoint = lead & 0x0Fu;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      trailing = 3, codePoint = lead & 0x07u;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
     } else {
-      out += u'\uFFFD';
+      out += kReplacement;
+      continue;
+    }
+    bool complete = true;
+    for (std::size_t k = 0; k < trailing; ++k) {
+      const bool fits = i < count && (k == 0 ? bytes[i] >= low && bytes[i] <= high
+                                             : bytes[i] >= 0x80 && bytes[i] <= 0xBF);
+      if (!fits) {
+        complete = false;  // the byte that broke the sequence starts the next one
+        break;
+      }
+      codePoint = (codePoint << 6) | (bytes[i] & 0x3Fu);
       ++i;
-      continue;
     }
-    std::size_t k = 1;
-    for (; k <= extra && i + k < n; ++k) {
-      const auto cc = static_cast<unsigned char>(text[i + k]);
-      if ((cc & 0xC0) != 0x80) break;
-      cp = (cp << 6) | (cc & 0x3Fu);
-    }
-    if (k <= extra || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      out += u'\uFFFD';
-      i += k;
-      continue;
-    }
-    i += k;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (cp >> 10));
-      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    if (complete) {
+      AppendCodePoint(out, codePoint);
     } else {
-      out += static_cast<char16_t>(cp);
+      out += kReplacement;
     }
   }
   return out;
+}
+
+std::u16string Utf8ToUtf16(const std::string& text) {
+  return DecodeUtf8(reinterpret_cast<const unsigned char*>(text.data()), text.size(),
+                    Utf8Policy::Path);
 }
 
 }  // namespace platform

@@ -37,7 +37,7 @@ class FrameCursor {
   std::uint64_t end_;
   bool unsynchronised_;
   bool afterFF_ = false;
-  unsigned char buffer_[4096] = {};
+  unsigned char buffer_[4096];  // filled before it is read
   std::size_t bufferAt_ = 0, bufferLength_ = 0;
 };
 

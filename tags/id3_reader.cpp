@@ -43,12 +43,11 @@ struct FrameLayout {
   int version;  // 2, 3 or 4
   std::size_t idLength;
   std::size_t headerLength;
-  const char* ids[3];  // title, artist, album
 };
 
-constexpr FrameLayout kLayout22{2, 3, 6, {"TT2", "TP1", "TAL"}};
-constexpr FrameLayout kLayout23{3, 4, 10, {"TIT2", "TPE1", "TALB"}};
-constexpr FrameLayout kLayout24{4, 4, 10, {"TIT2", "TPE1", "TALB"}};
+constexpr FrameLayout kLayout22{2, 3, 6};
+constexpr FrameLayout kLayout23{3, 4, 10};
+constexpr FrameLayout kLayout24{4, 4, 10};
 
 // Versions past 4 are read like 2.4, with synchsafe sizes everywhere.
 const FrameLayout& LayoutFor(unsigned char version) {
@@ -62,34 +61,81 @@ constexpr std::uint32_t kCompressed23 = 0x0080, kEncrypted23 = 0x0040, kGrouped2
 constexpr std::uint32_t kGrouped24 = 0x0040, kCompressed24 = 0x0008, kEncrypted24 = 0x0004,
                         kUnsynchronised24 = 0x0002, kDataLength24 = 0x0001;
 
+constexpr std::size_t kOtherFrame = kTagFieldCount;
+
 struct FrameHeader {
-  std::size_t which;  // index into FrameLayout::ids, 3 for any other frame
+  std::size_t field;  // index into kTagFields, kOtherFrame for any other frame
   std::uint64_t size;
   std::uint32_t flags;
 };
 
-bool IsFrameStart(ByteView bytes, const FrameLayout& layout) {
-  if (bytes.size() < layout.headerLength) return false;
-  for (std::size_t i = 0; i < layout.idLength; ++i) {
+// From 2.3 on, a frame named with three letters and a NUL is a 2.2 name
+// written with the tag's own header layout.
+bool HasShortName(ByteView header, const FrameLayout& layout) {
+  return layout.version > 2 && header.at(3) == 0;
+}
+
+bool IsFrameName(ByteView bytes, const FrameLayout& layout) {
+  const std::size_t letters = HasShortName(bytes, layout) ? 3 : layout.idLength;
+  if (bytes.size() < letters) return false;
+  for (std::size_t i = 0; i < letters; ++i) {
     if (!IsFrameIdByte(bytes.at(i))) return false;
   }
   return true;
 }
 
-// Whether a frame may end at offset: the area ends there, padding begins, or
-// another frame header follows whose frame fits in the area (text such as
+bool IsFrameStart(ByteView bytes, const FrameLayout& layout) {
+  return bytes.size() >= layout.headerLength && IsFrameName(bytes, layout);
+}
+
+std::size_t FieldOf(ByteView header, const FrameLayout& layout) {
+  const bool shortName = layout.version == 2 || HasShortName(header, layout);
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    const char* name = shortName ? kTagFields[i].frame22 : kTagFields[i].frame23;
+    if (IsIdentifier(header.First(shortName ? 3 : 4), name)) return i;
+  }
+  return kOtherFrame;
+}
+
+// A frame header at offset whose frame fits in the area (text such as
 // "TTTT" looks like an identifier, but not like a whole header).
-bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
-                    const FrameLayout& layout) {
-  if (offset == end) return true;
-  if (offset > end) return false;
+bool IsFrameHeaderAt(TagSource& source, std::uint64_t offset, std::uint64_t end,
+                     const FrameLayout& layout) {
+  if (offset >= end) return false;
   unsigned char next[10] = {};
   const std::uint64_t left = end - offset;
   const std::size_t want =
       left < layout.headerLength ? static_cast<std::size_t>(left) : layout.headerLength;
   const ByteView bytes(next, source.ReadAt(offset, next, want));
-  if (!bytes.empty() && bytes.at(0) == 0) return true;
   return IsFrameStart(bytes, layout) && bytes.Synchsafe(4) <= left - layout.headerLength;
+}
+
+// Padding runs zero to the end of the area (or of the file, where the area
+// claims more): a zero byte inside a picture or a comment is not padding.
+bool IsPaddingAt(TagSource& source, std::uint64_t offset, std::uint64_t end) {
+  unsigned char piece[4096];
+  while (offset < end) {
+    const std::uint64_t left = end - offset;
+    const std::size_t want = left < sizeof piece ? static_cast<std::size_t>(left) : sizeof piece;
+    const std::size_t got = source.ReadAt(offset, piece, want);
+    for (std::size_t i = 0; i < got; ++i) {
+      if (piece[i] != 0) return false;
+    }
+    if (got < want) return true;
+    offset += got;
+  }
+  return true;
+}
+
+// Whether a frame may end at offset: the area ends there, padding begins, or
+// another frame header follows.
+bool CanFollowFrame(TagSource& source, std::uint64_t offset, std::uint64_t end,
+                    const FrameLayout& layout) {
+  if (offset == end) return true;
+  if (offset > end) return false;
+  unsigned char first = 0;
+  if (source.ReadAt(offset, &first, 1) == 1 && first == 0) return IsPaddingAt(source, offset, end);
+  return IsFrameHeaderAt(source, offset, end, layout);
 }
 
 // 2.4 sizes are synchsafe, but some writers put plain 32-bit sizes there.
@@ -107,10 +153,7 @@ std::uint64_t FrameSize24(ByteView header, TagSource& source, std::uint64_t body
 
 FrameHeader ParseFrameHeader(ByteView header, const FrameLayout& layout, TagSource& source,
                              const FrameCursor& cursor) {
-  FrameHeader frame{3, 0, 0};
-  for (std::size_t i = 0; i < 3; ++i) {
-    if (IsIdentifier(header.First(layout.idLength), layout.ids[i])) frame.which = i;
-  }
+  FrameHeader frame{FieldOf(header, layout), 0, 0};
   switch (layout.version) {
     case 2:
       frame.size = header.BigEndian(3, 3);
@@ -135,30 +178,43 @@ bool IsCompressedOrEncrypted(const FrameHeader& frame, int version) {
 }
 
 // The text of a frame body, past what its flags put in front of it.
-ByteView FrameText(std::vector<unsigned char>& body, const FrameHeader& frame, int version,
+ByteView FrameText(unsigned char* body, std::size_t length, const FrameHeader& frame, int version,
                    bool tagUnsynchronised) {
-  std::size_t length = body.size();
   std::size_t skip = 0;
   if (version == 3 && (frame.flags & kGrouped23)) skip = 1;
   if (version == 4) {
     // In 2.4 unsynchronisation is per frame; the tag flag says every frame has it.
     if (tagUnsynchronised || (frame.flags & kUnsynchronised24)) {
-      length = tags::Resynchronise(body.data(), body.size());
+      length = tags::Resynchronise(body, length);
     }
     if (frame.flags & kGrouped24) skip += 1;
     if (frame.flags & kDataLength24) skip += 4;
   }
-  return ByteView(body.data(), length).After(skip);
+  return ByteView(body, length).After(skip);
+}
+
+// The extended header's whole length: 2.3 writes a plain size that leaves
+// out its own 4 bytes; 2.4 a synchsafe one that counts them.
+std::uint64_t ExtendedHeaderLength(ByteView size, int version) {
+  return version == 3 ? 4 + std::uint64_t{size.BigEndian(0, 4)} : size.Synchsafe(0);
+}
+
+// Some writers set the extended-header flag and put the first frame right
+// after the header. Their frames are read from there where the size cannot
+// be one: it does not fit the tag, or its bytes name a frame.
+bool HasNoExtendedHeader(TagSource& source, std::uint64_t end, const FrameLayout& layout) {
+  unsigned char bytes[4] = {};
+  const ByteView size(bytes, source.ReadAt(10, bytes, sizeof bytes));
+  const std::uint64_t length = ExtendedHeaderLength(size, layout.version);
+  const bool cannotBeSize = IsFrameName(size, layout) || length < 4 || length > end - 10;
+  return cannotBeSize && IsFrameHeaderAt(source, 10, end, layout);
 }
 
 bool SkipExtendedHeader(FrameCursor& cursor, int version) {
   unsigned char sizeBytes[4];
   if (cursor.Read(sizeBytes, 4) < 4) return false;
-  const ByteView size(sizeBytes, 4);
-  // 2.3: a plain size that leaves out its own 4 bytes; 2.4: synchsafe, counting them.
-  if (version == 3) return cursor.Skip(size.BigEndian(0, 4));
-  const std::uint32_t total = size.Synchsafe(0);
-  return total >= 4 && cursor.Skip(total - 4);
+  const std::uint64_t length = ExtendedHeaderLength(ByteView(sizeBytes, 4), version);
+  return length >= 4 && cursor.Skip(length - 4);
 }
 
 // Reads a body piece by piece, so that a size running past the end of the
@@ -177,7 +233,6 @@ bool ReadBody(FrameCursor& cursor, std::uint64_t size, std::vector<unsigned char
 
 void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchronised,
                 TagSource& source, TrackEntry& entry) {
-  std::optional<std::u16string>* members[3] = {&entry.title, &entry.artist, &entry.album};
   // Each pass consumes at least one frame header, so the area's size bounds the loop.
   for (;;) {
     unsigned char headerBytes[10] = {};
@@ -187,14 +242,24 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
     const FrameHeader frame = ParseFrameHeader(header, layout, source, cursor);
     // A frame that runs past the tag or the file is not taken, nor anything after it.
     if (frame.size > cursor.FileBytesLeft()) return;
-    if (frame.which == 3 || IsCompressedOrEncrypted(frame, layout.version)) {
+    if (frame.field == kOtherFrame || IsCompressedOrEncrypted(frame, layout.version)) {
       if (!cursor.Skip(frame.size)) return;
       continue;
     }
-    std::vector<unsigned char> body;
-    if (!ReadBody(cursor, frame.size, body)) return;
-    const ByteView text = FrameText(body, frame, layout.version, tagUnsynchronised);
-    *members[frame.which] = DecodeTagText(text.data(), text.size());
+    // Most text frames fit on the stack; a larger one grows piece by piece.
+    unsigned char small[256];
+    std::vector<unsigned char> large;
+    unsigned char* body = small;
+    if (frame.size <= sizeof small) {
+      const auto size = static_cast<std::size_t>(frame.size);
+      if (cursor.Read(small, size) < size) return;
+    } else {
+      if (!ReadBody(cursor, frame.size, large)) return;
+      body = large.data();
+    }
+    const ByteView text = FrameText(body, static_cast<std::size_t>(frame.size), frame,
+                                    layout.version, tagUnsynchronised);
+    entry.*kTagFields[frame.field].member = DecodeTagText(text.data(), text.size());
   }
 }
 
@@ -208,13 +273,13 @@ Id3Result Completeness(const TrackEntry& entry) {
 }
 
 constexpr std::uint64_t kId3v1Size = 128;
-constexpr std::size_t kId3v1FieldSize = 30;
 constexpr std::uint8_t kTagUnsynchronised = 0x80, kExtendedHeader = 0x40;
 
 }  // namespace
 
 Id3Reader::Id3Reader(std::u16string filePath)
-    : filePath_(std::move(filePath)), source_(std::make_unique<Source>()) {}
+    // Default-initialised: the read-ahead block is only filled by reads.
+    : filePath_(std::move(filePath)), source_(new Source) {}
 
 Id3Reader Id3Reader::FromBytes(std::vector<unsigned char> bytes) {
   Id3Reader reader(u"");
@@ -229,9 +294,11 @@ Id3Reader& Id3Reader::operator=(Id3Reader&&) noexcept = default;
 
 Id3Result Id3Reader::Open() {
   Source& source = *source_;
-  source.tagSource = source.inMemory
-                         ? TagSource::OverBytes(source.bytes.data(), source.bytes.size())
-                         : TagSource::OpenFile(filePath_);
+  if (source.inMemory) {
+    source.tagSource.OverBytes(source.bytes.data(), source.bytes.size());
+  } else {
+    source.tagSource.OpenFile(filePath_);
+  }
   TagSource& tags = source.tagSource;
   if (!tags.IsOpen()) return Id3Result::NotOpen;
   if (IsTagStart(tags, 0, "ID3")) return Id3Result::HasId3v2;
@@ -261,7 +328,8 @@ Id3Result Id3Reader::ReadId3v2(TrackEntry& entry) {
   // In 2.2 the flag 0x40 means a compressed tag, for which no scheme was
   // ever defined: nothing in it can be read.
   if (flags & kExtendedHeader) {
-    if (layout.version == 2 || !SkipExtendedHeader(cursor, layout.version)) {
+    if (layout.version == 2) return Completeness(entry);
+    if (!HasNoExtendedHeader(source, end, layout) && !SkipExtendedHeader(cursor, layout.version)) {
       return Completeness(entry);
     }
   }
@@ -276,12 +344,11 @@ Id3Result Id3Reader::ReadId3v1(TrackEntry& entry) {
   unsigned char tag[kId3v1Size];
   const ByteView bytes(tag, source.ReadAt(source.Size() - kId3v1Size, tag, sizeof tag));
   if (bytes.size() < kId3v1Size || !IsIdentifier(bytes, "TAG")) return Id3Result::NoId3v1;
-  std::optional<std::u16string>* members[3] = {&entry.title, &entry.artist, &entry.album};
-  for (std::size_t i = 0; i < 3; ++i) {
-    const ByteView field = bytes.After(3 + i * kId3v1FieldSize).First(kId3v1FieldSize);
+  for (const TagField& tagField : kTagFields) {
+    const ByteView field = bytes.After(tagField.id3v1Offset).First(tagField.id3v1Length);
     std::size_t length = 0;
     while (length < field.size() && field.at(length) != 0) ++length;
-    *members[i] = DecodeTagText(field.data(), length);
+    entry.*tagField.member = DecodeTagText(field.data(), length);
   }
   return Completeness(entry);
 }

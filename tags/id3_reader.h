@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "tracks/track_entry.h"
+#include "tags/tag_fields.h"
 
 enum class Id3Result : int {
-  Complete = 0,     // title, artist and album all present and non-empty
-  NotOpen = 1,      // the file could not be opened, or none is open
-  NoTag = 10,       // neither an ID3v2 nor an ID3v1 tag
-  HasId3v1 = 11,    // no ID3v2 tag, but an ID3v1 tag
-  HasId3v2 = 12,    // the file begins with an ID3v2 tag
+  Complete = 0,   // title, artist and album all present and non-empty
+  NotOpen = 1,    // the file could not be opened, or none is open
+  NoTag = 10,     // neither an ID3v2 nor an ID3v1 tag
+  HasId3v1 = 11,  // no ID3v2 tag, but an ID3v1 tag
+  HasId3v2 = 12,  // the file begins with an ID3v2 tag
   NoId3v1 = 20,
   NoId3v2 = 21,
   Incomplete = 30,  // at least one of the three absent or empty

@@ -4,20 +4,24 @@
 
 namespace tags {
 
-TagSource TagSource::OpenFile(const std::u16string& path) {
-  TagSource source;
-  source.file_ = platform::ReadOnlyFile(path);
-  source.open_ = source.file_.IsOpen();
-  return source;
+void TagSource::OpenFile(const std::u16string& path) {
+  file_ = platform::ReadOnlyFile(path);
+  open_ = file_.IsOpen();
+  sizeKnown_ = false;
+  size_ = 0;
+  bytes_ = nullptr;
+  blockOffset_ = 0;
+  blockLength_ = 0;
 }
 
-TagSource TagSource::OverBytes(const unsigned char* bytes, std::size_t size) {
-  TagSource source;
-  source.bytes_ = bytes;
-  source.size_ = size;
-  source.sizeKnown_ = true;
-  source.open_ = true;
-  return source;
+void TagSource::OverBytes(const unsigned char* bytes, std::size_t size) {
+  file_.Close();
+  open_ = true;
+  sizeKnown_ = true;
+  size_ = size;
+  bytes_ = bytes;
+  blockOffset_ = 0;
+  blockLength_ = 0;
 }
 
 std::uint64_t TagSource::Size() {
@@ -44,7 +48,10 @@ std::size_t TagSource::ReadAt(std::uint64_t offset, unsigned char* out, std::siz
     // Large reads go straight to the caller; only small ones refill the block.
     if (count > kPage) return file_.ReadAt(offset, out, count);
     blockOffset_ = offset - offset % kPage;
-    blockLength_ = file_.ReadAt(blockOffset_, block_, kBlockSize);
+    // One page holds a frame header and the text frames after it, unless
+    // they start near its end.
+    const std::size_t want = offset % kPage + count + kAhead <= kPage ? kPage : kBlockSize;
+    blockLength_ = file_.ReadAt(blockOffset_, block_, want);
     const std::uint64_t before = offset - blockOffset_;
     if (blockLength_ <= before) return 0;
     if (count > blockLength_ - before) count = static_cast<std::size_t>(blockLength_ - before);

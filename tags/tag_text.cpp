@@ -1,7 +1,6 @@
 // Text decoding of ID3 frame bodies and ID3v1 fields.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 #include "platform/text.h"
@@ -11,8 +10,6 @@
 namespace {
 
 using tags::ByteView;
-
-constexpr char16_t kReplacement = 0xFFFD;
 
 // The text ends at its first NUL: whatever follows (a terminator, a second
 // value of a multi-value frame) is dropped.
@@ -36,66 +33,8 @@ std::u16string Utf16UpToNul(ByteView bytes, bool bigEndian) {
   return out;
 }
 
-void AppendCodePoint(std::u16string& out, std::uint32_t codePoint) {
-  if (codePoint < 0x10000) {
-    out += static_cast<char16_t>(codePoint);
-  } else {
-    codePoint -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (codePoint >> 10));
-    out += static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
-  }
-}
-
-// Strict UTF-8: overlong forms, surrogates and code points past U+10FFFF are
-// ill-formed, and each maximal ill-formed part becomes one U+FFFD, as Unicode
-// recommends, so a cut sequence at the end of a field costs one character.
 std::u16string Utf8UpToNul(ByteView bytes) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const unsigned char lead = bytes.at(i++);
-    if (lead == 0) break;
-    if (lead < 0x80) {
-      out += static_cast<char16_t>(lead);
-      continue;
-    }
-    std::size_t trailing = 0;
-    std::uint32_t codePoint = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      trailing = 1, codePoint = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      trailing = 2, codePoint = lead & 0x0Fu;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      trailing = 3, codePoint = lead & 0x07u;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      out += kReplacement;
-      continue;
-    }
-    bool complete = true;
-    for (std::size_t k = 0; k < trailing; ++k) {
-      const unsigned char next = bytes.at(i);
-      const bool fits =
-          i < bytes.size() && (k == 0 ? next >= low && next <= high : next >= 0x80 && next <= 0xBF);
-      if (!fits) {
-        complete = false;  // the byte that broke the sequence starts the next one
-        break;
-      }
-      codePoint = (codePoint << 6) | (next & 0x3Fu);
-      ++i;
-    }
-    if (complete) {
-      AppendCodePoint(out, codePoint);
-    } else {
-      out += kReplacement;
-    }
-  }
-  return out;
+  return platform::DecodeUtf8(bytes.data(), bytes.size(), platform::Utf8Policy::TagText);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ pkgs=(cmake ninja-build g++ googletest libgtest-dev locales
       g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
       wine wine64 xvfb xauth fonts-wqy-microhei python3)
 case "$want" in
-  test) pkgs+=(clang libclang-rt-14-dev) ;;
+  test) pkgs+=(clang libclang-rt-14-dev libtag1-dev pkg-config) ;;
   bench) pkgs+=(libbenchmark-dev libtag1-dev) ;;
   run) pkgs+=(x11-utils imagemagick) ;;
   screenshot) pkgs+=(x11-utils imagemagick xdotool) ;;

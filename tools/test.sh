@@ -92,19 +92,25 @@ else
 fi
 
 if command -v clang++ >/dev/null 2>&1 && [ "$fuzz_seconds" -gt 0 ]; then
-  step "Fuzzing the tag reader for ${fuzz_seconds}s"
+  step "Fuzzing the tag reader for ${fuzz_seconds}s per target"
   if CXX=clang++ build build/fuzz -DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF; then
-    mkdir -p build/fuzz/corpus
-    seeds=(build/fuzz/corpus)
-    [ -d fuzz/seeds ] && seeds+=(fuzz/seeds)
+    rm -rf build/fuzz/seeds
+    mkdir -p build/fuzz/corpus build/fuzz/seeds
+    build/fuzz/fuzz/fuzz-tags-seeds build/fuzz/seeds
+    seeds=(build/fuzz/seeds)
     [ -d ../shared/corpus/peer ] && seeds+=(../shared/corpus/peer/*/)
-    if build/fuzz/fuzz/fuzz-tags -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
-         -max_len=65536 "${seeds[@]}" >build/fuzz.log 2>&1; then
-      passed=$((passed + 1)); echo "fuzz-tags: no finding"
-    else
-      tail -n 60 build/fuzz.log
-      failed=$((failed + 1)); failures+=("fuzz-tags found a fault")
-    fi
+    for target in fuzz-tags fuzz-tags-file; do
+      # New finds go into the first folder; the seeds stay as they are.
+      mkdir -p "build/fuzz/corpus/$target"
+      if "build/fuzz/fuzz/$target" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
+           -max_len=65536 -dict=fuzz/id3.dict "build/fuzz/corpus/$target" "${seeds[@]}" \
+           >"build/$target.log" 2>&1; then
+        passed=$((passed + 1)); echo "$target: no finding"
+      else
+        tail -n 60 "build/$target.log"
+        failed=$((failed + 1)); failures+=("$target found a fault")
+      fi
+    done
   else
     tail -n 40 build/fuzz.configure.log build/fuzz.build.log
     failed=$((failed + 1)); failures+=("fuzz build")

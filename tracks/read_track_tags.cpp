@@ -28,9 +28,8 @@ TrackTagsResult ReadTrackTags(const std::u16string& path) {
   if (read == Id3Result::Incomplete) {
     TrackEntry fallback;
     if (reader.ReadId3v1(fallback) != Id3Result::Complete) return result;
-    FillGap(result.entry.title, fallback.title);
-    FillGap(result.entry.artist, fallback.artist);
-    FillGap(result.entry.album, fallback.album);
+    for (const TagField& field : kTagFields)
+      FillGap(result.entry.*field.member, fallback.*field.member);
     read = Id3Result::Complete;
   }
   // Anything else (the tag vanished between Open and the read) drops the file.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/file.h"
@@ -13,12 +14,68 @@ namespace {
 
 using test_support::TempFolder;
 
-TEST(AnsiToUtf16, ReadsCodePage936) {
-  // 测试 in GBK; ASCII passes through; a cut double-byte character gives '?'.
-  const unsigned char gbk[] = {0xB2, 0xE2, 0xCA, 0xD4, 'A', 0xB2};
-  EXPECT_EQ(platform::AnsiToUtf16(gbk, 5), u"测试A");
-  EXPECT_EQ(platform::AnsiToUtf16(gbk, 6), u"测试A?");
-  EXPECT_EQ(platform::AnsiToUtf16(gbk, 0), u"");
+// Where the ANSI code page is 936, as on our users' systems: GBK texts stay
+// GBK, extension characters and mixed texts included; Latin-1 names that
+// cannot be GBK read as Windows-1252.
+TEST(AnsiToUtf16, KeepsGbkAndReadsWesternNamesAsWindows1252) {
+  const struct {
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"", u""},
+      {"Gounod: Faust", u"Gounod: Faust"},
+      {"\xB2\xE2\xCA\xD4", u"\u6D4B\u8BD5"},
+      {"\x86\xB4", u"\u5586"},
+      {"\xCC\xD5\x86\xB4", u"\u9676\u5586"},
+      {"\xD6\xEC\xE9"
+       "F\xBB\xF9",
+       u"\u6731\u9555\u57FA"},
+      {"\xE9"
+       "F",
+       u"\u9555"},
+      {"Hello\xB4\xF3\xBC\xD2\xBA\xC3", u"Hello\u5927\u5BB6\u597D"},
+      {"DJ \x86\xB4", u"DJ \u5586"},
+      {"\xD6\xDC\xBD\xDC\xC2\xD7", u"\u5468\u6770\u4F26"},
+      {"\xCD\xF5\xB7\xC6 - \xBA\xEC\xB6\xB9", u"\u738B\u83F2 - \u7EA2\u8C46"},
+      {"Beyond \xB9\xE2\xBB\xD4\xCB\xEA\xD4\xC2", u"Beyond \u5149\u8F89\u5C81\u6708"},
+      {"F.I.R.\xB7\xC9\xB6\xF9\xC0\xD6\xCD\xC5", u"F.I.R.\u98DE\u513F\u4E50\u56E2"},
+      {"\xCE\xE9\xB0\xDB & China Blue", u"\u4F0D\u4F70 & China Blue"},
+      {"Twins \xC1\xB5\xB0\xAE\xB4\xF3\xB9\xFD\xCC\xEC", u"Twins \u604B\u7231\u5927\u8FC7\u5929"},
+      {"\xD0\xED\xCE\xA1", u"\u8BB8\u5DCD"},
+      {"M\xF6tley Cr\xFC"
+       "e",
+       u"M\u00F6tley Cr\u00FCe"},
+      {"M\xFCller", u"M\u00FCller"},
+      {"Am\xE9lie", u"Am\u00E9lie"},
+      {"Caf\xE9 del Mar", u"Caf\u00E9 del Mar"},
+      {"Bj\xF6rk", u"Bj\u00F6rk"},
+      {"Sigur R\xF3s", u"Sigur R\u00F3s"},
+      {"Beyonc\xE9", u"Beyonc\u00E9"},
+      {"Mot\xF6rhead", u"Mot\u00F6rhead"},
+      {"Fran\xE7oise Hardy", u"Fran\u00E7oise Hardy"},
+      {"Se\xF1or Coconut", u"Se\u00F1or Coconut"},
+      {"H\xE4ndel: Messias", u"H\u00E4ndel: Messias"},
+      {"Saint-Sa\xEBns", u"Saint-Sa\u00EBns"},
+      {"Faur\xE9: Requiem", u"Faur\u00E9: Requiem"},
+      {"\xC9"
+       "dith Piaf",
+       u"\u00C9dith Piaf"},
+      {"Die \xC4rzte", u"Die \u00C4rzte"},
+      {"Sin\xE9"
+       "ad O'Connor",
+       u"Sin\u00E9ad O'Connor"},
+      {"Chopin: \xC9tudes", u"Chopin: \u00C9tudes"},
+      {"\xD3lafur Arnalds", u"\u00D3lafur Arnalds"},
+      {"Price \x80"
+       "5",
+       u"Price \u20AC5"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::AnsiToUtf16(reinterpret_cast<const unsigned char*>(c.bytes.data()),
+                                    c.bytes.size()),
+              c.text)
+        << c.bytes;
+  }
 }
 
 TEST(Utf8, RoundTripsAndReplacesBadInput) {
@@ -26,7 +83,9 @@ TEST(Utf8, RoundTripsAndReplacesBadInput) {
   EXPECT_EQ(platform::Utf8ToUtf16(platform::Utf16ToUtf8(text)), text);
   EXPECT_EQ(platform::Utf16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
   EXPECT_EQ(platform::Utf8ToUtf16("a\xC3"), u"a\uFFFD");
-  EXPECT_EQ(platform::Utf8ToUtf16("\xC0\x80"), u"\uFFFD");
+  EXPECT_EQ(platform::Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");
+  // A path is taken whole: one with a NUL inside must not open a shorter one.
+  EXPECT_EQ(platform::Utf8ToUtf16(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
 
 TEST(ReadOnlyFile, ReadsByChinesePathAndStopsAtTheEnd) {
@@ -57,9 +116,11 @@ TEST(ListFolder, ReportsFilesAndFolders) {
     return true;
   }));
   std::sort(seen.begin(), seen.end());
-  const std::vector<std::pair<std::u16string, bool>> expected = {{u"a.mp3", false}, {u"子文件夹", true}};
+  const std::vector<std::pair<std::u16string, bool>> expected = {{u"a.mp3", false},
+                                                                 {u"子文件夹", true}};
   EXPECT_EQ(seen, expected);
-  EXPECT_FALSE(platform::ListFolder(folder.Path(u"missing"), [](const platform::FolderEntry&) { return true; }));
+  EXPECT_FALSE(platform::ListFolder(folder.Path(u"missing"),
+                                    [](const platform::FolderEntry&) { return true; }));
 }
 
 TEST(MoveWithoutReplacing, NeverReplacesAnExistingFile) {
@@ -70,10 +131,12 @@ TEST(MoveWithoutReplacing, NeverReplacesAnExistingFile) {
   EXPECT_EQ(folder.Read(u"a.mp3"), std::vector<unsigned char>{'a'});
   EXPECT_EQ(folder.Read(u"b.mp3"), std::vector<unsigned char>{'b'});
 
-  EXPECT_EQ(platform::MoveWithoutReplacing(a, folder.Path(u"新 名字.mp3")), platform::MoveResult::Moved);
+  EXPECT_EQ(platform::MoveWithoutReplacing(a, folder.Path(u"新 名字.mp3")),
+            platform::MoveResult::Moved);
   EXPECT_EQ(folder.Read(u"新 名字.mp3"), std::vector<unsigned char>{'a'});
   EXPECT_EQ(platform::MoveWithoutReplacing(a, folder.Path(u"c.mp3")), platform::MoveResult::Failed);
-  EXPECT_EQ(platform::MoveWithoutReplacing(b, folder.Path(u"no such folder") + platform::kPathSeparator + u"x.mp3"),
+  EXPECT_EQ(platform::MoveWithoutReplacing(
+                b, folder.Path(u"no such folder") + platform::kPathSeparator + u"x.mp3"),
             platform::MoveResult::Failed);
   const std::vector<std::u16string> names = {u"b.mp3", u"新 名字.mp3"};
   EXPECT_EQ(folder.Names(), names);

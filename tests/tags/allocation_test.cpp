@@ -43,6 +43,9 @@ TEST(Id3ReaderMemory, NoAllocationFollowsPictureSizeOrSizesPastTheFile) {
   const Bytes hugeText = Concat({Bytes{'I', 'D', '3', 3,    0,    0,    0x7F, 0x7F, 0x7F, 0x7F, 'T',
                                        'I', 'T', '2', 0x7F, 0xFF, 0xFF, 0xF0, 0,    0,    0x00},
                                  audio});
+  // The same frame claiming 0x0FFFFFF0 bytes, which the tag's area holds.
+  Bytes hugeTextInTag = hugeText;
+  hugeTextInTag[14] = 0x0F;
 
   const struct {
     const char* name;
@@ -63,7 +66,8 @@ TEST(Id3ReaderMemory, NoAllocationFollowsPictureSizeOrSizesPastTheFile) {
                                    unsynchronised),
                audio}),
        u"Title"},
-      {"text frame size past the file", hugeText, nullptr},
+      {"text frame size past the tag and the file", hugeText, nullptr},
+      {"text frame size past the file inside the tag", hugeTextInTag, nullptr},
   };
   test_support::TempFolder folder;
   for (const auto& c : cases) {

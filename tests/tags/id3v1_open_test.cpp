@@ -83,6 +83,12 @@ TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
   tags_test::RunCases(
       {
           {"plain", Concat({audio, kV1}), Id3Result::Complete, u"Title", u"Artist", u"Album"},
+          {"lower-case tag", Concat({audio, ToBytes("tAg"), Bytes(kV1.begin() + 3, kV1.end())}),
+           Id3Result::Complete, u"Title", u"Artist", u"Album"},
+          {"Latin-1 that cannot be GBK",
+           test_support::Id3v1({'M', 0xFC, 'l', 'l', 'e', 'r'}, ToBytes("Caf\xE9 del Mar"),
+                               {'A', 'm', 0xE9, 'l', 'i', 'e'}),
+           Id3Result::Complete, u"M\u00FCller", u"Caf\u00E9 del Mar", u"Am\u00E9lie"},
           {"album all zero", test_support::Id3v1(ToBytes("Title"), ToBytes("Artist"), {}),
            Id3Result::Incomplete, u"Title", u"Artist", u""},
           {"title padded with spaces",

@@ -29,6 +29,14 @@ Frame Filler(const std::string& id, std::size_t size) {
   return Frame{id, test_support::FakeAudio(size)};
 }
 
+Frame WithZeroAt(Frame frame, std::size_t at) {
+  frame.body.at(at) = 0;
+  return frame;
+}
+
+// A 2.2 frame name spelt the 2.3 way: three letters and a NUL.
+std::string ShortName(const char* letters) { return std::string(letters) + '\0'; }
+
 TagOptions Version(int version) {
   TagOptions options;
   options.version = version;
@@ -73,7 +81,28 @@ TEST(Id3v2FrameSizes, PlainSizesIn24FallBackWhereSynchsafeMisleads) {
       {"synchsafe sizes are kept where they fit",
        test_support::Id3v2(After(Filler("APIC", 300)), Version(4)), Id3Result::Complete, u"Title",
        u"Artist", u"Album"},
+      // The synchsafe reading of 200 (00 00 00 C8) is 72: a zero byte there
+      // is part of the picture, not padding.
+      {"plain sizes, zero byte where the synchsafe size lands",
+       test_support::Id3v2(After(WithZeroAt(Filler("APIC", 200), 72)), plain), Id3Result::Complete,
+       u"Title", u"Artist", u"Album"},
   });
+}
+
+// Where both readings land on something a frame can be followed by, the
+// synchsafe one is the format's and wins.
+TEST(Id3v2FrameSizes, SynchsafeFirstIn24) {
+  // Synchsafe 00 00 01 48 is 200; read plain it is 328, where a frame-like
+  // header stands.
+  constexpr std::size_t kPicture = 200, kPlainReading = 328;
+  const std::size_t texts = test_support::Id3v2(kThreeTexts, Version(4)).size() - 10;
+  const Frame gap = Filler("COMM", kPlainReading - kPicture - texts - 10);
+  std::vector<Frame> frames = After(Filler("APIC", kPicture));
+  frames.insert(frames.end(), {gap, Text("TPE2", "Band")});
+  TagOptions padded = Version(4);
+  padded.padding = 100;
+  RunCases({{"synchsafe and plain both land on a header", test_support::Id3v2(frames, padded),
+             Id3Result::Complete, u"Title", u"Artist", u"Album"}});
 }
 
 TEST(Id3v2ExtendedHeader, SizeFollowsTheTagVersion) {
@@ -90,6 +119,10 @@ TEST(Id3v2ExtendedHeader, SizeFollowsTheTagVersion) {
   v24.extendedHeader = {0x00, 0x00, 0x00, 0x06, 0x01, 0x00};
   TagOptions v24Crc = v24;
   v24Crc.extendedHeader = {0x00, 0x00, 0x00, 0x0C, 0x01, 0x20, 0x05, 0x0A, 0x47, 0x3D, 0x24, 0x71};
+  TagOptions flagOnly23 = Version(3);
+  flagOnly23.flags = 0x40;
+  TagOptions flagOnly24 = Version(4);
+  flagOnly24.flags = 0x40;
   TagOptions tooLong = Version(3);
   tooLong.flags = 0x40;
   tooLong.extendedHeader = {0x00, 0x01, 0x00, 0x00};
@@ -104,6 +137,10 @@ TEST(Id3v2ExtendedHeader, SizeFollowsTheTagVersion) {
        u"Artist", u"Album"},
       {"longer than the tag", test_support::Id3v2(kThreeTexts, tooLong), Id3Result::Incomplete,
        nullptr, nullptr, nullptr},
+      {"2.3 flag without a header", test_support::Id3v2(kThreeTexts, flagOnly23),
+       Id3Result::Complete, u"Title", u"Artist", u"Album"},
+      {"2.4 flag without a header", test_support::Id3v2(kThreeTexts, flagOnly24),
+       Id3Result::Complete, u"Title", u"Artist", u"Album"},
   });
 }
 
@@ -176,6 +213,22 @@ TEST(Id3v22, ReadsThreeLetterFrames) {
   });
 }
 
+TEST(Id3v22, NamesInsideLaterVersionsAreTheirFields) {
+  const std::vector<Frame> frames = {
+      Text(ShortName("TP1"), "Artist"), Text(ShortName("TP2"), "Band"),
+      Text(ShortName("TAL"), "Album"), Filler(ShortName("COM"), 300), Text("TIT2", "Title")};
+  RunCases({
+      {"2.3", test_support::Id3v2(frames, Version(3)), Id3Result::Complete, u"Title", u"Artist",
+       u"Album"},
+      {"2.4", test_support::Id3v2(frames, Version(4)), Id3Result::Complete, u"Title", u"Artist",
+       u"Album"},
+      {"later spelling wins",
+       test_support::Id3v2({Text("TIT2", "First"), Text(ShortName("TT2"), "Second"),
+                            Text(ShortName("TAL"), "First"), Text("TALB", "Second")}),
+       Id3Result::Incomplete, u"Second", nullptr, u"Second"},
+  });
+}
+
 TEST(Id3v2FrameFlags, CompressedOrEncryptedFramesCountAsAbsent) {
   struct FlagCase {
     int version;
@@ -220,6 +273,11 @@ TEST(Id3v2Tag, EdgeCases) {
   lowerCase[0] = 'i', lowerCase[1] = 'd';
   // Cut in the middle of the album frame: the tag size runs past the file.
   const Bytes cut(complete.begin(), complete.end() - 3);
+  // Size bytes with their high bit set: masked off, the tag still ends
+  // before the album frame behind it.
+  Bytes highBits = test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist")});
+  for (std::size_t i = 6; i < 10; ++i) highBits[i] |= 0x80;
+  highBits = Concat({highBits, test_support::FrameBytes(Text("TALB", "Album"), Version(3))});
   RunCases({
       {"lower-case ID3 and frame ids",
        test_support::Id3v2({Text("tit2", "Title"), Text("Tpe1", "Artist"), Text("talb", "Album")}),
@@ -235,6 +293,8 @@ TEST(Id3v2Tag, EdgeCases) {
       {"flag 0x10 changes nothing", test_support::Id3v2(kThreeTexts, footerFlag),
        Id3Result::Complete, u"Title", u"Artist", u"Album"},
       {"tag size past the end of the file", cut, Id3Result::Incomplete, u"Title", u"Artist",
+       nullptr},
+      {"high bits of the tag size masked off", highBits, Id3Result::Incomplete, u"Title", u"Artist",
        nullptr},
       {"no frames", test_support::Id3v2({}), Id3Result::Incomplete, nullptr, nullptr, nullptr},
       {"header only, cut", Bytes{'I', 'D', '3', 3, 0}, Id3Result::Incomplete, nullptr, nullptr,
@@ -275,13 +335,16 @@ TEST(Id3v2Tag, StopsAtFramesThatCannotBe) {
   });
 }
 
+// Encoding 0 is read in the ANSI code page, 936 here; Latin-1 names that
+// cannot be GBK text read as Windows-1252.
 TEST(Id3v2Tag, GbkUnderEncodingZero) {
   const Bytes chinese = {0xD6, 0xD0, 0xCE, 0xC4};  // 中文 in code page 936
+  const Bytes latin = {'M', 0xF6, 't', 'l', 'e', 'y', ' ', 'C', 'r', 0xFC, 'e'};
   const tags_test::Read read = ReadV2(test_support::Id3v2(
-      {Frame{"TIT2", TextBody(0x00, chinese)}, Frame{"TPE1", TextBody(0x00, chinese)},
+      {Frame{"TIT2", TextBody(0x00, chinese)}, Frame{"TPE1", TextBody(0x00, latin)},
        Frame{"TALB", Concat({chinese, Bytes{0x20}})}}));
   EXPECT_EQ(read.result, Id3Result::Complete);
-  ExpectEntry(read.entry, u"\u4E2D\u6587", u"\u4E2D\u6587", u"\u4E2D\u6587");
+  ExpectEntry(read.entry, u"\u4E2D\u6587", u"M\u00F6tley Cr\u00FCe", u"\u4E2D\u6587");
 }
 
 }  // namespace

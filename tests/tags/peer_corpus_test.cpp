@@ -82,6 +82,10 @@ TEST(PeerCorpus, KnownTexts) {
        u"\u03B3\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5", u"\u3053\u3093\u306B\u3061\u306F"},
       // UTF-8 with a stray 0x9C byte in the album.
       {"taglib/excessive_alloc.mp3", u"Bush", u"Rihanna", u"Music\uFFFDof the Sun"},
+      // 2.3 with "TP1\0", "TP2\0", "TAL\0", "COM\0" and "TEN\0" before the TIT2.
+      {"music-metadata/issue-795.mp3", u"FDP (Clean Edit)", u"Tacocat", u"Lost Time"},
+      // 2.4 with the extended-header flag and the first frame at offset 10.
+      {"mutagen/issue_21.id3", u"Punk To Funk", u"FatBoy Slim", u"Better Living Through Chemistr"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

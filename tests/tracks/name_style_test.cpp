@@ -75,6 +75,10 @@ TEST(ReplaceAll, EndsWhenTheReplacementRecreatesThePlaceholder) {
       {u"[%title%]", u"%title%", u"<%title%>", u"[<%title%>]"},
       {u"%title% - %title%", u"%title%", u"x%title%x", u"x%title%x - x%title%x"},
       {u"%title%title%", u"%title%", u"%title%title", u"%title%titletitle%"},
+      // Each replacement makes a new placeholder with the next '%': past the
+      // bound on replacements, the original occurrence is replaced once.
+      {u"%title%" + std::u16string(30000, u'%'), u"%title%", u"A%title",
+       u"A%title" + std::u16string(30000, u'%')},
   };
   for (const ReplaceCase& c : cases) {
     std::u16string text = c.text;

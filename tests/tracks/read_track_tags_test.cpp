@@ -27,21 +27,26 @@ struct FateCase {
 
 TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
   const Bytes audio = test_support::FakeAudio(600);
-  const Bytes v1 = test_support::Id3v1(ToBytes("V1 Title"), ToBytes("V1 Artist"), ToBytes("V1 Album"));
+  const Bytes v1 =
+      test_support::Id3v1(ToBytes("V1 Title"), ToBytes("V1 Artist"), ToBytes("V1 Album"));
   const Bytes v1NoAlbum = test_support::Id3v1(ToBytes("V1 Title"), ToBytes("V1 Artist"), {});
   const Bytes v2Complete =
       test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist"), Text("TALB", "Album")});
   const Bytes v2NoAlbum = test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist")});
-  const Bytes v2EmptyTitle = test_support::Id3v2(
-      {Frame{"TIT2", {0x00}}, Text("TPE1", "Artist"), Text("TALB", "Album")});
+  const Bytes v2NoArtist = test_support::Id3v2({Text("TIT2", "Title"), Text("TALB", "Album")});
+  const Bytes v2EmptyTitle =
+      test_support::Id3v2({Frame{"TIT2", {0x00}}, Text("TPE1", "Artist"), Text("TALB", "Album")});
 
   const FateCase cases[] = {
       {"v2 complete", Concat({v2Complete, audio}), true, u"Title", u"Artist", u"Album"},
-      {"v2 complete, v1 ignored", Concat({v2Complete, audio, v1}), true, u"Title", u"Artist", u"Album"},
+      {"v2 complete, v1 ignored", Concat({v2Complete, audio, v1}), true, u"Title", u"Artist",
+       u"Album"},
       {"v2 without album, v1 fills it", Concat({v2NoAlbum, audio, v1}), true, u"Title", u"Artist",
        u"V1 Album"},
-      {"empty v2 title, v1 fills it", Concat({v2EmptyTitle, audio, v1}), true, u"V1 Title", u"Artist",
-       u"Album"},
+      {"v2 without artist, v1 fills it", Concat({v2NoArtist, audio, v1}), true, u"Title",
+       u"V1 Artist", u"Album"},
+      {"empty v2 title, v1 fills it", Concat({v2EmptyTitle, audio, v1}), true, u"V1 Title",
+       u"Artist", u"Album"},
       {"v2 incomplete, no v1", Concat({v2NoAlbum, audio}), false, u"Title", u"Artist", nullptr},
       {"v2 incomplete, v1 incomplete", Concat({v2NoAlbum, audio, v1NoAlbum}), false, u"Title",
        u"Artist", nullptr},
@@ -56,7 +61,9 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
     const TrackTagsResult result = ReadTrackTags(folder.Write(u"song.mp3", c.file));
     EXPECT_EQ(result.kept, c.kept);
     const std::pair<const std::optional<std::u16string>*, const char16_t*> fields[] = {
-        {&result.entry.title, c.title}, {&result.entry.artist, c.artist}, {&result.entry.album, c.album}};
+        {&result.entry.title, c.title},
+        {&result.entry.artist, c.artist},
+        {&result.entry.album, c.album}};
     for (const auto& [actual, expected] : fields) {
       if (expected == nullptr) {
         EXPECT_FALSE(actual->has_value());

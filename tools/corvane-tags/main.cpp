@@ -1,6 +1,7 @@
 // corvane-tags FILE...: prints, one JSON object a line, what Corvane reads
 // from each file and whether the file keeps its row.
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -10,26 +11,46 @@
 
 namespace {
 
-std::string JsonString(const std::u16string& text) {
-  std::string out = "\"";
-  for (const char c : platform::Utf16ToUtf8(text)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
+// Appends UTF-8 bytes as the inside of a JSON string, the bytes between
+// escapes in one piece.
+void AppendEscaped(std::string& out, const std::string& bytes) {
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte != '"' && byte != '\\' && byte >= 0x20 && byte != 0x7F) continue;
+    out.append(bytes, from, i - from);
+    if (byte == '"' || byte == '\\') {
       out += '\\';
-      out += c;
-    } else if (byte < 0x20 || byte == 0x7F) {
+      out += bytes[i];
+    } else {
       char escaped[8];
       std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
       out += escaped;
-    } else {
-      out += c;
     }
+    from = i + 1;
   }
-  return out + "\"";
+  out.append(bytes, from, std::string::npos);
 }
 
-std::string JsonText(const std::optional<std::u16string>& text) {
-  return text ? JsonString(*text) : "null";
+void AppendJsonString(std::string& out, const std::u16string& text) {
+  // Paths and tag texts are mostly ASCII, which needs no conversion.
+  static std::string utf8;
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    utf8.assign(text.begin(), text.end());
+  } else {
+    utf8 = platform::Utf16ToUtf8(text);
+  }
+  out += '"';
+  AppendEscaped(out, utf8);
+  out += '"';
+}
+
+void AppendJsonText(std::string& out, const std::optional<std::u16string>& text) {
+  if (text) {
+    AppendJsonString(out, *text);
+  } else {
+    out += "null";
+  }
 }
 
 }  // namespace
@@ -39,15 +60,25 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: corvane-tags FILE...\n");
     return 2;
   }
+  // Lines are gathered and written in large pieces: over a big library the
+  // writes would otherwise cost more than the reading.
+  static char outputBuffer[1 << 16];
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+  std::string line;
   for (int i = 1; i < argc; ++i) {
     const std::u16string path = platform::Utf8ToUtf16(argv[i]);
     const TrackTagsResult result = ReadTrackTags(path);
-    const std::string line = "{\"path\": " + JsonString(path) +
-                             ", \"kept\": " + (result.kept ? "true" : "false") +
-                             ", \"title\": " + JsonText(result.entry.title) +
-                             ", \"artist\": " + JsonText(result.entry.artist) +
-                             ", \"album\": " + JsonText(result.entry.album) + "}\n";
-    std::fputs(line.c_str(), stdout);
+    line = "{\"path\": ";
+    AppendJsonString(line, path);
+    line += result.kept ? ", \"kept\": true" : ", \"kept\": false";
+    for (const TagField& field : kTagFields) {
+      line += ", \"";
+      line += field.name;
+      line += "\": ";
+      AppendJsonText(line, result.entry.*field.member);
+    }
+    line += "}\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
   }
   return 0;
 }

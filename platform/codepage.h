@@ -1,0 +1,18 @@
+#pragma once
+// What the ANSI conversion needs from the system: which code page is the
+// ANSI one, and a conversion from a given code page.
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+inline constexpr unsigned kCodePageGbk = 936;
+inline constexpr unsigned kCodePageWestern = 1252;
+
+unsigned AnsiCodePage();
+
+// Bytes in code page 936, 1252 or the ANSI code page to UTF-16.
+std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::size_t count);
+
+}  // namespace platform
