@@ -3,8 +3,10 @@
 // the buttons while the folder browser is open.
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <functional>
@@ -12,8 +14,10 @@
 
 #include "support/renaming_fixture.h"
 #include "support/status_trail.h"
+#include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/btn_list_file.h"
 #include "ui/behaviour/btn_set_work_dir.h"
+#include "ui/behaviour/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
 
@@ -154,6 +158,15 @@ TEST_F(CommandsWhileTheBrowserIsOpen, ARenamingStartedMeanwhileRunsAloneAndLoses
   EXPECT_FALSE(s.scanThread);
   EXPECT_EQ(CurrentControlStates(), RenamingRuns());
   EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
+  {
+    // A delete or clear that reaches the button meanwhile takes no row from
+    // under the worker, whatever the answer.
+    MessageBoxAnswers yes(IDYES);
+    s.btnDeleteEmpty->OnClick();
+    EXPECT_TRUE(yes.shown().empty());
+  }
+  EXPECT_EQ(SendMessageW(s.listFile->hwnd, LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(Tracks().Size(), 2u);
   ASSERT_TRUE(WaitForRenamingOver());
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_EQ(StatusText(), u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.");

@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/worker_guard.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/control_states.h"
@@ -16,14 +17,18 @@ namespace CorvaneWnd {
 
 namespace {
 
+// A worker reads and writes the rows by index: none may go while one runs,
+// also when a worker started while the question was open.
 bool UserSaysYes(const std::u16string& question) {
   return MessageBoxW(State().mainWindow, Wide(question), L"提示", MB_YESNO | MB_ICONINFORMATION) ==
-         IDYES;
+             IDYES &&
+         !AnyWorkerRuns();
 }
 
 }  // namespace
 
 void CBtnDeleteEmpty::OnClick() {
+  if (AnyWorkerRuns()) return;
   const HWND list = State().listFile->hwnd;
   const auto selectedCount = static_cast<int>(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0));
   const auto rowCount = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
