@@ -6,6 +6,7 @@
 #   (defaults: docs/screenshot.png, build-win/ui/Corvane.exe)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/deps.sh screenshot
 out=${1:-docs/screenshot.png}
 exe=${2:-build-win/ui/Corvane.exe}
 [ -f "$exe" ] || { echo "no $exe: run tools/run.sh or build it first" >&2; exit 1; }
