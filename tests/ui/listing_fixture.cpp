@@ -163,6 +163,18 @@ bool ListingTest::RunUntilScanDoneHandled() {
   return false;
 }
 
+bool ListingTest::RunSentMessagesUntil(const std::function<bool()>& condition,
+                                       DWORD maxMilliseconds) {
+  const ULONGLONG deadline = GetTickCount64() + maxMilliseconds;
+  for (;;) {
+    MSG ignored;
+    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(0, nullptr, 20, QS_SENDMESSAGE, 0);
+  }
+}
+
 void ListingTest::ListPaths(const std::vector<std::u16string>& paths) {
   for (const std::u16string& path : paths) {
     ASSERT_TRUE(State().listFile->AddRow(0, {path}));

@@ -14,6 +14,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/scan_worker.h"
 #include "ui/workers/start_worker.h"
@@ -68,11 +69,14 @@ void CBtnListFile::StartRefresh() {
 
 void CBtnListFile::StopScan() {
   MainWindowState& state = State();
-  // After a scan that ended by itself the tag reading runs under this
-  // caption. It has no pause between files and ends by itself soon; stopping
-  // it halfway would leave rows without their entries. So nothing happens.
-  if (state.tagThread) return;
-  StopWorker(state.scanStop, state.scanThread);
+  // After a scan that ended by itself the tag reading runs under this caption.
+  const bool readingTags = static_cast<bool>(state.tagThread);
+  if (readingTags) {
+    StopWorker(state.tagStop, state.tagThread);
+    state.tagStop = std::make_shared<StopRequest>();
+  } else {
+    StopWorker(state.scanStop, state.scanThread);
+  }
   // The scan has ended, so every report it made is queued. Taking them in
   // now lets every file it found be counted below and get its tags read; a
   // queued WM_SCAN_DONE finds the handle closed and does nothing.
@@ -80,15 +84,21 @@ void CBtnListFile::StopScan() {
   while (PeekMessageW(&report, state.mainWindow, WM_FILE_FOUND, WM_FILE_FOUND, PM_REMOVE)) {
     DispatchMessageW(&report);
   }
+  // The reading stopped between two batches: the rows it had not reached
+  // have no entries, and rows and entries must stay aligned.
+  if (readingTags) DropUnreadRows();
   SetStatusText(u"操作被中断!");
   SetText(hwnd, u"刷新文件列表");
   state.editNameStyle->SetReadOnly(false);
-  if (state.filesFound > 0) {
+  if (!readingTags && state.filesFound > 0) {
     EnableWindow(hwnd, FALSE);
     state.tagThread = StartWorker(TagThreadProc);
     return;
   }
-  // Nothing to read: without these the user could choose no other folder.
+  // As after a stopped scan with nothing to read. The reader may have given
+  // the rename button back just before it saw the stop.
+  if (readingTags) EnableWindow(state.btnProcess->hwnd, FALSE);
+  // Without these the user could choose no other folder.
   EnableSettings(true);
 }
 

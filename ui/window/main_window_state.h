@@ -37,10 +37,13 @@ struct MainWindowState {
   UniqueHandle tagThread;
   UniqueHandle renameThread;
   UniqueHandle lyricsThread;
-  // The stop requests of the two workers that can be stopped; a new one for
+  // The stop requests of the scan and the renaming; a new one for
   // each run, shared with the worker so it outlives the worker's last step.
   std::shared_ptr<StopRequest> scanStop;
   std::shared_ptr<StopRequest> renameStop;
+  // The tag reading's, replaced after each stop; one that was never asked
+  // serves the next reading too.
+  std::shared_ptr<StopRequest> tagStop = std::make_shared<StopRequest>();
 
   // File rows added since the last refresh; the tag-reading worker reads it.
   std::atomic<std::uint32_t> filesFound{0};

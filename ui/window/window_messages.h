@@ -1,6 +1,9 @@
 #pragma once
-// The private messages by which the workers report to the main window. All
-// are posted to State().mainWindow; lParam is always 0.
+// The private messages by which the workers report to the main window. The
+// closing messages and WM_FILE_FOUND are posted; the two round trips of the
+// tag reading and the renaming are sent, so the worker waits while the
+// window thread writes the list, and its record lives on the worker's stack.
+// All go to State().mainWindow; lParam is always 0.
 
 #include <windows.h>
 
@@ -18,3 +21,9 @@ inline constexpr UINT WM_RENAME_DONE = WM_USER + 3;
 inline constexpr UINT WM_UPDATE_CHECKED = WM_USER + 4;
 // wParam 0. The lyrics stage is done.
 inline constexpr UINT WM_LYRICS_DONE = WM_USER + 5;
+// wParam: a TagBatch* (ui/window/tag_batch.h), owned by the sending tag
+// reader, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
+// wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
+// worker, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
 
-#include "tracks/name_style.h"
 #include "tracks/read_track_tags.h"
+#include "tracks/stop_request.h"
 #include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/btn_list_file.h"
 #include "ui/behaviour/btn_process.h"
@@ -19,6 +20,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/closing_message.h"
 
@@ -30,39 +32,28 @@ std::u16string SignedDecimal(std::uint32_t count) {
   return std::u16string(digits.begin(), digits.end());
 }
 
-void RemoveRow(const CorvaneWnd::CListFile& list, int row) {
-  SendMessageW(list.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
-  SendMessageW(list.hwnd, LVM_UPDATE, static_cast<WPARAM>(row), 0);
+using Clock = std::chrono::steady_clock;
+
+// The round trip: what was read goes to the window thread, the next paths
+// come back. False when the window could not take it.
+bool HandOver(TagBatch& batch) {
+  return SendMessageW(State().mainWindow, WM_TAG_BATCH, reinterpret_cast<WPARAM>(&batch), 0) == 1;
 }
 
-// Row i keeps its file when the tags give all three texts, and then gets
-// entry i of the table, its title and its status. True when it was kept.
-bool ReadRow(const CorvaneWnd::CListFile& list, int row) {
-  // Whole, never cut: a cut path could open another file. A path too long
-  // to open fails like a vanished file and loses its row.
-  const std::u16string path = list.GetWholeItemText(row, 0);
-  SetStatusText(u"正在读取ID3标签: " + path);
-  TrackTagsResult tags = ReadTrackTags(path);
-  if (!tags.kept) {
-    RemoveRow(list, row);
-    return false;
-  }
-  ++State().tagsRead;
-  Tracks().Append(std::move(tags.entry));
-  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
-  if (!entry) return true;  // cannot happen while this worker alone appends
-  list.SetItemText(row, 1, entry->title.value_or(u""));
-  const std::u16string newName = MakeNewName(WindowText(State().editNameStyle->hwnd), *entry);
-  list.SetItemText(row, 2, std::u16string(NewNameStatus(list.GetWholeItemText(row, 0), newName)));
-  return true;
-}
-
-void ReadAllRows() {
-  const CorvaneWnd::CListFile& list = *State().listFile;
-  // The count is asked anew for every row: reports still queued when a scan
-  // was stopped add rows while this runs.
-  for (int row = 0; row < list.GetItemCount();) {
-    if (ReadRow(list, row)) ++row;
+// The rows in batches, each read here and written into the list on the
+// window thread. False when it was stopped or the window went away: the rows
+// read since the last hand-over are then dropped with the rest.
+bool ReadAllRows(const StopRequest& stop) {
+  TagBatch batch;
+  for (;;) {
+    if (stop.Requested() || !HandOver(batch)) return false;
+    if (batch.paths.empty()) return true;
+    const Clock::time_point start = Clock::now();
+    for (const std::u16string& path : batch.paths) {
+      if (stop.Requested()) return false;
+      batch.read.push_back(ReadTrackTags(path));
+      if (Clock::now() - start >= std::chrono::milliseconds(kTagBatchMilliseconds)) break;
+    }
   }
 }
 
@@ -83,11 +74,12 @@ void GiveControlsBack() {
 
 DWORD WINAPI TagThreadProc(void*) {
   const ClosingMessage done(WM_TAGS_DONE);
+  std::shared_ptr<StopRequest> stop = State().tagStop;
+  if (!stop) stop = std::make_shared<StopRequest>();  // started without one: nobody can stop it
   State().tagsRead = 0;
-  NoThrow<bool>(false, [] {
-    ReadAllRows();
-    return true;
-  });
+  NoThrow<bool>(false, [&stop] { return ReadAllRows(*stop); });
+  // A stop gives the controls back itself.
+  if (stop->Requested()) return 0;
   // Also after an error: the user must get the commands back.
   NoThrow<bool>(false, [] {
     GiveControlsBack();
