@@ -19,8 +19,8 @@ class StopEvent {
   void Raise();
   bool Raised() const;
   // True as soon as the flag is raised (at once when it already was), false
-  // when the time ran out. One waiting thread at a time.
-  bool WaitFor(std::chrono::milliseconds timeout) const;
+  // when the deadline came. One waiting thread at a time.
+  bool WaitUntil(std::chrono::steady_clock::time_point deadline) const;
 
  private:
   struct Waitable;  // the system's objects, kept out of this header

@@ -27,10 +27,10 @@ bool StopEvent::Raised() const {
   return waitable_->raised;
 }
 
-bool StopEvent::WaitFor(std::chrono::milliseconds timeout) const {
+bool StopEvent::WaitUntil(std::chrono::steady_clock::time_point deadline) const {
   std::unique_lock<std::mutex> lock(waitable_->mutex);
   // The predicate absorbs spurious wake-ups and a raise made before the wait.
-  return waitable_->raisedChanged.wait_for(lock, timeout, [this] { return waitable_->raised; });
+  return waitable_->raisedChanged.wait_until(lock, deadline, [this] { return waitable_->raised; });
 }
 
 }  // namespace platform

@@ -71,8 +71,7 @@ void StopEvent::Raise() {
 
 bool StopEvent::Raised() const { return waitable_->raised; }
 
-bool StopEvent::WaitFor(std::chrono::milliseconds timeout) const {
-  const Clock::time_point deadline = Clock::now() + timeout;
+bool StopEvent::WaitUntil(Clock::time_point deadline) const {
   const Clock::time_point sleepUntil = deadline - kYieldedTail;
   for (Clock::time_point now = Clock::now(); now < sleepUntil; now = Clock::now()) {
     if (Raised() || waitable_->Sleep(sleepUntil - now)) return true;

@@ -16,11 +16,16 @@ class StopRequest {
   void Request() { event_.Raise(); }
   bool Requested() const { return event_.Raised(); }
 
-  // Waits up to timeout, and no longer than that by more than a fraction of
-  // a millisecond. Returns true as soon as a stop is requested (at once when
-  // one already was), false when the time ran out without one. Only the
-  // worker waits on it.
-  bool WaitFor(std::chrono::milliseconds timeout) const { return event_.WaitFor(timeout); }
+  // Waits until the deadline, and no longer than that by more than a
+  // fraction of a millisecond. Returns true as soon as a stop is requested
+  // (at once when one already was), false when the deadline came without
+  // one. Only the worker waits on it.
+  bool WaitUntil(std::chrono::steady_clock::time_point deadline) const {
+    return event_.WaitUntil(deadline);
+  }
+  bool WaitFor(std::chrono::milliseconds timeout) const {
+    return WaitUntil(std::chrono::steady_clock::now() + timeout);
+  }
 
  private:
   platform::StopEvent event_;

@@ -12,23 +12,9 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/redraw_held.h"
 
 namespace {
-
-// Rows change many times within a batch; the list is drawn once after it.
-class RedrawHeld {
- public:
-  explicit RedrawHeld(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
-  RedrawHeld(const RedrawHeld&) = delete;
-  RedrawHeld& operator=(const RedrawHeld&) = delete;
-  ~RedrawHeld() {
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-  }
-
- private:
-  HWND list_;
-};
 
 void ShowReading(const std::u16string& path) { SetStatusText(u"正在读取ID3标签: " + path); }
 
