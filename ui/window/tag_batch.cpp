@@ -37,7 +37,7 @@ void ApplyRead(TagBatch& batch) {
   const CorvaneWnd::CListFile& list = *State().listFile;
   // Once per batch: the style cannot change while the box is read-only.
   const std::u16string style = WindowText(State().editNameStyle->hwnd);
-  const RedrawHeld held(list.hwnd);
+  const RedrawHeld listHeld(list.hwnd);
   int row = batch.firstRow;
   for (std::size_t i = 0; i < batch.read.size() && i < batch.paths.size(); ++i) {
     // Every file is named once, in row order; the first one was named as the
@@ -71,6 +71,8 @@ void HandOutPaths(TagBatch& batch) {
 }  // namespace
 
 void OnTagBatch(TagBatch& batch) {
+  // Every file is named in the status bar; it is drawn once per batch.
+  const RedrawHeld statusHeld(State().statusBar->hwnd);
   ApplyRead(batch);
   batch.read.clear();
   HandOutPaths(batch);
