@@ -26,8 +26,8 @@ struct TagBatch {
 // The most rows one batch hands over, and about the longest the worker reads
 // before it hands back what it has: the status bar must name the file being
 // read at least every 100 ms, and the list should visibly fill.
-inline constexpr std::size_t kTagBatchRows = 256;
-inline constexpr int kTagBatchMilliseconds = 50;
+inline constexpr std::size_t kTagBatchRows = 512;
+inline constexpr int kTagBatchMilliseconds = 80;
 
 // WM_TAG_BATCH, on the window thread, the list's redraw held: every row read
 // is named in the status bar and kept with its entry, title and status, or
