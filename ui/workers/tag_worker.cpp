@@ -41,8 +41,8 @@ bool HandOver(TagBatch& batch) {
 }
 
 // The rows in batches, each read here and written into the list on the
-// window thread. False when it was stopped or the window went away: the rows
-// read since the last hand-over are then dropped with the rest.
+// window thread. False when it was stopped (what was read since the last
+// hand-over then goes with the rows not read) or the window took no batch.
 bool ReadAllRows(const StopRequest& stop) {
   TagBatch batch;
   for (;;) {
