@@ -74,11 +74,16 @@ void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
 }
 
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
+  std::u16string name;
+  MakeNewNameInto(style, entry, name);
+  return name;
+}
+
+void MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name) {
   static const std::u16string kNone;
   const auto length = [](const std::optional<std::u16string>& text) {
     return text ? text->size() : 0;
   };
-  std::u16string name;
   // Room for the usual style, each placeholder once, so the passes rarely reallocate.
   name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) +
                4);
@@ -87,7 +92,6 @@ std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
   ReplaceAll(name, u"%artist%", entry.artist ? *entry.artist : kNone);
   ReplaceAll(name, u"%album%", entry.album ? *entry.album : kNone);
   name += u".mp3";
-  return name;
 }
 
 std::u16string_view FileNamePart(std::u16string_view path) {

@@ -27,6 +27,9 @@ void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
 // The style with the entry's texts in place of the placeholders (title, then
 // artist, then album), and ".mp3" appended. A missing text counts as empty.
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry);
+// The same into name, whose buffer is reused: a key release makes one for
+// every entry.
+void MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name);
 
 // The part of a path after its last separator.
 std::u16string_view FileNamePart(std::u16string_view path);

@@ -3,8 +3,8 @@
 // steps and sleeps on it, so a stop ends even a pause at once.
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+
+#include "platform/stop_event.h"
 
 class StopRequest {
  public:
@@ -13,15 +13,20 @@ class StopRequest {
   StopRequest& operator=(const StopRequest&) = delete;
 
   // Asks the worker to stop; wakes it if it is waiting. A request stays.
-  void Request();
-  bool Requested() const;
+  void Request() { event_.Raise(); }
+  bool Requested() const { return event_.Raised(); }
 
-  // Waits up to timeout. Returns true as soon as a stop is requested (at once
-  // when one already was), false when the time ran out without one.
-  bool WaitFor(std::chrono::milliseconds timeout) const;
+  // Waits until the deadline, and no longer than that by more than a
+  // fraction of a millisecond. Returns true as soon as a stop is requested
+  // (at once when one already was), false when the deadline came without
+  // one. Only the worker waits on it.
+  bool WaitUntil(std::chrono::steady_clock::time_point deadline) const {
+    return event_.WaitUntil(deadline);
+  }
+  bool WaitFor(std::chrono::milliseconds timeout) const {
+    return WaitUntil(std::chrono::steady_clock::now() + timeout);
+  }
 
  private:
-  mutable std::mutex mutex_;
-  mutable std::condition_variable requestedChanged_;
-  bool requested_ = false;
+  platform::StopEvent event_;
 };

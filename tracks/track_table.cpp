@@ -23,9 +23,17 @@ std::optional<TrackEntry> TrackTable::Get(std::size_t index) const {
 
 std::optional<std::u16string> TrackTable::NewNameOf(std::size_t index,
                                                     std::u16string_view style) const {
+  std::u16string name;
+  if (!NewNameOf(index, style, name)) return std::nullopt;
+  return name;
+}
+
+bool TrackTable::NewNameOf(std::size_t index, std::u16string_view style,
+                           std::u16string& name) const {
   std::lock_guard<std::mutex> guard(lock_);
-  if (index >= entries_.size()) return std::nullopt;
-  return MakeNewName(style, *entries_[index]);
+  if (index >= entries_.size()) return false;
+  MakeNewNameInto(style, *entries_[index], name);
+  return true;
 }
 
 bool TrackTable::Erase(std::size_t index) {

@@ -23,6 +23,9 @@ class TrackTable {
   // MakeNewName of entry index, made under the lock instead of on a copy: a
   // key release makes one for every entry. Nothing when there is no entry.
   std::optional<std::u16string> NewNameOf(std::size_t index, std::u16string_view style) const;
+  // The same into name, whose buffer is reused from call to call. False when
+  // there is no entry.
+  bool NewNameOf(std::size_t index, std::u16string_view style, std::u16string& name) const;
   // Later entries move down by one. Returns false when there is no entry i.
   bool Erase(std::size_t index);
   void Clear();

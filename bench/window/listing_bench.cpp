@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -42,10 +44,31 @@ class ListingWindow : public ListingTest {
   using ListingTest::WaitForListing;
 };
 
+PROCESS_MEMORY_COUNTERS Memory() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+  return counters;
+}
+
+constexpr int kTagRows = 10000;
+
+// The rows' share: the working set with every row listed and read, less
+// the one of the same window with an empty list.
+void PrintMemory(std::size_t emptyWorkingSet) {
+  const PROCESS_MEMORY_COUNTERS listed = Memory();
+  const double perRow =
+      (static_cast<double>(listed.WorkingSetSize) - static_cast<double>(emptyWorkingSet)) /
+      kTagRows;
+  std::printf(
+      "memory: peak working set %zu KiB with %d rows listed (empty list %zu KiB), "
+      "%.0f bytes per row\n",
+      listed.PeakWorkingSetSize / 1024, kTagRows, emptyWorkingSet / 1024, perRow);
+}
+
 constexpr int kScanFolders = 20;
 constexpr int kFilesPerFolder = 10;
 constexpr double kPauseMilliseconds = 100;
-constexpr int kTagRows = 10000;
 constexpr int kTagRepetitions = 2;
 
 bool BenchScan() {
@@ -84,6 +107,7 @@ bool BenchTagReading() {
     paths.push_back(window.folder.Write(i % 2 == 0 ? name : Number(i) + u".mp3",
                                         Tagged(u"Song " + Number(i), u"Band", u"Disc")));
   }
+  const std::size_t emptyWorkingSet = Memory().WorkingSetSize;
   double bare = 0;
   double listed = 0;
   bool ok = true;
@@ -101,6 +125,7 @@ bool BenchTagReading() {
     ok = window.WaitForListing(600000) && ok;
     listed += MillisecondsSince(start);
     ok = ok && State().tagsRead == static_cast<unsigned>(kTagRows);
+    if (repetition == 0) PrintMemory(emptyWorkingSet);
     SendMessageW(State().listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
     Tracks().Clear();
   }

@@ -13,6 +13,7 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/window/redraw_held.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/start_worker.h"
 #include "ui/workers/tag_worker.h"
@@ -59,7 +60,21 @@ bool ListingTest::RunUntilScanDoneHandled() {
   return false;
 }
 
+bool ListingTest::RunSentMessagesUntil(const std::function<bool()>& condition,
+                                       DWORD maxMilliseconds) {
+  const ULONGLONG deadline = GetTickCount64() + maxMilliseconds;
+  for (;;) {
+    MSG ignored;
+    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(0, nullptr, 20, QS_SENDMESSAGE, 0);
+  }
+}
+
 void ListingTest::ListPaths(const std::vector<std::u16string>& paths) {
+  // Under Wine a list that repaints after every added row takes seconds for a thousand.
+  const RedrawHeld held(State().listFile->hwnd);
   for (const std::u16string& path : paths) {
     ASSERT_TRUE(State().listFile->AddRow(0, {path}));
     ++State().filesFound;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,9 @@ class ListingTest : public MainWindowTest {
   // Runs the queued messages up to and including the scan's WM_SCAN_DONE,
   // once the scan thread has ended; nothing after it.
   bool RunUntilScanDoneHandled();
+  // Carries out only what workers send to this thread, until condition()
+  // holds: their posted messages stay queued.
+  bool RunSentMessagesUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 20000);
   // Puts rows straight into the list, as a scan would leave them.
   void ListPaths(const std::vector<std::u16string>& paths);
   void StartTagReading();

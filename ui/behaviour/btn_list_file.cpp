@@ -13,6 +13,7 @@
 #include "ui/framework/win_text.h"
 #include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/scan_worker.h"
 #include "ui/workers/start_worker.h"
@@ -49,11 +50,13 @@ void CBtnListFile::StartRefresh() {
 
 void CBtnListFile::StopScan() {
   MainWindowState& state = State();
-  // After a scan that ended by itself the tag reading runs under this
-  // caption. It has no pause between files and ends by itself soon; stopping
-  // it halfway would leave rows without their entries. So nothing happens.
-  if (state.tagThread) return;
-  StopWorker(state.scanRun, state.scanThread);
+  // After a scan that ended by itself the tag reading runs under this caption.
+  const bool readingTags = static_cast<bool>(state.tagThread);
+  if (readingTags) {
+    StopWorker(state.tagRun, state.tagThread);
+  } else {
+    StopWorker(state.scanRun, state.scanThread);
+  }
   // The scan has ended, so every report it made is queued. Taking them in
   // now lets every file it found be counted below and get its tags read; a
   // queued WM_SCAN_DONE finds the handle closed and does nothing.
@@ -61,14 +64,17 @@ void CBtnListFile::StopScan() {
   while (PeekMessageW(&report, state.mainWindow, WM_FILE_FOUND, WM_FILE_FOUND, PM_REMOVE)) {
     DispatchMessageW(&report);
   }
+  // The reading stopped between two batches: the rows it had not reached
+  // have no entries, and rows and entries must stay aligned.
+  if (readingTags) DropUnreadRows();
   SetStatusText(u"操作被中断!");
-  if (state.filesFound > 0) {
+  if (!readingTags && state.filesFound > 0) {
     ApplyControlStates(ControlMoment::ScanStoppedWithFiles);
     state.tagThread = StartRun(TagThreadProc, state.tagRun);
     return;
   }
-  // Nothing to read: the settings come back, or the user could choose no
-  // other folder.
+  // Nothing (more) to read: the settings come back, or the user could choose
+  // no other folder. The rename button stays off, as after any stopped scan.
   ApplyControlStates(ControlMoment::ScanStoppedWithoutFiles);
 }
 

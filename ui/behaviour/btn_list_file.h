@@ -1,5 +1,6 @@
 #pragma once
-// "刷新文件列表": refresh the file list, or stop the scan while it reads "停止".
+// "刷新文件列表": refresh the file list, or stop the scan or the tag reading
+// while it reads "停止".
 
 #include "ui/framework/button.h"
 

@@ -1,6 +1,5 @@
 #include "ui/behaviour/edit_name_style.h"
 
-#include <optional>
 #include <string>
 
 #include "tracks/name_style.h"
@@ -26,15 +25,14 @@ void RemoveLastCharacter(std::u16string& text) {
 void RefreshStatuses(const std::u16string& style) {
   const CListFile& list = *State().listFile;
   wchar_t path[kTextBufferUnits];
+  std::u16string newName;  // one buffer for every row's name
   // Ends at the first index without an entry, the table's size asked anew
   // for every row.
-  for (std::size_t i = 0;; ++i) {
-    const std::optional<std::u16string> newName = Tracks().NewNameOf(i, style);
-    if (!newName) break;
+  for (std::size_t i = 0; Tracks().NewNameOf(i, style, newName); ++i) {
     const int row = static_cast<int>(i);
     list.SetItemText(
         row, kStatusColumn,
-        std::u16string(NewNameStatus(list.ReadItemText(row, kPathColumn, path), *newName)));
+        std::u16string(NewNameStatus(list.ReadItemText(row, kPathColumn, path), newName)));
   }
 }
 

@@ -8,6 +8,8 @@
 #include "ui/window/found_item.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/rename_step.h"
+#include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
 #include "ui/window/worker_reports.h"
 #include "ui/workers/rename_done.h"
@@ -74,6 +76,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_LYRICS_DONE:
         OnLyricsDone(wParam);
         return 0;
+      case WM_TAG_BATCH:
+        OnTagBatch(*reinterpret_cast<TagBatch*>(wParam));
+        return 1;
+      case WM_RENAME_STEP:
+        OnRenameStep(*reinterpret_cast<RenameStep*>(wParam));
+        return 1;
       default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -17,24 +17,31 @@
 //   main thread, in one step: the control states from the table of
 //   ui/window/control_states.h, then the summary. A click is handled before
 //   all of it or after all of it.
-// - On their way, workers read and write list cells, the status bar and
-//   control texts with SendMessageW, which Windows carries out on the main
-//   thread while the worker waits. The tag-reading worker exchanges whole
-//   batches of rows with the window through such sent messages. Only the scan
-//   posts its reports (WM_FILE_FOUND), 100 ms apart.
+// - On their way, workers hand their work to the window with SendMessageW,
+//   which Windows carries out on the main thread while the worker waits: the
+//   tag reading one batch of rows at a time (WM_TAG_BATCH: what it read goes
+//   in, the next whole paths come back), the renaming one row at a time
+//   (WM_RENAME_STEP: the row's outcome goes in, the next path comes back).
+//   The window thread writes every list cell and status text of those. Only
+//   the scan posts its reports (WM_FILE_FOUND), 100 ms apart.
 // - Records: the refresh button allocates the ScanRequest and the scan
 //   thread frees it; the update check's request likewise. Each FoundItem is
 //   allocated by the scan thread and freed by the WM_FILE_FOUND handler (or
 //   by the scan itself when the post fails). A WorkerRun copy belongs to its
-//   thread. Text passed with a sent message only lives until the call returns.
+//   thread. A TagBatch or RenameStep lives on its worker's stack; the window
+//   thread fills it in while the worker waits in the send. Text passed with a
+//   sent message only lives until the call returns.
 // - A stop (StopWorker) asks the run's stop request, then waits for the
 //   thread to end while carrying out the messages it sends, and closes the
 //   handle: the current step (a report, a row) finishes first. Posted
 //   messages stay queued; the stop takes in a stopped scan's queued reports
 //   itself, and the closing message then finds the handle closed and does
-//   nothing. The tag reading and the lyrics stage are not stopped.
+//   nothing. A stopped tag reading ends between two reads; the stop drops
+//   the rows it had not read, which have no entries. The lyrics stage is not
+//   stopped.
 //
-// All are posted to the main window; lParam is always 0.
+// All go to the main window, posted but for WM_TAG_BATCH and WM_RENAME_STEP,
+// which are sent; lParam is always 0.
 
 #include <windows.h>
 
@@ -54,3 +61,15 @@ inline constexpr UINT WM_RENAME_DONE = WM_USER + 3;
 inline constexpr UINT WM_UPDATE_CHECKED = WM_USER + 4;
 // wParam: the lyrics stage's run number. The stage is done.
 inline constexpr UINT WM_LYRICS_DONE = WM_USER + 5;
+// wParam: a TagBatch* (ui/window/tag_batch.h), owned by the sending tag
+// reader, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
+// wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
+// worker, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
+// wParam: a TagBatch* (ui/window/tag_batch.h), owned by the sending tag
+// reader, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
+// wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
+// worker, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;

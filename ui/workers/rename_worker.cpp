@@ -5,51 +5,59 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/no_throw.h"
 #include "platform/text.h"
 #include "tracks/name_style.h"
 #include "tracks/rename.h"
 #include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
 #include "ui/framework/closing_message.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/rename_step.h"
 #include "ui/window/window_messages.h"
 #include "ui/workers/worker_run.h"
 
 namespace {
 
-// The pause after every row, also after one that needed no move.
+// The pace of the rows, also of one that needed no move.
 constexpr std::chrono::milliseconds kPauseAfterRow{100};
 
-// Renames the file of one row and writes its outcome. True when the row
-// counts as renamed.
-bool RenameRow(const CorvaneWnd::CListFile& list, int row, const std::u16string& style) {
-  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
+// The round trip: the row's outcome shown, the next row's path handed back.
+// False when the window could not take it.
+bool HandOver(RenameStep& step) {
+  return SendMessageW(State().mainWindow, WM_RENAME_STEP, reinterpret_cast<WPARAM>(&step), 0) == 1;
+}
+
+// Renames the file of step.row, whose path step.nextPath holds, and leaves
+// the outcome in step. True when the row counts as renamed.
+bool RenameRow(RenameStep& step, const std::u16string& style) {
+  step.oldPath = std::move(*step.nextPath);
+  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(step.row));
+  step.tried = entry.has_value();
   if (!entry) return false;  // a row without tags has nothing to be named after
-  const std::u16string newName = MakeNewName(style, *entry);
-  // Whole, never cut: a cut path could name another file.
-  const std::u16string oldPath = list.GetWholeItemText(row, kPathColumn);
-  SetStatusText(u"正在重命名文件: " + oldPath);
-  const RenameOutcome outcome = RenameTrack(oldPath, newName);
-  // The file has moved: its row must name it before anything else happens,
-  // or the list would lose track of it.
-  if (outcome.path != oldPath) list.SetItemText(row, kPathColumn, outcome.path);
-  list.SetItemText(row, kStatusColumn, std::u16string(RenameStatus(outcome.result)));
+  const RenameOutcome outcome = RenameTrack(step.oldPath, MakeNewName(style, *entry));
+  step.newPath = outcome.path;
+  step.status = RenameStatus(outcome.result);
   return RenameSucceeded(outcome.result);
 }
 
 // True when it was stopped before the last row.
 bool RenameAllRows(const StopRequest& stop, std::uint32_t& renamed) {
-  const MainWindowState& state = State();
-  const std::u16string style = WindowText(state.editNameStyle->hwnd);
-  const CorvaneWnd::CListFile& list = *state.listFile;
-  for (int row = 0; row < list.GetItemCount(); ++row) {
+  const std::u16string style = WindowText(State().editNameStyle->hwnd);
+  RenameStep step;
+  if (!HandOver(step)) return false;
+  while (step.nextPath) {
     if (stop.Requested()) return true;
-    if (RenameRow(list, row, style)) ++renamed;
-    if (stop.WaitFor(kPauseAfterRow)) return true;
+    // Counted from the row's start, so rows are 100 ms apart and the move
+    // and its round trip fall within the pause instead of adding to it.
+    const auto rowStart = std::chrono::steady_clock::now();
+    ++step.row;
+    if (RenameRow(step, style)) ++renamed;
+    if (!HandOver(step)) return false;
+    if (stop.WaitUntil(rowStart + kPauseAfterRow)) return true;
   }
   return false;
 }

@@ -17,8 +17,13 @@ constexpr std::chrono::milliseconds kPauseBeforeReport{100};
 ScanEnd Scan(const ScanRequest& request) {
   const StopRequest& stop = *request.run.stop;
   const HWND window = State().mainWindow;
-  const ScanReporter report = [&stop, window](const std::u16string& path, bool isFolder) {
-    if (stop.WaitFor(kPauseBeforeReport)) return;
+  // Each report comes 100 ms after the one before (the first 100 ms after the
+  // start), so the walk between two reports falls within the pause.
+  auto lastReport = std::chrono::steady_clock::now();
+  const ScanReporter report = [&stop, &lastReport, window](const std::u16string& path,
+                                                           bool isFolder) {
+    if (stop.WaitUntil(lastReport + kPauseBeforeReport)) return;
+    lastReport = std::chrono::steady_clock::now();
     auto item = std::make_unique<FoundItem>();
     item->path = path;
     item->isFolder = isFolder;

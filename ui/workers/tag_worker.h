@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-// Started with a WorkerRun* (see StartRun) and posts WM_TAGS_DONE with its
-// number as its last act; the handler gives the controls back and shows the
-// summary.
+// Started with a WorkerRun* (see StartRun). Reads the rows in batches
+// through WM_TAG_BATCH and posts WM_TAGS_DONE with the run's number as its
+// last act; the handler gives the controls back and shows the summary. A
+// stop ends it between two reads and leaves the controls and the status bar
+// to the stop.
 DWORD WINAPI TagThreadProc(void* run);
