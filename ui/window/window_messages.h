@@ -67,9 +67,3 @@ inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
 // wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
 // worker, which waits; the window thread fills it in. Result 1 when handled.
 inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
-// wParam: a TagBatch* (ui/window/tag_batch.h), owned by the sending tag
-// reader, which waits; the window thread fills it in. Result 1 when handled.
-inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
-// wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
-// worker, which waits; the window thread fills it in. Result 1 when handled.
-inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
