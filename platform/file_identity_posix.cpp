@@ -25,7 +25,8 @@ std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
   struct stat wanted {};
   if (!Identify(path, wanted)) return std::nullopt;
   const std::size_t separator = path.rfind(kPathSeparator);
-  const std::u16string folder = separator == std::u16string::npos ? u"." : path.substr(0, separator);
+  const std::u16string folder =
+      separator == std::u16string::npos ? u"." : path.substr(0, separator);
   const std::u16string name = separator == std::u16string::npos ? path : path.substr(separator + 1);
   // On a case-folding file system (vfat, ext4 with casefold) the path may
   // spell the name differently from its entry; the entry with the same inode

@@ -16,7 +16,6 @@ struct FolderEntry {
 // them, "." and ".." included where the system reports them. visit returns
 // false to end the enumeration early. Returns false when the folder cannot be
 // enumerated at all (missing, no access, path too long).
-bool ListFolder(const std::u16string& folder,
-                const std::function<bool(const FolderEntry&)>& visit);
+bool ListFolder(const std::u16string& folder, const std::function<bool(const FolderEntry&)>& visit);
 
 }  // namespace platform

@@ -85,8 +85,7 @@ void MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u1
     return text ? text->size() : 0;
   };
   // Room for the usual style, each placeholder once, so the passes rarely reallocate.
-  name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) +
-               4);
+  name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) + 4);
   name.assign(style);
   ReplaceAll(name, u"%title%", entry.title ? *entry.title : kNone);
   ReplaceAll(name, u"%artist%", entry.artist ? *entry.artist : kNone);

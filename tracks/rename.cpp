@@ -195,7 +195,8 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
   // The ".mp3" that MakeNewName appended gives way to the copy suffix.
   const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
   for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
-    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3", outcome.path);
+    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
+                     outcome.path);
   }
   if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
   return outcome;

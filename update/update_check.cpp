@@ -25,7 +25,8 @@ AddressSlot& Slot() {
 
 void TellOutOfDate(HWND window) {
   ShowWindow(window, SW_HIDE);
-  MessageBoxW(window, L"您的当前版本的软件已过期。\r\n单击\u201C确定\u201D引导您到官网下载最新版本。",
+  MessageBoxW(window,
+              L"您的当前版本的软件已过期。\r\n单击\u201C确定\u201D引导您到官网下载最新版本。",
               L"提示", MB_OK | MB_ICONINFORMATION);
   ShellExecuteW(nullptr, L"open", platform::Wide(kHomePage), nullptr, nullptr, SW_SHOW);
 }

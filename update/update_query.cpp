@@ -42,9 +42,9 @@ bool QueryUpdate(const std::u16string& address) {
   if (!root) return false;
   OutputDebugStringW(platform::Wide(address));
   // Never from the cache: an answer kept from an earlier start would be stale.
-  const InternetHandle request(
-      InternetOpenUrlW(root.get(), platform::Wide(address), nullptr, 0,
-                       INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
+  const InternetHandle request(InternetOpenUrlW(root.get(), platform::Wide(address), nullptr, 0,
+                                                INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
+                                                0));
   if (!request) return false;
   // An error page is not an answer, whatever its body says.
   if (!StatusIsOk(request.get())) return false;

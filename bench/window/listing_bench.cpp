@@ -89,10 +89,11 @@ bool BenchScan() {
   window.WaitForListing(120000);
   const int reports = kScanFolders * kFilesPerFolder + kScanFolders;
   const double floor = reports * kPauseMilliseconds;
-  std::printf("scan: %d reports (%u files), %.0f ms against the mandated %.0f ms: "
-              "overhead %.0f ms, %.2f%% of the total\n",
-              reports, State().filesFound.load(), total, floor, total - floor,
-              100.0 * (total - floor) / total);
+  std::printf(
+      "scan: %d reports (%u files), %.0f ms against the mandated %.0f ms: "
+      "overhead %.0f ms, %.2f%% of the total\n",
+      reports, State().filesFound.load(), total, floor, total - floor,
+      100.0 * (total - floor) / total);
   window.Close();
   return ended;
 }
@@ -131,9 +132,10 @@ bool BenchTagReading() {
   }
   bare /= kTagRepetitions;
   listed /= kTagRepetitions;
-  std::printf("tag reading: %d rows through the list view %.0f ms, bare reader %.0f ms: "
-              "ratio %.2f (mean of %d)\n",
-              kTagRows, listed, bare, listed / bare, kTagRepetitions);
+  std::printf(
+      "tag reading: %d rows through the list view %.0f ms, bare reader %.0f ms: "
+      "ratio %.2f (mean of %d)\n",
+      kTagRows, listed, bare, listed / bare, kTagRepetitions);
   window.Close();
   return ok;
 }

@@ -47,7 +47,8 @@ TEST(FileIdentity, TellsOneFileUnderAnyNameTheFileSystemGivesIt) {
 TEST(FileIdentity, GivesTheNameAsStored) {
   TempFolder folder;
   const std::u16string song = folder.Write(u"Song 歌曲.mp3", {1});
-  const bool ignoresCase = std::filesystem::exists(std::filesystem::path(folder.Path(u"SONG 歌曲.MP3")));
+  const bool ignoresCase =
+      std::filesystem::exists(std::filesystem::path(folder.Path(u"SONG 歌曲.MP3")));
 
   EXPECT_EQ(platform::NameOnDisk(song), std::u16string(u"Song 歌曲.mp3"));
   const std::optional<std::u16string> other = platform::NameOnDisk(folder.Path(u"SONG 歌曲.MP3"));

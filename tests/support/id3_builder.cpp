@@ -100,7 +100,8 @@ Bytes Unsynchronise(const Bytes& bytes) {
   Bytes out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     out.push_back(bytes[i]);
-    if (bytes[i] == 0xFF && (i + 1 == bytes.size() || bytes[i + 1] == 0x00 || bytes[i + 1] >= 0xE0)) {
+    if (bytes[i] == 0xFF &&
+        (i + 1 == bytes.size() || bytes[i + 1] == 0x00 || bytes[i + 1] >= 0xE0)) {
       out.push_back(0x00);
     }
   }

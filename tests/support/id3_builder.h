@@ -29,12 +29,12 @@ struct Frame {
 };
 
 struct TagOptions {
-  int version = 3;        // 2, 3 or 4
+  int version = 3;  // 2, 3 or 4
   unsigned char flags = 0;
-  Bytes extendedHeader;   // written as given after the header (set flag 0x40 yourself)
+  Bytes extendedHeader;  // written as given after the header (set flag 0x40 yourself)
   std::size_t padding = 0;
-  bool plainSizesIn24 = false;   // the writer bug: 32-bit plain sizes in a 2.4 tag
-  bool unsynchronise = false;    // whole-tag unsynchronisation; sets flag 0x80
+  bool plainSizesIn24 = false;  // the writer bug: 32-bit plain sizes in a 2.4 tag
+  bool unsynchronise = false;   // whole-tag unsynchronisation; sets flag 0x80
 };
 
 // Frame bytes for one frame in the given version's layout.

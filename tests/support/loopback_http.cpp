@@ -62,8 +62,9 @@ std::string LoopbackHttpServer::LastRequest() const {
 }
 
 std::string LoopbackHttpServer::Reply(const std::string& body, const std::string& status) {
-  return "HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+  return "HTTP/1.1 " + status +
+         "\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) +
+         "\r\nConnection: close\r\n\r\n" + body;
 }
 
 void LoopbackHttpServer::Serve() {
@@ -84,7 +85,8 @@ void LoopbackHttpServer::Serve() {
     }
     std::size_t sent = 0;
     while (sent < response_.size()) {
-      const int put = send(client, response_.data() + sent, static_cast<int>(response_.size() - sent), 0);
+      const int put =
+          send(client, response_.data() + sent, static_cast<int>(response_.size() - sent), 0);
       if (put <= 0) break;
       sent += static_cast<std::size_t>(put);
     }

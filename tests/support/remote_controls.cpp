@@ -61,7 +61,8 @@ RemoteBuffer::~RemoteBuffer() {
 bool RemoteBuffer::Write(const void* data, std::size_t size, std::size_t offset) const {
   SIZE_T written = 0;
   return address_ != nullptr &&
-         WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &written) &&
+         WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+                            &written) &&
          written == size;
 }
 
@@ -80,8 +81,9 @@ std::wstring RemoteControls::ListCell(HWND list, int row, int column) const {
   cell.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(buffer.address()) + sizeof(LVITEMW));
   cell.cchTextMax = static_cast<int>(kTextUnits);
   if (!buffer.Write(&cell, sizeof(cell))) return L"";
-  const auto length = static_cast<std::size_t>(SendMessageW(
-      list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.address())));
+  const auto length =
+      static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                            reinterpret_cast<LPARAM>(buffer.address())));
   std::vector<wchar_t> text(kTextUnits, L'\0');
   buffer.Read(text.data(), kTextUnits * sizeof(wchar_t), sizeof(LVITEMW));
   return std::wstring(text.data(), length < kTextUnits ? length : kTextUnits - 1);
@@ -93,8 +95,7 @@ int RemoteControls::ListRowCount(HWND list) const {
 
 std::wstring RemoteControls::StatusText(HWND statusBar) const {
   RemoteBuffer buffer(process_, kTextUnits * sizeof(wchar_t));
-  const LRESULT result =
-      SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0);
+  const LRESULT result = SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0);
   const std::size_t length = LOWORD(result);
   if (length + 1 > kTextUnits) return L"";
   SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer.address()));
@@ -117,7 +118,8 @@ std::wstring RemoteControls::TreeItemText(HWND tree, HTREEITEM item) const {
   buffer.Read(&record, sizeof(record));
   std::vector<wchar_t> text(kTextUnits, L'\0');
   SIZE_T read = 0;
-  ReadProcessMemory(process_, record.pszText, text.data(), (kTextUnits - 1) * sizeof(wchar_t), &read);
+  ReadProcessMemory(process_, record.pszText, text.data(), (kTextUnits - 1) * sizeof(wchar_t),
+                    &read);
   return std::wstring(text.data());
 }
 

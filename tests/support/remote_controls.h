@@ -4,6 +4,7 @@
 // placed in that process, since their messages carry pointers.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstddef>

@@ -17,9 +17,8 @@ TempFolder::TempFolder() {
   static std::atomic<unsigned> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate = fs::temp_directory_path() /
-                         ("corvane-test-" + std::to_string(stamp) + "-" +
-                          std::to_string(counter++));
+    fs::path candidate = fs::temp_directory_path() / ("corvane-test-" + std::to_string(stamp) +
+                                                      "-" + std::to_string(counter++));
     std::error_code error;
     if (fs::create_directory(candidate, error)) {
       path_ = candidate;
@@ -47,7 +46,8 @@ std::u16string TempFolder::Write(const std::u16string& relative,
   const fs::path full(Path(relative));
   fs::create_directories(full.parent_path());
   std::ofstream out(full, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write a test file");
   return Path(relative);
 }

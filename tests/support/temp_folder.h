@@ -19,7 +19,8 @@ class TempFolder {
   std::u16string Path(const std::u16string& relative = u"") const;
 
   // Writes a file (creating folders on the way) and returns its full path.
-  std::u16string Write(const std::u16string& relative, const std::vector<unsigned char>& bytes) const;
+  std::u16string Write(const std::u16string& relative,
+                       const std::vector<unsigned char>& bytes) const;
   void MakeFolder(const std::u16string& relative) const;
   std::vector<unsigned char> Read(const std::u16string& relative) const;
   // Names in one folder, sorted.

@@ -93,13 +93,13 @@ TEST(MakeNewName, TitleHoldingItsOwnPlaceholderEnds) {
 }
 
 TEST(NameStyle, ForbiddenCharacters) {
-  EXPECT_EQ(ForbiddenCharsMessage(),
-            u"文件名中不能包含这些字符: \\ / : * ? \" < > | ");
+  EXPECT_EQ(ForbiddenCharsMessage(), u"文件名中不能包含这些字符: \\ / : * ? \" < > | ");
   for (const char16_t c : kForbiddenNameChars) {
     EXPECT_TRUE(HasForbiddenNameChar(std::u16string(u"%title%") + c + u"x"));
     EXPECT_TRUE(HasForbiddenNameChar(std::u16string(1, c)));
   }
-  for (const std::u16string valid : {u"", u"%title% - %artist%", u"100% 测试 (1) [a] {b} 'c' .mp3"}) {
+  for (const std::u16string valid :
+       {u"", u"%title% - %artist%", u"100% 测试 (1) [a] {b} 'c' .mp3"}) {
     EXPECT_FALSE(HasForbiddenNameChar(valid)) << platform::Utf16ToUtf8(valid);
   }
 }
@@ -112,7 +112,8 @@ TEST(NewNameStatus, ComparesTheFileNameExactly) {
   EXPECT_EQ(NewNameStatus(folder + u"Song - Band.MP3", u"Song - Band.mp3"), kStatusUnchanged);
   EXPECT_EQ(NewNameStatus(folder + u"Song - Band.mp3 ", u"Song - Band.mp3"), kStatusUnchanged);
   // Only the part after the last separator counts, not the folder's name.
-  EXPECT_EQ(NewNameStatus(u"Song - Band.mp3" + sep + u"x.mp3", u"Song - Band.mp3"), kStatusUnchanged);
+  EXPECT_EQ(NewNameStatus(u"Song - Band.mp3" + sep + u"x.mp3", u"Song - Band.mp3"),
+            kStatusUnchanged);
   EXPECT_EQ(FileNamePart(folder + u"a.mp3"), u"a.mp3");
 }
 

@@ -34,18 +34,16 @@ const std::u16string kFolders[] = {u"", u"d0", u"d0/sub", u"d1"};
 
 // Stems that collide with each other, in case only, and with copy names.
 const std::u16string kStems[] = {
-    u"Song",         u"song",          u"SONG",          u"Song - Band",
-    u"song - band",  u"Song - 拷贝 (1)", u"song - 拷贝 (1)", u"Song - 拷贝 (2)",
-    u"Song - Band - 拷贝 (1)", u"歌曲", u"a", u"A",
+    u"Song", u"song", u"SONG", u"Song - Band", u"song - band", u"Song - 拷贝 (1)",
+    u"song - 拷贝 (1)", u"Song - 拷贝 (2)", u"Song - Band - 拷贝 (1)", u"歌曲", u"a", u"A",
     // Names that only look like devices, and a name left by a cut-short case change.
     u"COM10", u"nul-remix", u"Console", u"~corvane-rename-1"};
 
 // New names a tag could give that must never be tried.
 const std::u16string kRefused[] = {
-    u"AC/DC.mp3", u"..\\up.mp3", u"../up.mp3", u"sub/x.mp3",      u"d1\\x.mp3",
-    u"a:b.mp3",   u"why?.mp3",   u"tab\t.mp3", u"del\x7F.mp3",     u"Nul.mp3",
-    u"aux.mp3",   u"COM1.mp3",   u"lpt5 .mp3", u"PRN.live.mp3",   u"nul.remix.mp3",
-    u"COM\u00B9.mp3"};
+    u"AC/DC.mp3", u"..\\up.mp3",   u"../up.mp3",     u"sub/x.mp3",    u"d1\\x.mp3", u"a:b.mp3",
+    u"why?.mp3",  u"tab\t.mp3",    u"del\x7F.mp3",   u"Nul.mp3",      u"aux.mp3",   u"COM1.mp3",
+    u"lpt5 .mp3", u"PRN.live.mp3", u"nul.remix.mp3", u"COM\u00B9.mp3"};
 
 #ifndef _WIN32
 // Files that bear a device's name, which only a POSIX file system allows:
@@ -75,7 +73,7 @@ std::u16string FlipCase(std::u16string name, std::mt19937& random) {
 struct Row {
   std::u16string folder;  // relative, as in kFolders
   Bytes content;
-  std::u16string path;    // where the row says the file is
+  std::u16string path;  // where the row says the file is
   std::u16string newName;
 };
 
@@ -150,7 +148,8 @@ bool IsCopyNameOf(std::u16string_view name, const std::u16string& newName) {
   if (name.substr(0, prefix.size()) != prefix || name.size() < prefix.size() + 6) return false;
   const std::u16string_view number = name.substr(prefix.size(), name.size() - prefix.size() - 5);
   return name.substr(name.size() - 5) == u").mp3" && number[0] != u'0' &&
-         std::all_of(number.begin(), number.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+         std::all_of(number.begin(), number.end(),
+                     [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
 TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
@@ -171,11 +170,11 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
     const unsigned failingMove = random() % 2 == 0 ? 1 + static_cast<unsigned>(random() % 12) : 0;
     const auto injected = static_cast<InjectedMove>(1 + random() % 3);
     const bool detourStuck = random() % 8 == 0;
-    const InjectedMoves moves([&](unsigned number, const std::u16string& from,
-                                  const std::u16string&) {
-      if (detourStuck && IsDetourName(FileNamePart(from))) return InjectedMove::Fail;
-      return number == failingMove ? injected : InjectedMove::None;
-    });
+    const InjectedMoves moves(
+        [&](unsigned number, const std::u16string& from, const std::u16string&) {
+          if (detourStuck && IsDetourName(FileNamePart(from))) return InjectedMove::Fail;
+          return number == failingMove ? injected : InjectedMove::None;
+        });
 
     for (Row& row : rows) {
       const std::u16string oldPath = row.path;

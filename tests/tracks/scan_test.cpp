@@ -38,12 +38,13 @@ ScanRun Scan(const std::u16string& folder, bool includeSubfolders,
              const std::function<void(const Report&, StopRequest&)>& onReport = {}) {
   ScanRun run;
   StopRequest stop;
-  run.end = ScanDirectory(folder, includeSubfolders,
-                          [&](const std::u16string& path, bool isFolder) {
-                            run.reports.push_back({path, isFolder});
-                            if (onReport) onReport(run.reports.back(), stop);
-                          },
-                          stop);
+  run.end = ScanDirectory(
+      folder, includeSubfolders,
+      [&](const std::u16string& path, bool isFolder) {
+        run.reports.push_back({path, isFolder});
+        if (onReport) onReport(run.reports.back(), stop);
+      },
+      stop);
   return run;
 }
 
@@ -119,10 +120,10 @@ struct NameCase {
 
 TEST(ScanDirectory, ReportsFilesWhoseTextFromTheLastDotIsExactlyDotMp3) {
   const NameCase cases[] = {
-      {u"song.mp3", false, true},      {u"song.MP3", false, false},  {u"song.Mp3", false, false},
-      {u"a.b.mp3", false, true},       {u".mp3", false, true},       {u"a.mp3.mp3", false, true},
-      {u"song.mp3.bak", false, false}, {u"mp3", false, false},       {u"songmp3", false, false},
-      {u"歌曲.mp3", false, true},      {u"x.mp3", true, true},       {u"plain", true, true},
+      {u"song.mp3", false, true},      {u"song.MP3", false, false}, {u"song.Mp3", false, false},
+      {u"a.b.mp3", false, true},       {u".mp3", false, true},      {u"a.mp3.mp3", false, true},
+      {u"song.mp3.bak", false, false}, {u"mp3", false, false},      {u"songmp3", false, false},
+      {u"歌曲.mp3", false, true},      {u"x.mp3", true, true},      {u"plain", true, true},
   };
   for (const NameCase& c : cases) {
     TempFolder root;
@@ -205,13 +206,15 @@ TEST(ScanDirectory, NeverFollowsAFolderLink) {
   std::error_code error;
   // A link back up the tree, and one to a sibling that would list x.mp3 twice.
   std::filesystem::create_directory_symlink(root.path(), root.path() / "a" / "up", error);
-  if (!error) std::filesystem::create_directory_symlink(root.path() / "a", root.path() / "b", error);
+  if (!error)
+    std::filesystem::create_directory_symlink(root.path() / "a", root.path() / "b", error);
   if (error) GTEST_SKIP() << "no folder links here: " << error.message();
 
   // Ends a walk that would otherwise never end, so that a fault fails here.
-  const ScanRun run = Scan(root.Path(), true, [count = 0](const Report&, StopRequest& stop) mutable {
-    if (++count == 50) stop.Request();
-  });
+  const ScanRun run =
+      Scan(root.Path(), true, [count = 0](const Report&, StopRequest& stop) mutable {
+        if (++count == 50) stop.Request();
+      });
   const std::vector<Report> expected = {{root.Path(u"a"), true}, {root.Path(u"a/x.mp3"), false}};
   EXPECT_EQ(run.end, ScanEnd::Finished);
   EXPECT_EQ(run.reports, expected);
@@ -227,10 +230,10 @@ TEST(ScanDirectory, ReportsNothingMoreOnceAStopIsRequested) {
   // A stop during report k ends the scan after it; one during the last
   // report still counts as a stop.
   for (std::size_t stopAt = 1; stopAt <= total; ++stopAt) {
-    const ScanRun run = Scan(root.Path(), true, [&, count = std::size_t{0}](
-                                                    const Report&, StopRequest& stop) mutable {
-      if (++count == stopAt) stop.Request();
-    });
+    const ScanRun run = Scan(root.Path(), true,
+                             [&, count = std::size_t{0}](const Report&, StopRequest& stop) mutable {
+                               if (++count == stopAt) stop.Request();
+                             });
     EXPECT_EQ(run.end, ScanEnd::Stopped) << stopAt;
     EXPECT_EQ(run.reports.size(), stopAt);
   }
@@ -238,7 +241,8 @@ TEST(ScanDirectory, ReportsNothingMoreOnceAStopIsRequested) {
   StopRequest stopped;
   stopped.Request();
   std::size_t reports = 0;
-  EXPECT_EQ(ScanDirectory(root.Path(), true, [&](const std::u16string&, bool) { ++reports; }, stopped),
+  EXPECT_EQ(ScanDirectory(
+                root.Path(), true, [&](const std::u16string&, bool) { ++reports; }, stopped),
             ScanEnd::Stopped);
   EXPECT_EQ(reports, 0u);
 }

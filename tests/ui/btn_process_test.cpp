@@ -116,8 +116,9 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
   EXPECT_EQ(StatusText(), u"操作被中断!");
 
   for (int row = 0; row < 3; ++row) {
-    EXPECT_EQ(Cell(row, 0), folder.Path(u"New " + listedNames[static_cast<std::size_t>(row)].substr(0, 1) +
-                                        u" - Band.mp3"))
+    EXPECT_EQ(Cell(row, 0),
+              folder.Path(u"New " + listedNames[static_cast<std::size_t>(row)].substr(0, 1) +
+                          u" - Band.mp3"))
         << row;
   }
   for (int row = 3; row < 5; ++row) {

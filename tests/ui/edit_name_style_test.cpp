@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <string>
@@ -124,7 +125,8 @@ TEST_F(NameStyleRows, ForbiddenCharactersGoFromTheEndOneReleaseAtATime) {
        {{u"%title% - %artist%", true}, {u"%title% - %artist%", false}}},
       {"a forbidden character after one outside the basic plane",
        u"%title%\U0001F3B5*\U0001F3B5",
-       {{u"%title%\U0001F3B5*", true}, {u"%title%\U0001F3B5", true},
+       {{u"%title%\U0001F3B5*", true},
+        {u"%title%\U0001F3B5", true},
         {u"%title%\U0001F3B5", false}}},
   };
   for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <memory>
@@ -131,7 +132,8 @@ TEST_F(FrameworkTest, NotificationsReachOnlyTheList) {
     int draws, beginScrolls, endScrolls, clicks;
   };
   const Case cases[] = {
-      {"custom draw", static_cast<UINT>(NM_CUSTOMDRAW), list.hwnd, CountingList::kDrawResult, 1, 0, 0, 0},
+      {"custom draw", static_cast<UINT>(NM_CUSTOMDRAW), list.hwnd, CountingList::kDrawResult, 1, 0,
+       0, 0},
       {"begin scroll", static_cast<UINT>(LVN_BEGINSCROLL), list.hwnd, 0, 0, 1, 0, 0},
       {"end scroll", static_cast<UINT>(LVN_ENDSCROLL), list.hwnd, 0, 0, 0, 1, 0},
       {"click", static_cast<UINT>(NM_CLICK), list.hwnd, 0, 0, 0, 0, 1},
@@ -229,7 +231,7 @@ TEST_F(FrameworkTest, MouseEntersOnceUntilItLeaves) {
     bool inside;
   };
   const Step steps[] = {
-      {WM_MOUSEMOVE, 1, 0, true},  {WM_MOUSEMOVE, 1, 0, true}, {WM_MOUSEMOVE, 1, 0, true},
+      {WM_MOUSEMOVE, 1, 0, true},  {WM_MOUSEMOVE, 1, 0, true},   {WM_MOUSEMOVE, 1, 0, true},
       {WM_MOUSEHOVER, 2, 0, true}, {WM_MOUSELEAVE, 2, 1, false}, {WM_MOUSEMOVE, 3, 1, true},
       {WM_MOUSEMOVE, 3, 1, true},
   };

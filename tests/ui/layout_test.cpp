@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
@@ -65,40 +66,66 @@ constexpr DWORD kValue = ES_READONLY | ES_AUTOHSCROLL;
 constexpr DWORD kInput = ES_AUTOHSCROLL;
 
 std::u16string HelpText() {
-  return u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n" + std::u16string(10, u' ') +
-         u"具体修改效果可从右侧\"详细信息\"内预览.";
+  return u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n" +
+         std::u16string(10, u' ') + u"具体修改效果可从右侧\"详细信息\"内预览.";
 }
 
 std::vector<Expected> ExpectedControls() {
   MainWindowState& s = State();
   const ControlKind B = ControlKind::Button, L = ControlKind::Label, E = ControlKind::Edit;
   return {
-      {"groupFileList", s.groupFileList, B, u"Button", u"文件列表", 10, 10, 670, 225, kGroup, false, true, true, kNoCheck, true},
-      {"listFile", s.listFile, ControlKind::List, u"SysListView32", u"listFileLeft", 20, 30, 650, 200, LVS_REPORT, false, true, true, kNoCheck, false},
-      {"groupSettings", s.groupSettings, B, u"Button", u"设置", 10, 245, 330, 210, kGroup, false, true, true, kNoCheck, true},
-      {"btnDeleteEmpty", s.btnDeleteEmpty, B, u"Button", u"清空", 570, 157, 60, 25, kPush, false, false, true, kNoCheck, true},
-      {"labelWorkDir", s.labelWorkDir, L, u"Static", u"工作目录:", 20, 270, 100, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editWorkDir", s.editWorkDir, E, u"Edit", u"", 20, 290, 285, 20, kValue, true, true, true, kNoCheck, true},
-      {"btnSetWorkDir", s.btnSetWorkDir, B, u"Button", u"...", 310, 290, 25, 20, kPush, false, true, true, kNoCheck, true},
-      {"checkSubfolders", s.checkSubfolders, B, u"Button", u"搜索子文件夹中的文件", 20, 313, 140, 20, kCheck, false, true, true, kChecked, true},
-      {"checkLyrics", s.checkLyrics, B, u"Button", u"重命名后自动下载歌词", 170, 313, 140, 20, kCheck, false, false, true, kChecked, true},
-      {"labelNameStyle", s.labelNameStyle, L, u"Static", u"文件名修改格式:", 20, 343, 100, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editNameStyle", s.editNameStyle, E, u"Edit", u"%title% - %artist%", 20, 360, 310, 20, kInput, true, true, true, kNoCheck, true},
-      {"labelNameStyleHelp", s.labelNameStyleHelp, L, u"Static", HelpText(), 20, 385, 310, 30, SS_LEFT, false, true, true, kNoCheck, false},
-      {"btnListFile", s.btnListFile, B, u"Button", u"刷新文件列表", 20, 420, 150, 25, kPush, false, true, false, kNoCheck, true},
-      {"btnProcess", s.btnProcess, B, u"Button", u"开始重命名!", 180, 420, 150, 25, kPush, false, true, false, kNoCheck, true},
-      {"groupDetails", s.groupDetails, B, u"Button", u"详细信息", 345, 245, 335, 210, kGroup, false, true, true, kNoCheck, true},
-      {"labelSelection", s.labelSelection, L, u"Static", u"当前未选中任意一项.", 355, 275, 335, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"labelFileName", s.labelFileName, L, u"Static", u"文件名:", 355, 298, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editFileName", s.editFileName, E, u"Edit", u"暂无", 400, 295, 270, 20, kValue, true, true, true, kNoCheck, true},
-      {"labelTitle", s.labelTitle, L, u"Static", u"曲名:", 367, 323, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editTitle", s.editTitle, E, u"Edit", u"暂无", 400, 320, 270, 20, kValue, true, true, true, kNoCheck, true},
-      {"labelArtist", s.labelArtist, L, u"Static", u"艺术家:", 355, 348, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editArtist", s.editArtist, E, u"Edit", u"暂无", 400, 345, 270, 20, kValue, true, true, true, kNoCheck, true},
-      {"labelAlbum", s.labelAlbum, L, u"Static", u"专辑:", 367, 373, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editAlbum", s.editAlbum, E, u"Edit", u"暂无", 400, 370, 270, 20, kValue, true, true, true, kNoCheck, true},
-      {"labelNewName", s.labelNewName, L, u"Static", u"文件名修改效果:", 355, 405, 30, 20, SS_LEFT, false, true, true, kNoCheck, false},
-      {"editNewName", s.editNewName, E, u"Edit", u"暂无", 355, 422, 310, 20, kValue, true, true, true, kNoCheck, true},
+      {"groupFileList", s.groupFileList, B, u"Button", u"文件列表", 10, 10, 670, 225, kGroup, false,
+       true, true, kNoCheck, true},
+      {"listFile", s.listFile, ControlKind::List, u"SysListView32", u"listFileLeft", 20, 30, 650,
+       200, LVS_REPORT, false, true, true, kNoCheck, false},
+      {"groupSettings", s.groupSettings, B, u"Button", u"设置", 10, 245, 330, 210, kGroup, false,
+       true, true, kNoCheck, true},
+      {"btnDeleteEmpty", s.btnDeleteEmpty, B, u"Button", u"清空", 570, 157, 60, 25, kPush, false,
+       false, true, kNoCheck, true},
+      {"labelWorkDir", s.labelWorkDir, L, u"Static", u"工作目录:", 20, 270, 100, 20, SS_LEFT, false,
+       true, true, kNoCheck, false},
+      {"editWorkDir", s.editWorkDir, E, u"Edit", u"", 20, 290, 285, 20, kValue, true, true, true,
+       kNoCheck, true},
+      {"btnSetWorkDir", s.btnSetWorkDir, B, u"Button", u"...", 310, 290, 25, 20, kPush, false, true,
+       true, kNoCheck, true},
+      {"checkSubfolders", s.checkSubfolders, B, u"Button", u"搜索子文件夹中的文件", 20, 313, 140,
+       20, kCheck, false, true, true, kChecked, true},
+      {"checkLyrics", s.checkLyrics, B, u"Button", u"重命名后自动下载歌词", 170, 313, 140, 20,
+       kCheck, false, false, true, kChecked, true},
+      {"labelNameStyle", s.labelNameStyle, L, u"Static", u"文件名修改格式:", 20, 343, 100, 20,
+       SS_LEFT, false, true, true, kNoCheck, false},
+      {"editNameStyle", s.editNameStyle, E, u"Edit", u"%title% - %artist%", 20, 360, 310, 20,
+       kInput, true, true, true, kNoCheck, true},
+      {"labelNameStyleHelp", s.labelNameStyleHelp, L, u"Static", HelpText(), 20, 385, 310, 30,
+       SS_LEFT, false, true, true, kNoCheck, false},
+      {"btnListFile", s.btnListFile, B, u"Button", u"刷新文件列表", 20, 420, 150, 25, kPush, false,
+       true, false, kNoCheck, true},
+      {"btnProcess", s.btnProcess, B, u"Button", u"开始重命名!", 180, 420, 150, 25, kPush, false,
+       true, false, kNoCheck, true},
+      {"groupDetails", s.groupDetails, B, u"Button", u"详细信息", 345, 245, 335, 210, kGroup, false,
+       true, true, kNoCheck, true},
+      {"labelSelection", s.labelSelection, L, u"Static", u"当前未选中任意一项.", 355, 275, 335, 20,
+       SS_LEFT, false, true, true, kNoCheck, false},
+      {"labelFileName", s.labelFileName, L, u"Static", u"文件名:", 355, 298, 30, 20, SS_LEFT, false,
+       true, true, kNoCheck, false},
+      {"editFileName", s.editFileName, E, u"Edit", u"暂无", 400, 295, 270, 20, kValue, true, true,
+       true, kNoCheck, true},
+      {"labelTitle", s.labelTitle, L, u"Static", u"曲名:", 367, 323, 30, 20, SS_LEFT, false, true,
+       true, kNoCheck, false},
+      {"editTitle", s.editTitle, E, u"Edit", u"暂无", 400, 320, 270, 20, kValue, true, true, true,
+       kNoCheck, true},
+      {"labelArtist", s.labelArtist, L, u"Static", u"艺术家:", 355, 348, 30, 20, SS_LEFT, false,
+       true, true, kNoCheck, false},
+      {"editArtist", s.editArtist, E, u"Edit", u"暂无", 400, 345, 270, 20, kValue, true, true, true,
+       kNoCheck, true},
+      {"labelAlbum", s.labelAlbum, L, u"Static", u"专辑:", 367, 373, 30, 20, SS_LEFT, false, true,
+       true, kNoCheck, false},
+      {"editAlbum", s.editAlbum, E, u"Edit", u"暂无", 400, 370, 270, 20, kValue, true, true, true,
+       kNoCheck, true},
+      {"labelNewName", s.labelNewName, L, u"Static", u"文件名修改效果:", 355, 405, 30, 20, SS_LEFT,
+       false, true, true, kNoCheck, false},
+      {"editNewName", s.editNewName, E, u"Edit", u"暂无", 355, 422, 310, 20, kValue, true, true,
+       true, kNoCheck, true},
   };
 }
 

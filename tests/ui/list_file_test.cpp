@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <set>
@@ -36,7 +37,8 @@ class FileList : public ListingTest {
       LVITEMW item{};
       item.stateMask = LVIS_SELECTED;
       item.state = rows.count(row) != 0 ? LVIS_SELECTED : 0;
-      SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
     }
   }
 
@@ -46,7 +48,8 @@ class FileList : public ListingTest {
     notice.hdr.hwndFrom = State().listFile->hwnd;
     notice.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(State().listFile->hwnd));
     notice.hdr.code = NM_CLICK;
-    SendMessageW(State().mainWindow, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
+    SendMessageW(State().mainWindow, WM_NOTIFY, notice.hdr.idFrom,
+                 reinterpret_cast<LPARAM>(&notice));
   }
 
   struct Panel {
@@ -59,8 +62,9 @@ class FileList : public ListingTest {
 
   static Panel CurrentPanel() {
     const MainWindowState& s = State();
-    return {TextOf(s.labelSelection->hwnd), TextOf(s.editFileName->hwnd), TextOf(s.editTitle->hwnd),
-            TextOf(s.editArtist->hwnd),     TextOf(s.editAlbum->hwnd),    TextOf(s.editNewName->hwnd),
+    return {TextOf(s.labelSelection->hwnd), TextOf(s.editFileName->hwnd),
+            TextOf(s.editTitle->hwnd),      TextOf(s.editArtist->hwnd),
+            TextOf(s.editAlbum->hwnd),      TextOf(s.editNewName->hwnd),
             TextOf(s.btnDeleteEmpty->hwnd)};
   }
 };
@@ -73,15 +77,20 @@ TEST_F(FileList, ClickFillsTheDetailsOfTheFirstSelectedRowAndSetsTheButtonCaptio
   };
   const std::u16string rest = u"当前未选中任意一项.";
   const Case cases[] = {
-      {"one of three", {1},
+      {"one of three",
+       {1},
        {u"当前选中了第 2 项.", u"D:\\music\\b.mp3", u"Tb", u"Ab", u"Lb", u"Tb - Ab.mp3", u"删除"}},
-      {"several: the lowest", {0, 2},
+      {"several: the lowest",
+       {0, 2},
        {u"当前选中了第 1 项.", u"D:\\music\\a.mp3", u"Ta", u"Aa", u"La", u"Ta - Aa.mp3", u"删除"}},
-      {"a row without its entry yet", {2},
+      {"a row without its entry yet",
+       {2},
        {u"当前选中了第 3 项.", u"D:\\music\\c.mp3", u"暂无", u"暂无", u"暂无", u"暂无", u"删除"}},
-      {"all rows", {0, 1, 2},
+      {"all rows",
+       {0, 1, 2},
        {u"当前选中了第 1 项.", u"D:\\music\\a.mp3", u"Ta", u"Aa", u"La", u"Ta - Aa.mp3", u"清空"}},
-      {"the empty part of the list", {},
+      {"the empty part of the list",
+       {},
        {rest, u"暂无", u"暂无", u"暂无", u"暂无", u"暂无", u"清空"}},
   };
   for (const Case& c : cases) {
@@ -142,7 +151,8 @@ class RowPicture {
     draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
     result_ = State().listFile->OnCustomDraw(&draw);
     bounds_.left = LVIR_BOUNDS;
-    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds_));
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&bounds_));
   }
   ~RowPicture() {
     SelectObject(dc_, previous_);
@@ -189,11 +199,13 @@ TEST_F(FileList, RowsAreDrawnWithTheirStatusColourAndSelectionBackground) {
     int row;
     COLORREF status;
   };
-  for (const Case& c : {Case{0, RGB(0, 0, 255)}, Case{1, RGB(0, 120, 0)}, Case{2, RGB(139, 0, 245)}}) {
+  for (const Case& c :
+       {Case{0, RGB(0, 0, 255)}, Case{1, RGB(0, 120, 0)}, Case{2, RGB(139, 0, 245)}}) {
     SCOPED_TRACE(c.row);
     const RowPicture picture(c.row);
     EXPECT_EQ(picture.result(), CDRF_SKIPDEFAULT);
-    EXPECT_EQ(picture.Pixel(picture.bounds().left + 1, picture.bounds().top + 1), RGB(255, 255, 255));
+    EXPECT_EQ(picture.Pixel(picture.bounds().left + 1, picture.bounds().top + 1),
+              RGB(255, 255, 255));
     EXPECT_TRUE(picture.CellHas(2, c.status));
     EXPECT_TRUE(picture.CellHas(0, RGB(0, 0, 0))) << "the file's name in black";
   }
@@ -213,14 +225,16 @@ TEST_F(FileList, RowsAreDrawnWithTheirStatusColourAndSelectionBackground) {
   {
     const RowPicture picture(1);
     EXPECT_EQ(picture.Pixel(picture.bounds().left, picture.bounds().top), RGB(240, 240, 240));
-    EXPECT_EQ(picture.Pixel(picture.bounds().left + 2, picture.bounds().top + 2), RGB(240, 240, 240));
+    EXPECT_EQ(picture.Pixel(picture.bounds().left + 2, picture.bounds().top + 2),
+              RGB(240, 240, 240));
   }
   SetFocus(list.hwnd);
   ASSERT_EQ(GetFocus(), list.hwnd);
   {
     const RowPicture picture(1);
     EXPECT_EQ(picture.Pixel(picture.bounds().left, picture.bounds().top), RGB(51, 153, 255));
-    EXPECT_EQ(picture.Pixel(picture.bounds().left + 2, picture.bounds().top + 2), RGB(185, 213, 241));
+    EXPECT_EQ(picture.Pixel(picture.bounds().left + 2, picture.bounds().top + 2),
+              RGB(185, 213, 241));
   }
   item.state = LVIS_SELECTED;
   SendMessageW(list.hwnd, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));

@@ -44,14 +44,15 @@ void ListingTest::ChooseFolder(const std::u16string& path) {
 
 bool ListingTest::WaitForListing(DWORD maxMilliseconds) {
   const MainWindowState& s = State();
-  return PumpUntil([&s] {
-    return !s.scanThread && !s.tagThread && StatusText().rfind(u"共找到 ", 0) == 0;
-  }, maxMilliseconds);
+  return PumpUntil(
+      [&s] { return !s.scanThread && !s.tagThread && StatusText().rfind(u"共找到 ", 0) == 0; },
+      maxMilliseconds);
 }
 
 bool ListingTest::RunUntilScanDoneHandled() {
   const MainWindowState& s = State();
-  if (!s.scanThread || WaitForSingleObject(s.scanThread.get(), 20000) != WAIT_OBJECT_0) return false;
+  if (!s.scanThread || WaitForSingleObject(s.scanThread.get(), 20000) != WAIT_OBJECT_0)
+    return false;
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     DispatchMessageW(&message);
@@ -86,7 +87,8 @@ void ListingTest::StartTagReading() { State().tagThread = StartRun(TagThreadProc
 std::vector<std::u16string> ListingTest::Column(int column) const {
   std::vector<std::u16string> texts;
   const CorvaneWnd::CListFile& list = *State().listFile;
-  for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetWholeItemText(row, column));
+  for (int row = 0; row < list.GetItemCount(); ++row)
+    texts.push_back(list.GetWholeItemText(row, column));
   return texts;
 }
 

@@ -23,9 +23,9 @@ using ListingScan = ListingTest;
 
 TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
   // Names that only look like .mp3 files stay out; a folder named x.mp3 is a folder.
-  for (const char16_t* name : {u"A/a.mp3", u"A/A2/deep.mp3", u"B/b.mp3", u"x.mp3/inner.mp3",
-                               u"top.mp3", u"a.b.mp3", u".mp3", u"song.MP3", u"tune.Mp3",
-                               u"song.mp3.bak", u"nodot"}) {
+  for (const char16_t* name :
+       {u"A/a.mp3", u"A/A2/deep.mp3", u"B/b.mp3", u"x.mp3/inner.mp3", u"top.mp3", u"a.b.mp3",
+        u".mp3", u"song.MP3", u"tune.Mp3", u"song.mp3.bak", u"nodot"}) {
     folder.Write(name, Untagged());
   }
   // The walk's order is the scan's own, tested with a fixed listing in the
@@ -81,7 +81,8 @@ TEST_F(ListingScan, DriveRootIsWalkedWithOneSeparator) {
   // A file of the test's own in the root of the temporary folder's drive.
   const std::u16string temp = folder.Path();
   const std::u16string root = temp.substr(0, temp.find(u'\\') + 1);
-  const std::u16string path = root + u"corvane-root-" + folder.path().filename().u16string() + u".mp3";
+  const std::u16string path =
+      root + u"corvane-root-" + folder.path().filename().u16string() + u".mp3";
   {
     const HANDLE file = CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);

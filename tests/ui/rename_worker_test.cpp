@@ -79,10 +79,10 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
       if (text.rfind(u"正在重命名文件: ", 0) == 0) progress.push_back(text);
     }
     ASSERT_EQ(progress.size(), rows.size() + 1);
-    EXPECT_EQ(progress[0], u"正在重命名文件: " +
-                               folder.Path(run == 1 ? rows[0].file : rows[0].finalName));
-    EXPECT_EQ(progress[7], u"正在重命名文件: " +
-                               folder.Path(run == 1 ? rows[7].file : rows[7].finalName));
+    EXPECT_EQ(progress[0],
+              u"正在重命名文件: " + folder.Path(run == 1 ? rows[0].file : rows[0].finalName));
+    EXPECT_EQ(progress[7],
+              u"正在重命名文件: " + folder.Path(run == 1 ? rows[7].file : rows[7].finalName));
     EXPECT_EQ(StatusText(), u"共尝试重命名 13 个MP3文件, 成功重命名 8 个MP3文件.");
   }
 }
@@ -95,13 +95,19 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
   };
   const std::u16string deep(200, u'd');
   const std::vector<Row> rows = {
-      {u"Nul", u"未修改", u"1.mp3"},        {u"CON", u"未修改", u"2.mp3"},
-      {u"aux", u"未修改", u"3.mp3"},        {u"COM1", u"未修改", u"4.mp3"},
-      {u"lpt5", u"未修改", u"5.mp3"},       {u"PRN.live", u"未修改", u"6.mp3"},
-      {u"nul.remix", u"未修改", u"7.mp3"},  {u"COM\u00B9", u"未修改", u"8.mp3"},
-      {u"Console", u"已修改", u"Console.mp3"}, {u"COM10", u"已修改", u"COM10.mp3"},
+      {u"Nul", u"未修改", u"1.mp3"},
+      {u"CON", u"未修改", u"2.mp3"},
+      {u"aux", u"未修改", u"3.mp3"},
+      {u"COM1", u"未修改", u"4.mp3"},
+      {u"lpt5", u"未修改", u"5.mp3"},
+      {u"PRN.live", u"未修改", u"6.mp3"},
+      {u"nul.remix", u"未修改", u"7.mp3"},
+      {u"COM\u00B9", u"未修改", u"8.mp3"},
+      {u"Console", u"已修改", u"Console.mp3"},
+      {u"COM10", u"已修改", u"COM10.mp3"},
       {u"Null Island", u"已修改", u"Null Island.mp3"},
-      {u"nul-remix", u"已修改", u"nul-remix.mp3"}, {u"Auxiliary", u"已修改", u"Auxiliary.mp3"},
+      {u"nul-remix", u"已修改", u"nul-remix.mp3"},
+      {u"Auxiliary", u"已修改", u"Auxiliary.mp3"},
       {u"CONCERT", u"已修改", u"CONCERT.mp3"},
       // The move reports success and changes nothing.
       {u"Claimed", u"未修改", u"15.mp3"},

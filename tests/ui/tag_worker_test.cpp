@@ -112,7 +112,8 @@ TEST_F(TagReading, FilesThatCannotBeOpenedWhenTheirTurnComesLoseTheirRows) {
   ListPaths({vanished, locked, kept});
   ASSERT_TRUE(DeleteFileW(Wide(vanished)));
   // Opened by someone who shares it with nobody.
-  const HANDLE lock = CreateFileW(Wide(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const HANDLE lock =
+      CreateFileW(Wide(locked), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   StartTagReading();
   const bool listed = WaitForListing();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shlobj.h>
 
@@ -24,7 +25,8 @@ using test_support::Bytes;
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 // A folder on the Desktop, where the folder browser starts, removed afterwards.
@@ -49,7 +51,8 @@ class DesktopFolder {
 
 std::set<std::wstring> NamesIn(const fs::path& folder) {
   std::set<std::wstring> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().wstring());
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.insert(entry.path().filename().wstring());
   return names;
 }
 
@@ -59,15 +62,21 @@ void ChooseFolder(const CorvaneProcess& corvane, const RemoteControls& remote, H
                   const std::wstring& folderName) {
   PostMessageW(chooseFolder, BM_CLICK, 0, 0);
   HWND browser = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (browser = FindTopLevel(corvane.id(), L"#32770", nullptr)) != nullptr; }))
-      << "no folder browser";
+  ASSERT_TRUE(WaitUntil([&] {
+    return (browser = FindTopLevel(corvane.id(), L"#32770", nullptr)) != nullptr;
+  })) << "no folder browser";
   const HWND tree = FindChild(browser, WC_TREEVIEWW, nullptr);
   ASSERT_NE(tree, nullptr);
   HTREEITEM item = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    return root != nullptr && (item = remote.FindTreeItem(tree, root, folderName, 2)) != nullptr;
-  }, 20000)) << "the folder is not in the browser's tree";
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        const auto root =
+            reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        return root != nullptr &&
+               (item = remote.FindTreeItem(tree, root, folderName, 2)) != nullptr;
+      },
+      20000))
+      << "the folder is not in the browser's tree";
   SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
   PostMessageW(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
@@ -140,7 +149,8 @@ TEST_F(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
   const std::wstring renamed = L"共尝试重命名 4 个MP3文件, 成功重命名 3 个MP3文件.";
   ASSERT_TRUE(WaitUntil([&] {
     return remote.StatusText(statusBar) == renamed && WindowTextOf(process) == L"开始重命名!";
-  })) << "status bar: " << fs::path(remote.StatusText(statusBar)).u8string();
+  })) << "status bar: "
+      << fs::path(remote.StatusText(statusBar)).u8string();
 
   EXPECT_EQ(NamesIn(folder.path()),
             (std::set<std::wstring>{L"乐队甲 - 夜曲.mp3", L"乐队甲 - 夜曲 - 拷贝 (1).mp3",

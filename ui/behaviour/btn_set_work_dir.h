@@ -2,6 +2,7 @@
 // "...": choose the working directory, then refresh at once.
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include "ui/framework/button.h"

@@ -23,8 +23,8 @@ void ShowSelectionText(const std::u16string& text) {
 void ResetDetails() {
   const MainWindowState& state = State();
   ShowSelectionText(u"当前未选中任意一项.");
-  for (const CCorvaneEdit* box :
-       {state.editTitle, state.editArtist, state.editAlbum, state.editNewName, state.editFileName}) {
+  for (const CCorvaneEdit* box : {state.editTitle, state.editArtist, state.editAlbum,
+                                  state.editNewName, state.editFileName}) {
     SetText(box->hwnd, u"暂无");
   }
 }

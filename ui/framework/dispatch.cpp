@@ -34,8 +34,7 @@ LRESULT DispatchNotify(const NMHDR* header) {
   if (list == nullptr) return 0;
   switch (header->code) {
     case NM_CUSTOMDRAW:
-      return list->OnCustomDraw(
-          reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header)));
+      return list->OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header)));
     case LVN_BEGINSCROLL:
       list->OnBeginScroll();
       return 0;

@@ -3,6 +3,7 @@
 // by SendMessageW, so the workers call them from their own threads too.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
@@ -66,5 +67,5 @@ void SetListCommandTarget(HWND window, WNDPROC procedure);
 
 // Creates, registers and subclasses a report-view list and turns on full-row
 // selection and double buffering. False when no window came back.
-bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, int width,
-                      int height, HWND parent);
+bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, int width, int height,
+                      HWND parent);

@@ -15,8 +15,8 @@ std::atomic<const CCorvaneStatusBar*> shownStatusBar{nullptr};
 }  // namespace
 
 void CreateStatusBar(CCorvaneStatusBar& statusBar, HWND parent) {
-  statusBar.hwnd = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | WS_BORDER, nullptr, parent,
-                                       kStatusBarId);
+  statusBar.hwnd =
+      CreateStatusWindowW(WS_CHILD | WS_VISIBLE | WS_BORDER, nullptr, parent, kStatusBarId);
   if (statusBar.hwnd != nullptr) RegisterControl(statusBar.hwnd, &statusBar);
   shownStatusBar = &statusBar;
 }

@@ -84,8 +84,9 @@ void CreateControls() {
 
   CreateStatusBar(Make(s.statusBar), window);
   ApplyControlStates(ControlMoment::ProgramStart);
-  SetStatusText(u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "
-                u"把鼠标移动到文件列表上看看吧!");
+  SetStatusText(
+      u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "
+      u"把鼠标移动到文件列表上看看吧!");
 
   // Last: the check may use every control from its first instruction.
   s.updateThread = StartWorker(

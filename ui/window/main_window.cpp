@@ -39,8 +39,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   return CreateWindowExW(WS_EX_OVERLAPPEDWINDOW, kMainWindowClass, L"Corvane",
                          WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                         (screenWidth - kMainWindowWidth) / 2, (screenHeight - kMainWindowHeight) / 2,
-                         kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+                         (screenWidth - kMainWindowWidth) / 2,
+                         (screenHeight - kMainWindowHeight) / 2, kMainWindowWidth,
+                         kMainWindowHeight, nullptr, nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

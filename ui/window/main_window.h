@@ -4,7 +4,7 @@
 #include <windows.h>
 
 inline constexpr wchar_t kMainWindowClass[] = L"Corvane";
-inline constexpr int kMainWindowWidth = 700;   // outer size, frame included
+inline constexpr int kMainWindowWidth = 700;  // outer size, frame included
 inline constexpr int kMainWindowHeight = 515;
 
 // Registers the class "Corvane" with MainWndProc and icon 103.
