@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "support/renaming_fixture.h"
 #include "support/status_trail.h"
@@ -83,10 +84,9 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
     AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
   }
   ClickProcess();
-  // Let the worker through its sends, one at a time, until it shows row 0's
-  // progress; its next send writes row 0's new path, after the move.
-  const std::u16string rowZero = u"正在重命名文件: " + folder.Path(u"a.mp3");
-  while (StatusText() != rowZero) {
+  // Let the worker through its sends, one at a time, until row 0 shows its
+  // outcome; its next send is for the row it is in then, row 1.
+  while (Cell(0, 2) != u"已修改") {
     ASSERT_TRUE(WaitUntilTheWorkerBlocksInASend());
     CarryOutSends();
   }
@@ -99,13 +99,14 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
   EXPECT_FALSE(s.renameThread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
-  // The row the worker was in finished while the stop waited for it.
-  EXPECT_EQ(Cell(0, 0), folder.Path(u"New a - Band.mp3"));
-  EXPECT_EQ(Cell(0, 2), u"已修改");
-  for (int row = 1; row < 3; ++row) {
-    EXPECT_EQ(Cell(row, 0), folder.Path(listedNames[static_cast<std::size_t>(row)])) << row;
-    EXPECT_EQ(Cell(row, 2), u"未修改") << row;
+  // Row 1, the row the worker was in, finished while the stop waited for it;
+  // row 2 was never tried.
+  for (const auto& [row, name] : {std::pair{0, u"New a - Band.mp3"}, {1, u"New b - Band.mp3"}}) {
+    EXPECT_EQ(Cell(row, 0), folder.Path(name)) << row;
+    EXPECT_EQ(Cell(row, 2), u"已修改") << row;
   }
+  EXPECT_EQ(Cell(2, 0), folder.Path(listedNames[2]));
+  EXPECT_EQ(Cell(2, 2), u"未修改");
   ExpectRowsMatchDisk();
   PumpPending();
   EXPECT_FALSE(s.lyricsThread);

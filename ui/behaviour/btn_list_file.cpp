@@ -15,6 +15,7 @@
 #include "ui/window/main_window_state.h"
 #include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
+#include "ui/window/worker_reports.h"
 #include "ui/workers/scan_worker.h"
 #include "ui/workers/start_worker.h"
 #include "ui/workers/stop_worker.h"
@@ -64,9 +65,15 @@ void CBtnListFile::StopScan() {
   while (PeekMessageW(&report, state.mainWindow, WM_FILE_FOUND, WM_FILE_FOUND, PM_REMOVE)) {
     DispatchMessageW(&report);
   }
-  // The reading stopped between two batches: the rows it had not reached
-  // have no entries, and rows and entries must stay aligned.
-  if (readingTags) DropUnreadRows();
+  if (readingTags) {
+    // The reading stopped between two reads: the rows it had not reached
+    // have no entries, and rows and entries must stay aligned. A reading
+    // that had read every row when the stop came has simply ended.
+    if (!DropUnreadRows()) {
+      EndTagReading();
+      return;
+    }
+  }
   SetStatusText(u"操作被中断!");
   if (!readingTags && state.filesFound > 0) {
     ApplyControlStates(ControlMoment::ScanStoppedWithFiles);

@@ -78,11 +78,12 @@ void OnTagBatch(TagBatch& batch) {
   HandOutPaths(batch);
 }
 
-void DropUnreadRows() {
+bool DropUnreadRows() {
   const CorvaneWnd::CListFile& list = *State().listFile;
   const auto kept = static_cast<int>(Tracks().Size());
-  if (list.GetItemCount() <= kept) return;
+  if (list.GetItemCount() <= kept) return false;
   const RedrawHeld held(list.hwnd);
   // From the end: nothing moves up, however many rows go.
   for (int row = list.GetItemCount() - 1; row >= kept; --row) RemoveRow(list.hwnd, row);
+  return true;
 }

@@ -36,5 +36,5 @@ inline constexpr int kTagBatchMilliseconds = 80;
 void OnTagBatch(TagBatch& batch);
 
 // The rows past the last entry: not read yet, so they go when the reading is
-// stopped, keeping rows and table aligned.
-void DropUnreadRows();
+// stopped, keeping rows and table aligned. False when there were none.
+bool DropUnreadRows();

@@ -27,8 +27,12 @@ void OnScanDone(WPARAM run) {
 }
 
 void OnTagsDone(WPARAM run) {
-  MainWindowState& state = State();
-  if (!CloseIfCurrent(state.tagThread, state.tagRun, run)) return;
+  if (!CloseIfCurrent(State().tagThread, State().tagRun, run)) return;
+  EndTagReading();
+}
+
+void EndTagReading() {
+  const MainWindowState& state = State();
   // Here, in one step on this thread: a click can land only before all of it
   // or after all of it, never between two controls.
   ApplyControlStates(ControlMoment::TagReadingEnded);
