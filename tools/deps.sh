@@ -9,7 +9,7 @@ pkgs=(cmake ninja-build g++ googletest libgtest-dev locales
       wine wine64 xvfb xauth fonts-wqy-microhei python3)
 case "$want" in
   test) pkgs+=(clang libclang-rt-14-dev libtag1-dev pkg-config) ;;
-  bench) pkgs+=(libbenchmark-dev libtag1-dev) ;;
+  bench) pkgs+=(libbenchmark-dev libtag1-dev pkg-config) ;;
   run) pkgs+=(x11-utils imagemagick) ;;
   screenshot) pkgs+=(x11-utils imagemagick xdotool) ;;
 esac
