@@ -6,16 +6,20 @@
 
 #include "platform/unique_resource.h"
 
-// A kernel handle. NULL and INVALID_HANDLE_VALUE both mean "none".
-struct KernelHandleTraits {
+// NULL and INVALID_HANDLE_VALUE both mean "none": the calls disagree on which
+// they return.
+struct HandleNoneTraits {
   static bool IsSet(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+};
+
+// A kernel handle.
+struct KernelHandleTraits : HandleNoneTraits {
   static void Free(HANDLE handle) { CloseHandle(handle); }
 };
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 
 // A FindFirstFileW search, ended with FindClose.
-struct FindHandleTraits {
-  static bool IsSet(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+struct FindHandleTraits : HandleNoneTraits {
   static void Free(HANDLE handle) { FindClose(handle); }
 };
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;

@@ -11,6 +11,7 @@
 namespace {
 
 using platform::MoveResult;
+using platform::MoveWithoutReplacing;
 using platform::NameOnDisk;
 
 // Bounds the search for a free detour name; each try is one refused move.
@@ -20,16 +21,12 @@ constexpr unsigned kMaxDetourNames = 1000;
 constexpr unsigned kTriesPerStep = 4;
 constexpr std::chrono::milliseconds kPauseBetweenTries{25};
 
-MoveResult Move(const std::u16string& from, const std::u16string& to) {
-  return platform::MoveWithoutReplacing(from, to);
-}
-
 // Tries again, after a pause, a move refused for a reason other than a taken name.
 MoveResult MoveRetrying(const std::u16string& from, const std::u16string& to) {
-  MoveResult moved = Move(from, to);
+  MoveResult moved = MoveWithoutReplacing(from, to);
   for (unsigned tried = 1; moved == MoveResult::Failed && tried < kTriesPerStep; ++tried) {
     std::this_thread::sleep_for(kPauseBetweenTries);
-    moved = Move(from, to);
+    moved = MoveWithoutReplacing(from, to);
   }
   return moved;
 }
@@ -61,7 +58,7 @@ MoveResult TakeDetour(const std::u16string& from, const std::u16string& folder,
     detour = folder + detourName;
     // The file itself may answer to a detour name under another spelling.
     if (platform::IsSameFile(from, detour)) continue;
-    const MoveResult moved = Move(from, detour);
+    const MoveResult moved = MoveWithoutReplacing(from, detour);
     if (moved == MoveResult::Failed) return MoveResult::Failed;
     if (moved != MoveResult::Moved) continue;
     if (Arrived(from, detour, detourName)) break;
@@ -91,7 +88,7 @@ MoveResult TakeDetour(const std::u16string& from, const std::u16string& folder,
 MoveResult ChangeSpelling(const std::u16string& from, const std::u16string& folder,
                           const std::u16string& name, std::u16string& where) {
   const std::u16string to = folder + name;
-  const MoveResult direct = Move(from, to);
+  const MoveResult direct = MoveWithoutReplacing(from, to);
   if (direct != MoveResult::Moved) return direct;
   const std::optional<std::u16string> stored = NameOnDisk(to);
   if (stored == name) {
@@ -115,7 +112,7 @@ MoveResult GiveName(const std::u16string& from, const std::u16string& folder,
     if (NameOnDisk(from) != NameOnDisk(to)) return MoveResult::NameTaken;
     return ChangeSpelling(from, folder, name, where);
   }
-  const MoveResult moved = Move(from, to);
+  const MoveResult moved = MoveWithoutReplacing(from, to);
   if (moved != MoveResult::Moved) return moved;
   if (Arrived(from, to, name)) {
     where = to;

@@ -21,13 +21,6 @@ std::optional<TrackEntry> TrackTable::Get(std::size_t index) const {
   return *entries_[index];
 }
 
-std::optional<std::u16string> TrackTable::NewNameOf(std::size_t index,
-                                                    std::u16string_view style) const {
-  std::u16string name;
-  if (!NewNameOf(index, style, name)) return std::nullopt;
-  return name;
-}
-
 bool TrackTable::NewNameOf(std::size_t index, std::u16string_view style,
                            std::u16string& name) const {
   std::lock_guard<std::mutex> guard(lock_);

@@ -20,11 +20,9 @@ class TrackTable {
   void Append(TrackEntry entry);
   std::size_t Size() const;
   std::optional<TrackEntry> Get(std::size_t index) const;
-  // MakeNewName of entry index, made under the lock instead of on a copy: a
-  // key release makes one for every entry. Nothing when there is no entry.
-  std::optional<std::u16string> NewNameOf(std::size_t index, std::u16string_view style) const;
-  // The same into name, whose buffer is reused from call to call. False when
-  // there is no entry.
+  // MakeNewName of entry index into name, made under the lock instead of on
+  // a copy and in a buffer reused from call to call: a key release makes one
+  // for every entry. False when there is no entry.
   bool NewNameOf(std::size_t index, std::u16string_view style, std::u16string& name) const;
   // Later entries move down by one. Returns false when there is no entry i.
   bool Erase(std::size_t index);

@@ -1,7 +1,6 @@
 // corvane-tags FILE...: prints, one JSON object a line, what Corvane reads
 // from each file and whether the file keeps its row.
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -33,15 +32,8 @@ void AppendEscaped(std::string& out, const std::string& bytes) {
 }
 
 void AppendJsonString(std::string& out, const std::u16string& text) {
-  // Paths and tag texts are mostly ASCII, which needs no conversion.
-  static std::string utf8;
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-    utf8.assign(text.begin(), text.end());
-  } else {
-    utf8 = platform::Utf16ToUtf8(text);
-  }
   out += '"';
-  AppendEscaped(out, utf8);
+  AppendEscaped(out, platform::Utf16ToUtf8(text));
   out += '"';
 }
 

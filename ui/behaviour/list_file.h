@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include <iterator>
+
 #include "ui/framework/list.h"
 
 // The file list's columns. Row i is the file of entry i of the track table.
@@ -20,9 +22,7 @@ inline constexpr FileListColumn kFileListColumns[] = {
     {200, u"曲名"},
     {80, u"状态"},
 };
-inline constexpr int kFileListColumnCount = 3;
-static_assert(sizeof(kFileListColumns) / sizeof(kFileListColumns[0]) == kFileListColumnCount,
-              "one row per column");
+inline constexpr int kFileListColumnCount = static_cast<int>(std::size(kFileListColumns));
 
 namespace CorvaneWnd {
 

@@ -67,3 +67,10 @@ inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
 // wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
 // worker, which waits; the window thread fills it in. Result 1 when handled.
 inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
+
+// A worker's round trip with one of those two: the window thread fills the
+// record in while the worker waits. False when the window did not take it.
+template <typename Record>
+bool SendRecord(HWND window, UINT message, Record& record) {
+  return SendMessageW(window, message, reinterpret_cast<WPARAM>(&record), 0) == 1;
+}

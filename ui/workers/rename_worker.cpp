@@ -26,10 +26,7 @@ namespace {
 constexpr std::chrono::milliseconds kPauseAfterRow{100};
 
 // The round trip: the row's outcome shown, the next row's path handed back.
-// False when the window could not take it.
-bool HandOver(RenameStep& step) {
-  return SendMessageW(State().mainWindow, WM_RENAME_STEP, reinterpret_cast<WPARAM>(&step), 0) == 1;
-}
+bool HandOver(RenameStep& step) { return SendRecord(State().mainWindow, WM_RENAME_STEP, step); }
 
 // Renames the file of step.row, whose path step.nextPath holds, and leaves
 // the outcome in step. True when the row counts as renamed.

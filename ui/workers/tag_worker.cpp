@@ -17,19 +17,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The round trip: what was read goes to the window thread, the next paths
-// come back. False when the window could not take it.
-bool HandOver(TagBatch& batch) {
-  return SendMessageW(State().mainWindow, WM_TAG_BATCH, reinterpret_cast<WPARAM>(&batch), 0) == 1;
-}
-
 // The rows in batches, each read here and written into the list on the
 // window thread. A stop ends it between two reads; what was read since the
 // last hand-over then goes with the rows not read.
 void ReadAllRows(const StopRequest& stop) {
   TagBatch batch;
   for (;;) {
-    if (stop.Requested() || !HandOver(batch)) return;
+    // What was read goes to the window thread, the next paths come back.
+    if (stop.Requested() || !SendRecord(State().mainWindow, WM_TAG_BATCH, batch)) return;
     if (batch.paths.empty()) return;
     const Clock::time_point start = Clock::now();
     for (const std::u16string& path : batch.paths) {
