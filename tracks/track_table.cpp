@@ -5,39 +5,51 @@
 #include <iterator>
 #include <utility>
 
-void TrackTable::Append(TrackEntry entry) {
+void TrackTable::Append(TrackEntry entry, std::u16string_view path) {
+  auto track = std::make_unique<Track>(Track{std::move(entry), std::u16string(FileNamePart(path))});
   std::lock_guard<std::mutex> guard(lock_);
-  entries_.push_back(std::make_unique<TrackEntry>(std::move(entry)));
+  tracks_.push_back(std::move(track));
 }
 
 std::size_t TrackTable::Size() const {
   std::lock_guard<std::mutex> guard(lock_);
-  return entries_.size();
+  return tracks_.size();
 }
 
 std::optional<TrackEntry> TrackTable::Get(std::size_t index) const {
   std::lock_guard<std::mutex> guard(lock_);
-  if (index >= entries_.size()) return std::nullopt;
-  return *entries_[index];
+  if (index >= tracks_.size()) return std::nullopt;
+  return tracks_[index]->entry;
 }
 
-bool TrackTable::NewNameOf(std::size_t index, std::u16string_view style,
-                           std::u16string& name) const {
+bool TrackTable::SetPath(std::size_t index, std::u16string_view path) {
   std::lock_guard<std::mutex> guard(lock_);
-  if (index >= entries_.size()) return false;
-  MakeNewNameInto(style, *entries_[index], name);
+  if (index >= tracks_.size()) return false;
+  tracks_[index]->fileName = FileNamePart(path);
   return true;
+}
+
+std::vector<std::u16string_view> TrackTable::NewNameStatuses(std::u16string_view style) const {
+  std::lock_guard<std::mutex> guard(lock_);
+  std::vector<std::u16string_view> statuses;
+  statuses.reserve(tracks_.size());
+  std::u16string newName;
+  for (const auto& track : tracks_) {
+    MakeNewNameInto(style, track->entry, newName);
+    statuses.push_back(NewNameStatus(track->fileName, newName));
+  }
+  return statuses;
 }
 
 bool TrackTable::Erase(std::size_t index) {
   std::lock_guard<std::mutex> guard(lock_);
-  if (index >= entries_.size()) return false;
-  entries_.erase(std::next(entries_.begin(), static_cast<std::ptrdiff_t>(index)));
+  if (index >= tracks_.size()) return false;
+  tracks_.erase(std::next(tracks_.begin(), static_cast<std::ptrdiff_t>(index)));
   return true;
 }
 
 void TrackTable::Clear() {
   std::lock_guard<std::mutex> guard(lock_);
-  entries_.clear();
-  entries_.shrink_to_fit();
+  tracks_.clear();
+  tracks_.shrink_to_fit();
 }

@@ -56,10 +56,11 @@ void BenchKeyRelease() {
     const std::u16string n = platform::FromWide(std::to_wstring(i).c_str());
     // Every other file already bears its new name, so both statuses occur.
     const std::u16string name = (i % 2 == 0) ? u"Song " + n + u" - Band.mp3" : n + u".mp3";
-    list.AddRow(0, {u"C:\\music\\" + name});
+    const std::u16string path = u"C:\\music\\" + name;
+    list.AddRow(0, {path});
     TrackEntry entry{u"Song " + n, u"Band", u"Disc"};
     statuses.emplace_back(NewNameStatus(name, MakeNewName(style, entry)));
-    Tracks().Append(std::move(entry));
+    Tracks().Append(std::move(entry), path);
   }
   SendMessageW(list.hwnd, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(list.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -41,7 +41,7 @@ std::u16string RenamingTest::AddUntaggedRow(const std::u16string& name) {
 std::u16string RenamingTest::AddTrack(const std::u16string& name, const std::u16string& title,
                                       const std::u16string& artist) {
   const std::u16string path = AddUntaggedRow(name);
-  Tracks().Append(TrackEntry{title, artist, u"Disc"});
+  Tracks().Append(TrackEntry{title, artist, u"Disc"}, path);
   return path;
 }
 

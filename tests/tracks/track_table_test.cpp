@@ -3,7 +3,10 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "platform/text.h"
+#include "tracks/name_style.h"
 #include "tracks/track_table.h"
 
 namespace {
@@ -16,22 +19,28 @@ TrackEntry Entry(const std::u16string& title) {
   return entry;
 }
 
-TEST(TrackTable, EraseMovesLaterEntriesDownAndClearEmpties) {
+TEST(TrackTable, EraseMovesLaterEntriesAndTheirPathsDownAndClearEmpties) {
   TrackTable table;
   EXPECT_FALSE(table.Get(0).has_value());
-  for (const char16_t* title : {u"zero", u"one", u"two"}) table.Append(Entry(title));
+  const std::u16string folder = std::u16string(u"m") + platform::kPathSeparator;
+  for (const std::u16string title : {u"zero", u"one", u"two"}) {
+    table.Append(Entry(title), folder + title + u" - A.mp3");
+  }
   ASSERT_EQ(table.Size(), 3u);
 
   EXPECT_TRUE(table.Erase(0));
   ASSERT_EQ(table.Size(), 2u);
   EXPECT_EQ(*table.Get(0)->title, u"one");
   EXPECT_EQ(*table.Get(1)->title, u"two");
-  std::u16string name;
-  EXPECT_TRUE(table.NewNameOf(1, u"%title% - %artist%", name));
-  EXPECT_EQ(name, u"two - A.mp3");
   EXPECT_FALSE(table.Get(2).has_value());
-  EXPECT_FALSE(table.NewNameOf(2, u"%title%", name));
   EXPECT_FALSE(table.Erase(2));
+  // Each status compares the entry's own file name, the moved one where it moved.
+  EXPECT_TRUE(table.SetPath(0, folder + u"one.mp3"));
+  EXPECT_FALSE(table.SetPath(2, folder + u"two - A.mp3"));
+  EXPECT_EQ(table.NewNameStatuses(u"%title% - %artist%"),
+            (std::vector<std::u16string_view>{kStatusUnchanged, kStatusRenamed}));
+  EXPECT_EQ(table.NewNameStatuses(u"%title%"),
+            (std::vector<std::u16string_view>{kStatusRenamed, kStatusUnchanged}));
 
   table.Clear();
   EXPECT_EQ(table.Size(), 0u);
@@ -45,7 +54,7 @@ TEST(TrackTable, ReadsWhileAnotherThreadAppends) {
   constexpr int kEntries = 5000;
   std::atomic<bool> done{false};
   std::thread writer([&] {
-    for (int i = 0; i < kEntries; ++i) table.Append(Entry(std::u16string(1 + i % 40, u'x')));
+    for (int i = 0; i < kEntries; ++i) table.Append(Entry(std::u16string(1 + i % 40, u'x')), u"");
     done = true;
   });
   std::size_t checked = 0;

@@ -101,6 +101,14 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
   MarkStatuses(u"x");
   SendMessageW(State().editNameStyle->hwnd, WM_SYSKEYUP, 'A', 0xC0000001);
   EXPECT_EQ(Statuses(), (std::vector<std::u16string>(4, u"x")));
+  // A path longer than a cell buffer is compared whole; the untagged row
+  // makes way, so rows and entries stay aligned.
+  SendMessageW(State().listFile->hwnd, LVM_DELETEITEM, 3, 0);
+  const std::u16string longTitle(240, u't');
+  ASSERT_GT(AddTrack(longTitle + u" - Band.mp3", longTitle, u"Band").size(), 259u);
+  SetStyle(u"%title% - %artist%");
+  ReleaseKey(VK_SHIFT);
+  EXPECT_EQ(Cell(3, 2), u"已修改");
 }
 
 TEST_F(NameStyleRows, ForbiddenCharactersGoFromTheEndOneReleaseAtATime) {

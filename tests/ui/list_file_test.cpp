@@ -27,8 +27,8 @@ class FileList : public ListingTest {
   void SetUp() override {
     ListingTest::SetUp();
     ListPaths({u"D:\\music\\a.mp3", u"D:\\music\\b.mp3", u"D:\\music\\c.mp3"});
-    Tracks().Append({u"Ta", u"Aa", u"La"});
-    Tracks().Append({u"Tb", u"Ab", u"Lb"});
+    Tracks().Append({u"Ta", u"Aa", u"La"}, u"D:\\music\\a.mp3");
+    Tracks().Append({u"Tb", u"Ab", u"Lb"}, u"D:\\music\\b.mp3");
   }
 
   static void Select(const std::set<int>& rows) {

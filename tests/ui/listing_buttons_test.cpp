@@ -52,7 +52,7 @@ TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
   folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
   folder.Write(u"b.mp3", Untagged());
   ListPaths({u"D:\\old\\row.mp3"});
-  Tracks().Append({u"old", u"old", u"old"});
+  Tracks().Append({u"old", u"old", u"old"}, u"D:\\old\\row.mp3");
   SetText(State().editTitle->hwnd, u"old");
 
   StatusTrail trail;
@@ -241,8 +241,9 @@ class DeleteAndClear : public ListingTest {
     ListPaths({u"D:\\m\\0.mp3", u"D:\\m\\1.mp3", u"D:\\m\\2.mp3", u"D:\\m\\3.mp3"});
     // Rows 0 to 2 have been read; row 3 not yet.
     for (const char16_t* title : {u"0", u"1", u"2"}) {
-      Tracks().Append({title, u"A", u"L"});
-      State().listFile->SetItemText(static_cast<int>(Tracks().Size() - 1), 1, title);
+      const int row = static_cast<int>(Tracks().Size());
+      Tracks().Append({title, u"A", u"L"}, State().listFile->GetWholeItemText(row, 0));
+      State().listFile->SetItemText(row, 1, title);
     }
     EnableWindow(State().btnProcess->hwnd, TRUE);
   }

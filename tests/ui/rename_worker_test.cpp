@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
+#include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
 
 namespace {
@@ -84,6 +85,12 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
     EXPECT_EQ(progress[7],
               u"正在重命名文件: " + folder.Path(run == 1 ? rows[7].file : rows[7].finalName));
     EXPECT_EQ(StatusText(), u"共尝试重命名 13 个MP3文件, 成功重命名 8 个MP3文件.");
+  }
+  // A key release afterwards judges each row by where its file is now.
+  SendMessageW(State().editNameStyle->hwnd, WM_KEYUP, VK_SHIFT, 0xC0000001);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(rows[i].file));
+    EXPECT_EQ(Cell(static_cast<int>(i), 2), rows[i].status == u"已修改" ? u"已修改" : u"未修改");
   }
 }
 

@@ -9,7 +9,7 @@
 
 void ShowSelectionText(const std::u16string& text) {
   const HWND label = State().labelSelection->hwnd;
-  SetText(label, text);
+  if (!ShowText(label, text)) return;
   RECT area{};
   GetWindowRect(label, &area);
   const HWND parent = GetParent(label);
@@ -25,6 +25,6 @@ void ResetDetails() {
   ShowSelectionText(u"当前未选中任意一项.");
   for (const CCorvaneEdit* box : {state.editTitle, state.editArtist, state.editAlbum,
                                   state.editNewName, state.editFileName}) {
-    SetText(box->hwnd, u"暂无");
+    ShowText(box->hwnd, u"暂无");
   }
 }

@@ -1,6 +1,8 @@
 #include "ui/behaviour/edit_name_style.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "tracks/name_style.h"
 #include "ui/behaviour/list_file.h"
@@ -22,17 +24,13 @@ void RemoveLastCharacter(std::u16string& text) {
 }
 
 // Every row that has tags gets the status its file earns under the style.
+// The table keeps each row's file name, taken from the whole path, so a
+// path too long for a cell buffer still compares right.
 void RefreshStatuses(const std::u16string& style) {
   const CListFile& list = *State().listFile;
-  wchar_t path[kTextBufferUnits];
-  std::u16string newName;  // one buffer for every row's name
-  // Ends at the first index without an entry, the table's size asked anew
-  // for every row.
-  for (std::size_t i = 0; Tracks().NewNameOf(i, style, newName); ++i) {
-    const int row = static_cast<int>(i);
-    list.SetItemText(
-        row, kStatusColumn,
-        std::u16string(NewNameStatus(list.ReadItemText(row, kPathColumn, path), newName)));
+  const std::vector<std::u16string_view> statuses = Tracks().NewNameStatuses(style);
+  for (std::size_t i = 0; i < statuses.size(); ++i) {
+    list.SetItemText(static_cast<int>(i), kStatusColumn, std::u16string(statuses[i]));
   }
 }
 

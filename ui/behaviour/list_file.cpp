@@ -107,7 +107,7 @@ void CListFile::OnClick() {
   const auto selectedCount = SendMessageW(hwnd, LVM_GETSELECTEDCOUNT, 0, 0);
   const auto rowCount = SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0);
   const bool someSelected = selectedCount != 0 && selectedCount != rowCount;
-  SetText(state.btnDeleteEmpty->hwnd, someSelected ? u"删除" : u"清空");
+  ShowText(state.btnDeleteEmpty->hwnd, someSelected ? u"删除" : u"清空");
   if (selectedCount == 0) {
     ResetDetails();
     return;
@@ -120,19 +120,19 @@ void CListFile::OnClick() {
   }
   ShowSelectionText(u"当前选中了第 " + platform::DecimalText(row + 1) + u" 项.");
   // The whole path: the box shows which file the row stands for.
-  SetText(state.editFileName->hwnd, GetWholeItemText(row, kPathColumn));
+  ShowText(state.editFileName->hwnd, GetWholeItemText(row, kPathColumn));
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
   if (!entry) {
     for (const CCorvaneEdit* box :
          {state.editTitle, state.editArtist, state.editAlbum, state.editNewName}) {
-      SetText(box->hwnd, u"暂无");
+      ShowText(box->hwnd, u"暂无");
     }
     return;
   }
-  SetText(state.editTitle->hwnd, entry->title.value_or(u""));
-  SetText(state.editArtist->hwnd, entry->artist.value_or(u""));
-  SetText(state.editAlbum->hwnd, entry->album.value_or(u""));
-  SetText(state.editNewName->hwnd, MakeNewName(WindowText(state.editNameStyle->hwnd), *entry));
+  ShowText(state.editTitle->hwnd, entry->title.value_or(u""));
+  ShowText(state.editArtist->hwnd, entry->artist.value_or(u""));
+  ShowText(state.editAlbum->hwnd, entry->album.value_or(u""));
+  ShowText(state.editNewName->hwnd, MakeNewName(WindowText(state.editNameStyle->hwnd), *entry));
 }
 
 void CListFile::OnMouseLeave() {

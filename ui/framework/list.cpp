@@ -97,7 +97,7 @@ std::u16string_view CCorvaneList::ReadItemText(int row, int column,
   const auto lParam = reinterpret_cast<LPARAM>(&cell);
   // On the list's own thread the read goes straight to the list view: the
   // subclass only passes it on, and under Wine that detour costs as much as
-  // the read itself, which a key release makes for every row.
+  // the read itself, which painting makes for every cell it draws.
   const bool ownThread = ownerThread == GetCurrentThreadId();
   const auto copied = static_cast<std::size_t>(
       ownThread && prevWndProc != nullptr

@@ -42,9 +42,6 @@ class CCorvaneList : public CCorvaneControl {
   void SetItemText(int row, int column, const std::u16string& text) const;
   // At most 259 units, as every cell is read.
   std::u16string GetItemText(int row, int column) const;
-  // The same text into the caller's 260 units, for loops over every row that
-  // should not allocate for each; the view lives as long as the buffer.
-  std::u16string_view ReadItemText(int row, int column, wchar_t (&buffer)[260]) const;
   // The whole text, however long (up to kWholeTextLimitUnits): for paths that
   // a file is opened or moved by, which must never be cut.
   std::u16string GetWholeItemText(int row, int column) const;
@@ -54,6 +51,10 @@ class CCorvaneList : public CCorvaneControl {
   WNDPROC prevWndProc = nullptr;
   // The thread that created the window and runs its procedure.
   DWORD ownerThread = 0;
+
+ private:
+  // The cell into the caller's 260 units; the view lives as long as the buffer.
+  std::u16string_view ReadItemText(int row, int column, wchar_t (&buffer)[260]) const;
 };
 
 // WM_COMMAND from the list's children (the delete/clear button) goes to the

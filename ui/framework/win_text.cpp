@@ -7,3 +7,18 @@ std::u16string WindowText(HWND window) {
 }
 
 void SetText(HWND window, const std::u16string& text) { SetWindowTextW(window, Wide(text)); }
+
+bool ShowText(HWND window, const std::u16string& text) {
+  // Compared whole, however long: a text cut to a buffer could match a
+  // shorter one.
+  if (GetWindowTextLengthW(window) == static_cast<int>(text.size())) {
+    std::wstring shown(text.size() + 1, L'\0');
+    const int copied = GetWindowTextW(window, shown.data(), static_cast<int>(shown.size()));
+    if (platform::FromWide(shown.data(), static_cast<std::size_t>(copied > 0 ? copied : 0)) ==
+        text) {
+      return false;
+    }
+  }
+  SetText(window, text);
+  return true;
+}

@@ -18,3 +18,7 @@ using platform::Wide;
 // GetWindowTextW through a 260-unit buffer.
 std::u16string WindowText(HWND window);
 void SetText(HWND window, const std::u16string& text);
+// SetText, except that a window already showing exactly the text is left
+// alone: a key release refreshes the whole details panel, and under Wine
+// every SetWindowTextW repaints its box. True when the text was written.
+bool ShowText(HWND window, const std::u16string& text);

@@ -10,7 +10,10 @@ void OnRenameStep(RenameStep& step) {
     SetStatusText(u"正在重命名文件: " + step.oldPath);
     // The file has moved: its row must name it before anything else happens,
     // or the list would lose track of it.
-    if (step.newPath != step.oldPath) list.SetItemText(step.row, kPathColumn, step.newPath);
+    if (step.newPath != step.oldPath) {
+      list.SetItemText(step.row, kPathColumn, step.newPath);
+      Tracks().SetPath(static_cast<std::size_t>(step.row), step.newPath);
+    }
     list.SetItemText(step.row, kStatusColumn, std::u16string(step.status));
   }
   const int next = step.row + 1;

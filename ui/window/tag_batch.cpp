@@ -29,7 +29,7 @@ void KeepRow(const CorvaneWnd::CListFile& list, int row, TrackEntry entry,
   list.SetItemText(row, kTitleColumn, entry.title.value_or(u""));
   const std::u16string newName = MakeNewName(style, entry);
   list.SetItemText(row, kStatusColumn, std::u16string(NewNameStatus(path, newName)));
-  Tracks().Append(std::move(entry));
+  Tracks().Append(std::move(entry), path);
 }
 
 void ApplyRead(TagBatch& batch) {
