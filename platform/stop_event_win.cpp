@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/handles.h"
 #include "platform/stop_event.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -32,32 +33,27 @@ HANDLE CreatePreciseTimer() {
 struct StopEvent::Waitable {
   // Tested for every step of a worker: cheaper than asking the system.
   std::atomic<bool> raised{false};
-  HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // manual reset: stays set
-  HANDLE timer = CreatePreciseTimer();
-
-  ~Waitable() {
-    if (timer != nullptr) CloseHandle(timer);
-    if (event != nullptr) CloseHandle(event);
-  }
+  const UniqueHandle event{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // manual reset: stays set
+  const UniqueHandle timer{CreatePreciseTimer()};
 
   // Sleeps for about span unless the event is set first; true when it was.
   bool Sleep(Clock::duration span) const {
-    if (event == nullptr) {
+    if (!event) {
       ::Sleep(1);  // no event to wake on: short naps, the flag tested between them
       return raised;
     }
-    if (timer != nullptr) {
+    if (timer) {
       LARGE_INTEGER due;
       // Negative: relative, in units of 100 ns.
       const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(span).count();
       due.QuadPart = -static_cast<LONGLONG>(nanoseconds / 100);
-      if (SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
-        const HANDLE both[] = {event, timer};
+      if (SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) {
+        const HANDLE both[] = {event.get(), timer.get()};
         return WaitForMultipleObjects(2, both, FALSE, INFINITE) == WAIT_OBJECT_0;
       }
     }
     const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(span).count();
-    return WaitForSingleObject(event, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
+    return WaitForSingleObject(event.get(), static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
   }
 };
 
@@ -66,7 +62,7 @@ StopEvent::~StopEvent() = default;
 
 void StopEvent::Raise() {
   waitable_->raised = true;
-  if (waitable_->event != nullptr) SetEvent(waitable_->event);
+  if (waitable_->event) SetEvent(waitable_->event.get());
 }
 
 bool StopEvent::Raised() const { return waitable_->raised; }

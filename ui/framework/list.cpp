@@ -83,11 +83,6 @@ void CCorvaneList::SetItemText(int row, int column, const std::u16string& text) 
 
 std::u16string CCorvaneList::GetItemText(int row, int column) const {
   wchar_t buffer[kTextBufferUnits];
-  return std::u16string(ReadItemText(row, column, buffer));
-}
-
-std::u16string_view CCorvaneList::ReadItemText(int row, int column,
-                                               wchar_t (&buffer)[kTextBufferUnits]) const {
   buffer[0] = L'\0';  // a row that is not there copies nothing
   LVITEMW cell{};
   cell.iSubItem = column;
@@ -103,8 +98,8 @@ std::u16string_view CCorvaneList::ReadItemText(int row, int column,
       ownThread && prevWndProc != nullptr
           ? CallWindowProcW(prevWndProc, hwnd, LVM_GETITEMTEXTW, wParam, lParam)
           : SendMessageW(hwnd, LVM_GETITEMTEXTW, wParam, lParam));
-  return {reinterpret_cast<const char16_t*>(buffer),
-          std::min(copied, static_cast<std::size_t>(kTextBufferUnits - 1))};
+  return platform::FromWide(buffer,
+                            std::min(copied, static_cast<std::size_t>(kTextBufferUnits - 1)));
 }
 
 std::u16string CCorvaneList::GetWholeItemText(int row, int column) const {

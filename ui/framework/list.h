@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ui/framework/control.h"
@@ -51,10 +50,6 @@ class CCorvaneList : public CCorvaneControl {
   WNDPROC prevWndProc = nullptr;
   // The thread that created the window and runs its procedure.
   DWORD ownerThread = 0;
-
- private:
-  // The cell into the caller's 260 units; the view lives as long as the buffer.
-  std::u16string_view ReadItemText(int row, int column, wchar_t (&buffer)[260]) const;
 };
 
 // WM_COMMAND from the list's children (the delete/clear button) goes to the
