@@ -29,6 +29,14 @@ bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byt
 
 // --- The Western reading ---
 
+// Whether a byte is one of a set, given as a string of bytes.
+bool OneOf(unsigned char byte, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (static_cast<unsigned char>(*set) == byte) return true;
+  }
+  return false;
+}
+
 enum class Latin { Upper, Lower, Other, Symbol, Undefined };
 
 Latin LatinClass(unsigned char byte) {
@@ -37,18 +45,10 @@ Latin LatinClass(unsigned char byte) {
     if (byte >= 'a' && byte <= 'z') return Latin::Lower;
     return Latin::Other;
   }
-  switch (byte) {
-    case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D:
-      return Latin::Undefined;
-    case 0x8A: case 0x8C: case 0x8E: case 0x9F:  // Š Œ Ž Ÿ
-      return Latin::Upper;
-    case 0x9A: case 0x9C: case 0x9E:  // š œ ž
-      return Latin::Lower;
-    case 0xD7: case 0xF7:  // × ÷
-      return Latin::Symbol;
-    default:
-      break;
-  }
+  if (OneOf(byte, "\x81\x8D\x8F\x90\x9D")) return Latin::Undefined;
+  if (OneOf(byte, "\x8A\x8C\x8E\x9F")) return Latin::Upper;  // Š Œ Ž Ÿ
+  if (OneOf(byte, "\x9A\x9C\x9E")) return Latin::Lower;      // š œ ž
+  if (byte == 0xD7 || byte == 0xF7) return Latin::Symbol;    // × ÷
   if (byte >= 0xC0 && byte <= 0xDE) return Latin::Upper;
   if (byte >= 0xDF) return Latin::Lower;
   return Latin::Symbol;
@@ -56,53 +56,43 @@ Latin LatinClass(unsigned char byte) {
 
 bool IsLetter(Latin c) { return c == Latin::Upper || c == Latin::Lower; }
 
-bool IsQuote(unsigned char byte) {
-  switch (byte) {
-    case 0x82: case 0x84: case 0x8B: case 0x91: case 0x92: case 0x93: case 0x94: case 0x9B:
-    case 0xAB: case 0xBB:
-      return true;
-    default:
-      return false;
-  }
-}
+constexpr const char* kQuotes = "\x82\x84\x8B\x91\x92\x93\x94\x9B\xAB\xBB";
 
 // Which side of a word a symbol may touch: apostrophes inside it, quotes at
 // one side (a closing ” after it), ¿ and ¡ before it, "…", "°", "®" after it.
 // Other symbols stand apart ("Rock – Live", "½", "€5").
-bool MayTouchLetters(unsigned char symbol, bool letterBefore, bool letterAfter,
-                     bool highAfter) {
-  switch (symbol) {
-    case 0x92:
-      return true;
-    case 0xB4:  // ´ for an apostrophe: "Don´t"
-      return letterBefore && !highAfter;
-    case 0x94:
-      return !letterAfter;
-    case 0x82: case 0x84: case 0x8B: case 0x91: case 0x93: case 0x9B: case 0xAB: case 0xBB:
-      return !(letterBefore && letterAfter);
-    case 0xA1: case 0xBF:
-      return !letterBefore;
-    case 0x85: case 0x99: case 0xA9: case 0xAE: case 0xB0:
-      return !letterAfter;
-    default:
-      return false;
-  }
+bool MayTouchLetters(unsigned char symbol, bool letterBefore, bool letterAfter, bool highAfter) {
+  if (symbol == 0x92) return true;
+  if (symbol == 0xB4) return letterBefore && !highAfter;  // ´ for an apostrophe: "Don´t"
+  if (symbol == 0x94) return !letterAfter;
+  if (OneOf(symbol, kQuotes)) return !(letterBefore && letterAfter);
+  if (OneOf(symbol, "\xA1\xBF")) return !letterBefore;
+  if (OneOf(symbol, "\x85\x99\xA9\xAE\xB0")) return !letterAfter;
+  return false;
 }
 
 // ASCII signs that Western titles do not set beside an accented letter or a
-// symbol: '@', '^', '_', '|', '~', '\\', '`', and brackets opened after
-// or closed before one.
+// symbol, and brackets opened after or closed before one.
 bool IsPlausibleNeighbour(unsigned char before, unsigned char sign, unsigned char after) {
-  switch (sign) {
-    case '@': case '\\': case '^': case '_': case '`': case '|': case '~':
-      return before < 0x80 && after < 0x80;
-    case '[': case '{':
-      return before < 0x80;
-    case ']': case '}':
-      return after < 0x80;
-    default:
-      return true;
-  }
+  if (OneOf(sign, "@\\^_`|~")) return before < 0x80 && after < 0x80;
+  if (OneOf(sign, "[{")) return before < 0x80;
+  if (OneOf(sign, "]}")) return after < 0x80;
+  return true;
+}
+
+// Two accented letters in a row are the pairs that languages write: "ção",
+// "théâtre", "créé", "gemäß", "piñón", "pingüino", "blåbærsyltetøy".
+bool IsWesternAccentPair(unsigned char first, unsigned char second) {
+  const auto lower = [](unsigned char byte) {
+    return byte >= 0xC0 && byte <= 0xDE ? static_cast<unsigned char>(byte + 0x20) : byte;
+  };
+  const auto nordic = [](unsigned char byte) {
+    return byte == 0xE5 || byte == 0xE6 || byte == 0xF8;  // å æ ø
+  };
+  first = lower(first);
+  second = lower(second);
+  return first == 0xE7 || first == 0xE9 || first == 0xF1 || second == 0xDF || second == 0xF1 ||
+         (first == 0xFC && (second == 0xE9 || second == 0xED)) || (nordic(first) && nordic(second));
 }
 
 // A word with accented letters, or beside a symbol: a minority of accented
@@ -119,6 +109,7 @@ bool IsPlausibleWord(const unsigned char* word, std::size_t length, bool besideS
       if (std::count_if(word + from, word + i + 1, [](unsigned char b) { return b >= 0x80; }) > 2) {
         return false;
       }
+      if (i > 0 && word[i - 1] >= 0x80 && !IsWesternAccentPair(word[i - 1], word[i])) return false;
     }
     if (word[i] == 0xDF) continue;
     const Latin c = LatinClass(word[i]);
@@ -158,7 +149,7 @@ Verdict JudgeWestern(const unsigned char* bytes, std::size_t count) {
     }
     // Two different symbols in a row ("¾«"), but "……" or "»«".
     if (highAfter && LatinClass(bytes[i + 1]) == Latin::Symbol && bytes[i + 1] != bytes[i] &&
-        !(IsQuote(bytes[i]) && IsQuote(bytes[i + 1]))) {
+        !(OneOf(bytes[i], kQuotes) && OneOf(bytes[i + 1], kQuotes))) {
       return Verdict::Implausible;
     }
   }
@@ -223,8 +214,7 @@ bool IsAsciiLetterChar(const std::vector<GbkChar>& chars, std::size_t i) {
 bool SplitsALatinWord(const std::vector<GbkChar>& chars) {
   for (std::size_t i = 0; i < chars.size(); ++i) {
     const GbkChar& c = chars[i];
-    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.lead)) ||
-        !IsLetter(LatinClass(c.trail))) {
+    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.lead)) || !IsLetter(LatinClass(c.trail))) {
       continue;
     }
     if ((i > 0 && IsAsciiLetterChar(chars, i - 1)) || IsAsciiLetterChar(chars, i + 1)) return true;
@@ -241,20 +231,19 @@ std::u16string TextOf(const std::vector<GbkChar>& chars) {
   return text;
 }
 
-bool ReadsAsWestern(const unsigned char* bytes, std::size_t count,
-                    const std::vector<GbkChar>& gbk, bool gbkWellFormed) {
+bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, const std::vector<GbkChar>& gbk,
+                    bool gbkWellFormed) {
   const Verdict western = JudgeWestern(bytes, count);
   if (western == Verdict::Impossible) return false;
   if (!gbkWellFormed) return true;
   if (western == Verdict::Implausible) return false;
-  const bool anyChinese = std::any_of(gbk.begin(), gbk.end(),
-                                      [](const GbkChar& c) { return c.kind == Gbk::Chinese; });
+  const bool anyChinese =
+      std::any_of(gbk.begin(), gbk.end(), [](const GbkChar& c) { return c.kind == Gbk::Chinese; });
   if (anyChinese) return SplitsALatinWord(gbk);
   // Nothing Chinese but a character cut off at the end: Western only where
   // that byte ends a Latin word ("Café").
-  return gbk.back().kind != Gbk::Cut ||
-         (count >= 2 && IsLetter(LatinClass(bytes[count - 1])) &&
-          IsLetter(LatinClass(bytes[count - 2])));
+  return gbk.back().kind != Gbk::Cut || (count >= 2 && IsLetter(LatinClass(bytes[count - 1])) &&
+                                         IsLetter(LatinClass(bytes[count - 2])));
 }
 
 }  // namespace

@@ -83,7 +83,9 @@ bool HasHighByte(const Title& title) {
                      [](const Char& c) { return static_cast<unsigned char>(c.bytes[0]) >= 0x80; });
 }
 
-void Append(Title& title, const Title& more) { title.insert(title.end(), more.begin(), more.end()); }
+void Append(Title& title, const Title& more) {
+  title.insert(title.end(), more.begin(), more.end());
+}
 
 Title Ascii(const std::string& text) {
   Title title;
@@ -136,7 +138,8 @@ class Tally {
     ++total_;
     if (read == expected) return;
     if (++misread_ <= 3) {
-      examples_ += "  " + platform::Utf16ToUtf8(expected) + " -> " + platform::Utf16ToUtf8(read) + "\n";
+      examples_ +=
+          "  " + platform::Utf16ToUtf8(expected) + " -> " + platform::Utf16ToUtf8(read) + "\n";
     }
   }
 
@@ -230,9 +233,14 @@ int main(int argc, char** argv) {
   const auto pick = [&](std::size_t count) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
   };
+  // Latin words in Chinese titles are names and English words, Capitalised
+  // or in capitals: "Love與你", "Ver無牽無掛Rock", "DJ".
   const auto asciiWord = [&] {
     std::string word = asciiWords[pick(asciiWords.size())];
-    if (pick(2) == 0) word[0] = UpperLatin(word[0]);
+    const bool capitals = pick(4) == 0;
+    for (std::size_t k = 0; k < word.size(); ++k) {
+      if (k == 0 || capitals) word[k] = UpperLatin(word[k]);
+    }
     return Ascii(word);
   };
 
