@@ -46,9 +46,11 @@ Latin LatinClass(unsigned char byte) {
     return Latin::Other;
   }
   if (OneOf(byte, "\x81\x8D\x8F\x90\x9D")) return Latin::Undefined;
-  if (OneOf(byte, "\x8A\x8C\x8E\x9F")) return Latin::Upper;  // Š Œ Ž Ÿ
-  if (OneOf(byte, "\x9A\x9C\x9E")) return Latin::Lower;      // š œ ž
-  if (byte == 0xD7 || byte == 0xF7) return Latin::Symbol;    // × ÷
+  // Ÿ is left out: its small letter stands in a few French names only, and
+  // in capitals beside Latin letters it is far more likely a GBK lead byte.
+  if (OneOf(byte, "\x8A\x8C\x8E")) return Latin::Upper;    // Š Œ Ž
+  if (OneOf(byte, "\x9A\x9C\x9E")) return Latin::Lower;    // š œ ž
+  if (byte == 0xD7 || byte == 0xF7) return Latin::Symbol;  // × ÷
   if (byte >= 0xC0 && byte <= 0xDE) return Latin::Upper;
   if (byte >= 0xDF) return Latin::Lower;
   return Latin::Symbol;
