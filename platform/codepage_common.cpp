@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/text.h"
@@ -6,35 +7,245 @@
 namespace platform {
 namespace {
 
+// GBK or Windows-1252? Both readings are taken character by character and
+// judged by what they mean:
+// - Western text is Latin words with an accented letter here and there, in
+//   the case of the word around it; runs of accented letters, symbols
+//   stuck to letters, or bytes 1252 leaves undefined do not happen.
+// - Chinese text is Han characters in runs. Latin-1 read as GBK gives
+//   characters that sit inside a Latin word (F6 't' in "Mötley"), or byte
+//   pairs GBK leaves undefined.
+// An ill-formed GBK reading is Western; a Western reading that does not read
+// like Western text is GBK; where both read well, GBK wins, as the system's
+// code page, unless its reading holds no Chinese at all.
+
 bool IsAsciiLetter(unsigned char byte) {
   return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
 
-// GBK pairs a lead byte 81-FE with a trail byte 40-7E or 80-FE. Latin-1 text
-// mostly forms such pairs too, but then an accented letter and the ASCII
-// letter after it make one character outside GB2312 (whose trail bytes are
-// A1-FE), standing inside a Latin word: "Mötley" pairs F6 with 't'. Chinese
-// text needs GBK's extension characters too (喆 is 86 B4, 镕 is E9 46), but
-// they do not split a Latin word.
-bool ReadsPlausiblyAsGbk(const unsigned char* bytes, std::size_t count) {
+bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+
+// --- The Western reading ---
+
+// Whether a byte is one of a set, given as a string of bytes.
+bool OneOf(unsigned char byte, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (static_cast<unsigned char>(*set) == byte) return true;
+  }
+  return false;
+}
+
+enum class Latin { Upper, Lower, Other, Symbol, Undefined };
+
+Latin LatinClass(unsigned char byte) {
+  if (byte < 0x80) {
+    if (byte >= 'A' && byte <= 'Z') return Latin::Upper;
+    if (byte >= 'a' && byte <= 'z') return Latin::Lower;
+    return Latin::Other;
+  }
+  if (OneOf(byte, "\x81\x8D\x8F\x90\x9D")) return Latin::Undefined;
+  // Ÿ is left out: its small letter stands in a few French names only, and
+  // in capitals beside Latin letters it is far more likely a GBK lead byte.
+  if (OneOf(byte, "\x8A\x8C\x8E")) return Latin::Upper;    // Š Œ Ž
+  if (OneOf(byte, "\x9A\x9C\x9E")) return Latin::Lower;    // š œ ž
+  if (byte == 0xD7 || byte == 0xF7) return Latin::Symbol;  // × ÷
+  if (byte >= 0xC0 && byte <= 0xDE) return Latin::Upper;
+  if (byte >= 0xDF) return Latin::Lower;
+  return Latin::Symbol;
+}
+
+bool IsLetter(Latin c) { return c == Latin::Upper || c == Latin::Lower; }
+
+constexpr const char* kQuotes = "\x82\x84\x8B\x91\x92\x93\x94\x9B\xAB\xBB";
+
+// Which side of a word a symbol may touch: apostrophes inside it, quotes at
+// one side (a closing ” after it), ¿ and ¡ before it, "…", "°", "®" after it.
+// Other symbols stand apart ("Rock – Live", "½", "€5").
+bool MayTouchLetters(unsigned char symbol, bool letterBefore, bool letterAfter, bool highAfter) {
+  if (symbol == 0x92) return true;
+  if (symbol == 0xB4) return letterBefore && !highAfter;  // ´ for an apostrophe: "Don´t"
+  if (symbol == 0x94) return !letterAfter;
+  if (OneOf(symbol, kQuotes)) return !(letterBefore && letterAfter);
+  if (OneOf(symbol, "\xA1\xBF")) return !letterBefore;
+  if (OneOf(symbol, "\x85\x99\xA9\xAE\xB0")) return !letterAfter;
+  return false;
+}
+
+// ASCII signs that Western titles do not set beside an accented letter or a
+// symbol, and brackets opened after or closed before one.
+bool IsPlausibleNeighbour(unsigned char before, unsigned char sign, unsigned char after) {
+  if (OneOf(sign, "@\\^_`|~")) return before < 0x80 && after < 0x80;
+  if (OneOf(sign, "[{")) return before < 0x80;
+  if (OneOf(sign, "]}")) return after < 0x80;
+  return true;
+}
+
+// Two accented letters in a row are the pairs that languages write: "ção",
+// "théâtre", "créé", "gemäß", "piñón", "pingüino", "blåbærsyltetøy".
+bool IsWesternAccentPair(unsigned char first, unsigned char second) {
+  const auto lower = [](unsigned char byte) {
+    return byte >= 0xC0 && byte <= 0xDE ? static_cast<unsigned char>(byte + 0x20) : byte;
+  };
+  const auto nordic = [](unsigned char byte) {
+    return byte == 0xE5 || byte == 0xE6 || byte == 0xF8;  // å æ ø
+  };
+  first = lower(first);
+  second = lower(second);
+  return first == 0xE7 || first == 0xE9 || first == 0xF1 || second == 0xDF || second == 0xF1 ||
+         (first == 0xFC && (second == 0xE9 || second == 0xED)) || (nordic(first) && nordic(second));
+}
+
+// A word with accented letters, or beside a symbol: a minority of accented
+// letters, never three of any four letters, and written in lower case,
+// Capitalised or in capitals (ß has no capital).
+bool IsPlausibleWord(const unsigned char* word, std::size_t length, bool besideSymbol) {
+  std::size_t accented = 0;
+  bool upperAfterFirst = false;
+  bool anyLower = false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (word[i] >= 0x80) {
+      ++accented;
+      const std::size_t from = i < 3 ? 0 : i - 3;
+      if (std::count_if(word + from, word + i + 1, [](unsigned char b) { return b >= 0x80; }) > 2) {
+        return false;
+      }
+      if (i > 0 && word[i - 1] >= 0x80 && !IsWesternAccentPair(word[i - 1], word[i])) return false;
+    }
+    if (word[i] == 0xDF) continue;
+    const Latin c = LatinClass(word[i]);
+    if (c == Latin::Lower) anyLower = true;
+    if (c == Latin::Upper && i > 0) upperAfterFirst = true;
+  }
+  if (accented == 0 && !besideSymbol) return true;
+  if (length > 0 && word[0] == 0xDF) return false;
+  if (accented >= 2 && 2 * accented > length) return false;
+  return !(upperAfterFirst && anyLower);
+}
+
+enum class Verdict { Impossible, Implausible, Plausible };
+
+Verdict JudgeWestern(const unsigned char* bytes, std::size_t count) {
+  std::size_t wordStart = 0;
+  for (std::size_t i = 0; i <= count; ++i) {
+    const Latin c = i < count ? LatinClass(bytes[i]) : Latin::Other;
+    if (c == Latin::Undefined) return Verdict::Impossible;
+    if (IsLetter(c)) continue;
+    if (i < count && !IsPlausibleNeighbour(i > 0 ? bytes[i - 1] : 0, bytes[i],
+                                           i + 1 < count ? bytes[i + 1] : 0)) {
+      return Verdict::Implausible;
+    }
+    const bool besideSymbol = (wordStart > 0 && bytes[wordStart - 1] >= 0x80) || c == Latin::Symbol;
+    if (!IsPlausibleWord(bytes + wordStart, i - wordStart, besideSymbol)) {
+      return Verdict::Implausible;
+    }
+    wordStart = i + 1;
+    if (c != Latin::Symbol) continue;
+    const bool letterBefore = i > 0 && IsLetter(LatinClass(bytes[i - 1]));
+    const bool letterAfter = i + 1 < count && IsLetter(LatinClass(bytes[i + 1]));
+    const bool highAfter = i + 1 < count && bytes[i + 1] >= 0x80;
+    if ((letterBefore || letterAfter) &&
+        !MayTouchLetters(bytes[i], letterBefore, letterAfter, highAfter)) {
+      return Verdict::Implausible;
+    }
+    // Two different symbols in a row ("¾«"), but "……" or "»«".
+    if (highAfter && LatinClass(bytes[i + 1]) == Latin::Symbol && bytes[i + 1] != bytes[i] &&
+        !(OneOf(bytes[i], kQuotes) && OneOf(bytes[i + 1], kQuotes))) {
+      return Verdict::Implausible;
+    }
+  }
+  return Verdict::Plausible;
+}
+
+// --- The GBK reading ---
+
+enum class Gbk { Ascii, Euro, Chinese, Cut };
+
+struct GbkChar {
+  Gbk kind;
+  char16_t unit;
+  unsigned char lead;
+  unsigned char trail;
+};
+
+bool IsDefined(char16_t unit) {
+  // Windows gives '?' or U+30FB for a pair it cannot map, iconv nothing;
+  // the user-defined areas map into the private use area.
+  return unit != u'?' && unit != 0x30FB && unit != 0xFFFD && (unit < 0xE000 || unit > 0xF8FF);
+}
+
+// The characters of the GBK reading, or nothing where it is ill-formed. A
+// lead byte at the very end is a character cut off by a full field or a
+// terminator: it is dropped.
+bool ReadGbk(const unsigned char* bytes, std::size_t count, std::vector<GbkChar>& out) {
   for (std::size_t i = 0; i < count;) {
     const unsigned char lead = bytes[i];
     if (lead < 0x80) {
+      out.push_back({Gbk::Ascii, lead, lead, 0});
       ++i;
       continue;
     }
-    if (lead == 0x80 || lead == 0xFF || i + 1 == count) return false;
-    const unsigned char trail = bytes[i + 1];
-    if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
-    const bool inGb2312 = lead >= 0xA1 && lead <= 0xF7 && trail >= 0xA1;
-    if (!inGb2312 && IsAsciiLetter(trail)) {
-      const bool letterBefore = i > 0 && IsAsciiLetter(bytes[i - 1]);
-      const bool letterAfter = i + 2 < count && IsAsciiLetter(bytes[i + 2]);
-      if (letterBefore || letterAfter) return false;
+    if (lead == 0x80) {
+      out.push_back({Gbk::Euro, u'\u20AC', lead, 0});
+      ++i;
+      continue;
     }
+    if (!IsGbkLead(lead)) return false;
+    if (i + 1 == count) {
+      out.push_back({Gbk::Cut, 0, lead, 0});
+      break;
+    }
+    const unsigned char trail = bytes[i + 1];
+    if (!IsGbkTrail(trail)) return false;
+    const std::u16string unit = FromCodePage(kCodePageGbk, bytes + i, 2);
+    if (unit.size() != 1 || !IsDefined(unit[0])) return false;
+    out.push_back({Gbk::Chinese, unit[0], lead, trail});
     i += 2;
   }
   return true;
+}
+
+bool IsAsciiLetterChar(const std::vector<GbkChar>& chars, std::size_t i) {
+  return i < chars.size() && chars[i].kind == Gbk::Ascii && IsAsciiLetter(chars[i].lead);
+}
+
+// Latin-1 read as GBK: an accented letter takes the letter after it into a
+// character that stands in a Latin word ("Mötley", "gemäß"). A character
+// whose bytes are no two Latin letters is no such word's part.
+bool SplitsALatinWord(const std::vector<GbkChar>& chars) {
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    const GbkChar& c = chars[i];
+    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.lead)) || !IsLetter(LatinClass(c.trail))) {
+      continue;
+    }
+    if ((i > 0 && IsAsciiLetterChar(chars, i - 1)) || IsAsciiLetterChar(chars, i + 1)) return true;
+  }
+  return false;
+}
+
+std::u16string TextOf(const std::vector<GbkChar>& chars) {
+  std::u16string text;
+  text.reserve(chars.size());
+  for (const GbkChar& c : chars) {
+    if (c.kind != Gbk::Cut) text += c.unit;
+  }
+  return text;
+}
+
+bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, const std::vector<GbkChar>& gbk,
+                    bool gbkWellFormed) {
+  const Verdict western = JudgeWestern(bytes, count);
+  if (western == Verdict::Impossible) return false;
+  if (!gbkWellFormed) return true;
+  if (western == Verdict::Implausible) return false;
+  const bool anyChinese =
+      std::any_of(gbk.begin(), gbk.end(), [](const GbkChar& c) { return c.kind == Gbk::Chinese; });
+  if (anyChinese) return SplitsALatinWord(gbk);
+  // Nothing Chinese but a character cut off at the end: Western only where
+  // that byte ends a Latin word ("Café").
+  return gbk.back().kind != Gbk::Cut || (count >= 2 && IsLetter(LatinClass(bytes[count - 1])) &&
+                                         IsLetter(LatinClass(bytes[count - 2])));
 }
 
 }  // namespace
@@ -45,10 +256,14 @@ std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
     return std::u16string(bytes, bytes + count);
   }
   const unsigned codePage = AnsiCodePage();
-  if (codePage == kCodePageGbk && !ReadsPlausiblyAsGbk(bytes, count)) {
+  if (codePage != kCodePageGbk) return FromCodePage(codePage, bytes, count);
+  std::vector<GbkChar> gbk;
+  gbk.reserve(count);
+  const bool wellFormed = ReadGbk(bytes, count, gbk);
+  if (ReadsAsWestern(bytes, count, gbk, wellFormed)) {
     return FromCodePage(kCodePageWestern, bytes, count);
   }
-  return FromCodePage(codePage, bytes, count);
+  return wellFormed ? TextOf(gbk) : FromCodePage(kCodePageGbk, bytes, count);
 }
 
 }  // namespace platform

@@ -15,10 +15,10 @@ inline constexpr char16_t kPathSeparator = u'/';
 
 // Converts bytes in the system ANSI code page to UTF-16. On Windows that is
 // CP_ACP; elsewhere code page 936, the ANSI code page of a Simplified Chinese
-// Windows. Where it is 936, bytes that cannot be GBK text read as
-// Windows-1252: Western names in Latin-1 mostly form valid GBK, but split a
-// Latin word into a Chinese character or leave a byte unpaired. Invalid
-// bytes become '?', as Windows' own conversion gives them.
+// Windows. Where it is 936, a text reads as Windows-1252 when its GBK
+// reading is ill-formed or splits Latin words and its Western reading is
+// plain Latin text; otherwise as GBK, a lead byte cut off at its end dropped.
+// Invalid bytes become '?', as Windows' own conversion gives them.
 std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count);
 
 // The number in decimal digits, with a minus sign when it is negative.

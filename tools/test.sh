@@ -59,6 +59,9 @@ if build build/native -DCORVANE_SANITIZE=ON; then
   ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/native -j "$jobs" --output-on-failure \
     --timeout 300 2>&1 | tee build/native.test.log | grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed'
   count_ctest build/native.test.log native
+  step "Text decoding over dictionary text"
+  check "text decoding check" bash tests/tools/text_decoding_corpus.sh \
+    build/native/tests/text-decoding-check
 else
   tail -n 40 build/native.configure.log build/native.build.log
   failed=$((failed + 1)); failures+=("native build")

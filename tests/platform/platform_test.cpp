@@ -69,6 +69,32 @@ TEST(AnsiToUtf16, KeepsGbkAndReadsWesternNamesAsWindows1252) {
       {"Price \x80"
        "5",
        u"Price \u20AC5"},
+      // Traditional characters whose trail bytes are ASCII letters.
+      {"\xB0l\xB9\xE2\xB6\xFE\x98O\xF3w", u"\u767C\u5149\u4E8C\u6975\u9AD4"},
+      {"\xFCh\x86T\xD7"
+       "C",
+       u"\u9EE8\u54E1\u8B49"},
+      {"\xBEZ\xF8P", u"\u7DB5\u9CF3"},
+      // Chinese beside Latin words.
+      {"Love\xC5"
+       "c\xC4\xE3",
+       u"Love\u8207\u4F60"},
+      {"Ver\x9Fo\xA0\xBF\x9Fo\x92\xECRock", u"Ver\u7121\u727D\u7121\u639BRock"},
+      {"Hey\xB7N\xD7\xE5\xB8\xF4\xEBxStar", u"Hey\u7A2E\u65CF\u9694\u96E2Star"},
+      {"\xC5R\x99"
+       "C\xD6\xC6\xD7\x83 - Blue Song",
+       u"\u81E8\u6A5F\u5236\u8B8A - Blue Song"},
+      // A full ID3v1 field that cut its last character in half.
+      {"1 \xD6\xDC\xBD\xDC\xC2\xD7 - \xC6\xDF\xC0\xEF\xCF\xE3 "
+       "(\xCF\xD6\xB3\xA1\xCD\xEA\xD5\xFB\xB0\xE6\xB1",
+       u"1 \u5468\u6770\u4F26 - \u4E03\u91CC\u9999 (\u73B0\u573A\u5B8C\u6574\u7248"},
+      {"\xD6\xD0\xB9\xFA\x80", u"\u4E2D\u56FD\u20AC"},
+      // Pairs of accented letters that Western words hold.
+      {"Can\xE7\xE3o", u"Can\u00E7\u00E3o"},
+      {"Stra\xDF"
+       "e gem\xE4\xDF",
+       u"Stra\u00DFe gem\u00E4\u00DF"},
+      {"th\xE9\xE2tre", u"th\u00E9\u00E2tre"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(platform::AnsiToUtf16(reinterpret_cast<const unsigned char*>(c.bytes.data()),

@@ -76,6 +76,48 @@ TEST(Id3ReaderOpen, ReadsFollowOneAnotherInAnyOrder) {
   }
 }
 
+// Texts that a read served from the wrong place of the read-ahead block
+// would change: no stretch of them repeats.
+std::string CountingText(std::size_t length, std::size_t from) {
+  std::string text;
+  for (std::size_t n = from; text.size() < length; ++n) text += std::to_string(n) + ' ';
+  text.resize(length);
+  text.back() = '.';
+  return text;
+}
+
+// Tags larger than the block the reader reads ahead, through the file: the
+// title's and the album's frame headers and texts run across page
+// boundaries, the artist's text spans two pages.
+TEST(Id3ReaderOpen, ReadsTagsLargerThanTheReadAheadBlock) {
+  constexpr std::size_t kPage = 4096;
+  constexpr std::size_t kTitleLength = 20;
+  test_support::TempFolder folder;
+  for (const std::size_t before : {0, 1, 4, 9, 10, 11, 15, 30, 600, 4000}) {
+    SCOPED_TRACE(before);
+    // The title's frame starts `before` bytes ahead of a page boundary, and
+    // the album's frame as far ahead of the boundary two pages on.
+    const std::string filler(kPage - before - 21, 'c');
+    const std::string title = CountingText(kTitleLength, before);
+    const std::string artist = CountingText(2 * kPage - 22 - kTitleLength, 1000 + before);
+    const std::string album = CountingText(60, 7000 + before);
+    const Bytes v2 =
+        test_support::Id3v2({tags_test::Text("TXXX", filler), tags_test::Text("TIT2", title),
+                             tags_test::Text("TPE1", artist), tags_test::Text("TALB", album)},
+                            {3, 0, {}, kPage});
+    Id3Reader reader(folder.Write(u"large.mp3", Concat({v2, test_support::FakeAudio(kPage), kV1})));
+    ASSERT_EQ(reader.Open(), Id3Result::HasId3v2);
+    TrackEntry v2Entry, v1Entry;
+    EXPECT_EQ(reader.ReadId3v2(v2Entry), Id3Result::Complete);
+    const std::u16string expected[] = {std::u16string(title.begin(), title.end()),
+                                       std::u16string(artist.begin(), artist.end()),
+                                       std::u16string(album.begin(), album.end())};
+    ExpectEntry(v2Entry, expected[0].c_str(), expected[1].c_str(), expected[2].c_str());
+    EXPECT_EQ(reader.ReadId3v1(v1Entry), Id3Result::Complete);
+    ExpectEntry(v1Entry, u"Title", u"Artist", u"Album");
+  }
+}
+
 TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
   const Bytes gbk = {0xD6, 0xD0, 0xCE, 0xC4};
   const Bytes thirty(30, 'x');
@@ -100,6 +142,12 @@ TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
            u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
           {"code page 936", test_support::Id3v1(gbk, gbk, gbk), Id3Result::Complete,
            u"\u4E2D\u6587", u"\u4E2D\u6587", u"\u4E2D\u6587"},
+          {"full field that cut its last character",
+           test_support::Id3v1(Concat({ToBytes("Live "), gbk, gbk, gbk, gbk, gbk, gbk, {0xD6}}),
+                               gbk, gbk),
+           Id3Result::Complete,
+           u"Live \u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587",
+           u"\u4E2D\u6587", u"\u4E2D\u6587"},
           {"field with a UTF-8 mark",
            test_support::Id3v1({0xEF, 0xBB, 0xBF, 0xE4, 0xB8, 0xAD}, ToBytes("A"), ToBytes("B")),
            Id3Result::Complete, u"\u4E2D", u"A", u"B"},

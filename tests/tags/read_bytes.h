@@ -1,12 +1,13 @@
 #pragma once
-// Runs the reader over bytes in memory, the way the tag-reading worker
-// calls it on a file.
+// Runs the reader over bytes, in memory or written to a file, the way the
+// tag-reading worker calls it on a file.
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "support/id3_builder.h"
+#include "support/temp_folder.h"
 #include "tags/id3_reader.h"
 
 namespace tags_test {
@@ -18,8 +19,16 @@ struct Read {
 
 using ReadMember = Id3Result (Id3Reader::*)(TrackEntry&);
 
-inline Read ReadTag(const test_support::Bytes& bytes, ReadMember read) {
-  Id3Reader reader = Id3Reader::FromBytes(bytes);
+// In memory, or through a file on disk, where the reader's read-ahead
+// block serves the reads.
+enum class Source { Memory, File };
+
+inline Read ReadTag(const test_support::Bytes& bytes, ReadMember read,
+                    Source source = Source::Memory) {
+  std::optional<test_support::TempFolder> folder;
+  if (source == Source::File) folder.emplace();
+  Id3Reader reader =
+      folder ? Id3Reader(folder->Write(u"tag.mp3", bytes)) : Id3Reader::FromBytes(bytes);
   reader.Open();
   Read result{Id3Result::NotOpen, {}};
   result.result = (reader.*read)(result.entry);
@@ -73,9 +82,12 @@ struct TagCase {
 inline void RunCases(const std::vector<TagCase>& cases, ReadMember read = &Id3Reader::ReadId3v2) {
   for (const TagCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Read result = ReadTag(c.file, read);
-    EXPECT_EQ(result.result, c.result);
-    ExpectEntry(result.entry, c.title, c.artist, c.album);
+    for (const Source source : {Source::Memory, Source::File}) {
+      SCOPED_TRACE(source == Source::File ? "through a file" : "in memory");
+      const Read result = ReadTag(c.file, read, source);
+      EXPECT_EQ(result.result, c.result);
+      ExpectEntry(result.entry, c.title, c.artist, c.album);
+    }
   }
 }
 

@@ -269,8 +269,11 @@ TEST(TagLibDifferential, AgreesOnRandomWellFormedTags) {
   std::size_t failures = 0;
   for (std::size_t i = 0; i < count && failures < 10; ++i) {
     const Case c = MakeCase(random);
-    const tags_test::Read v2 = tags_test::ReadTag(c.file, &Id3Reader::ReadId3v2);
-    const tags_test::Read v1 = tags_test::ReadTag(c.file, &Id3Reader::ReadId3v1);
+    // One case in ten is read through a file: its pictures and padding
+    // carry frames across the pages the reader reads ahead.
+    const auto source = i % 10 == 0 ? tags_test::Source::File : tags_test::Source::Memory;
+    const tags_test::Read v2 = tags_test::ReadTag(c.file, &Id3Reader::ReadId3v2, source);
+    const tags_test::Read v1 = tags_test::ReadTag(c.file, &Id3Reader::ReadId3v1, source);
 
     TagLib::ByteVector bytes(reinterpret_cast<const char*>(c.file.data()),
                              static_cast<unsigned>(c.file.size()));
@@ -301,7 +304,9 @@ TEST(TagLibDifferential, AgreesOnRandomWellFormedTags) {
     }
     if (!differences.str().empty()) {
       ++failures;
-      ADD_FAILURE() << "case " << i << " (" << c.description << "):" << differences.str();
+      ADD_FAILURE() << "case " << i << " (" << c.description
+                    << (source == tags_test::Source::File ? ", through a file" : "")
+                    << "):" << differences.str();
       if (const char* dir = std::getenv("CORVANE_DIFFERENTIAL_KEEP")) {
         std::ofstream(std::string(dir) + "/case-" + std::to_string(i), std::ios::binary)
             .write(reinterpret_cast<const char*>(c.file.data()),

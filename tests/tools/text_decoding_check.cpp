@@ -1,0 +1,316 @@
+// How often untagged legacy text is misread: Chinese phrases in GBK and
+// Western words in Windows-1252, taken from dictionaries that nobody here
+// wrote, decoded as an ID3v1 field is, and compared with what was encoded.
+//
+//   text-decoding-check --chinese FILE... --western FILE...
+//
+// Chinese files are tab-separated phrase tables (every value of every
+// column is a phrase); Western files are word lists; both UTF-8. Prints one
+// result line per kind and exits 1 when a goal is missed.
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+#include "tags/id3_reader.h"
+
+namespace {
+
+constexpr std::size_t kFieldBytes = 30;
+constexpr std::size_t kSamples = 20000;
+
+class Encoder {
+ public:
+  Encoder(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Encoder() {
+    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+  }
+  Encoder(const Encoder&) = delete;
+  Encoder& operator=(const Encoder&) = delete;
+
+  // False where the text has no encoding in the target.
+  bool Convert(const std::string& in, std::string& out) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) return false;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    out.assign(in.size() * 4 + 8, '\0');
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char* outPtr = &out[0];
+    std::size_t outLeft = out.size();
+    if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+      return false;
+    }
+    out.resize(out.size() - outLeft);
+    return true;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+// One character: its legacy bytes and what they stand for.
+struct Char {
+  std::string bytes;
+  std::u16string text;
+};
+using Title = std::vector<Char>;
+
+// A word or phrase split into characters, each encoded on its own.
+bool ToChars(const std::string& utf8, Encoder& encoder, Title& out) {
+  out.clear();
+  for (std::size_t i = 0; i < utf8.size();) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string one = utf8.substr(i, length);
+    Char c;
+    if (!encoder.Convert(one, c.bytes)) return false;
+    c.text = platform::Utf8ToUtf16(one);
+    out.push_back(c);
+    i += length;
+  }
+  return !out.empty();
+}
+
+bool HasHighByte(const Title& title) {
+  return std::any_of(title.begin(), title.end(),
+                     [](const Char& c) { return static_cast<unsigned char>(c.bytes[0]) >= 0x80; });
+}
+
+void Append(Title& title, const Title& more) {
+  title.insert(title.end(), more.begin(), more.end());
+}
+
+Title Ascii(const std::string& text) {
+  Title title;
+  for (char byte : text) title.push_back({std::string(1, byte), std::u16string(1, char16_t(byte))});
+  return title;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  if (lines.empty()) std::fprintf(stderr, "no text in %s\n", path.c_str());
+  return lines;
+}
+
+std::vector<std::string> SplitOn(const std::string& line, const char* separators) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= line.size()) {
+    const std::size_t end = std::min(line.find_first_of(separators, start), line.size());
+    if (end > start) parts.push_back(line.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+class Tally {
+ public:
+  Tally(std::string kind, double goalPercent) : kind_(std::move(kind)), goal_(goalPercent) {}
+
+  // Decodes the title as a full or a NUL-ended ID3v1 field holds it: its
+  // first 30 bytes, a character cut there lost.
+  void Check(const Title& title) {
+    std::string bytes;
+    std::u16string expected;
+    for (const Char& c : title) {
+      if (bytes.size() + c.bytes.size() > kFieldBytes) {
+        if (bytes.size() < kFieldBytes) bytes += c.bytes.substr(0, kFieldBytes - bytes.size());
+        break;
+      }
+      bytes += c.bytes;
+      expected += c.text;
+    }
+    TrimTagText(expected);
+    // ASCII reads alike in every code page, and a title cut before its first
+    // whole character is ASCII and a stray byte: nothing to count.
+    if (std::all_of(expected.begin(), expected.end(), [](char16_t c) { return c < 0x80; })) return;
+    const std::u16string read =
+        DecodeTagText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    ++total_;
+    if (read == expected) return;
+    if (++misread_ <= 3) {
+      examples_ +=
+          "  " + platform::Utf16ToUtf8(expected) + " -> " + platform::Utf16ToUtf8(read) + "\n";
+    }
+  }
+
+  bool Report() const {
+    const double percent = total_ == 0 ? 100.0 : 100.0 * double(misread_) / double(total_);
+    const bool met = total_ > 0 && percent <= goal_;
+    std::printf("%-28s %6zu misread of %6zu = %5.2f%%  (goal <= %.0f%%)%s\n", kind_.c_str(),
+                misread_, total_, percent, goal_, met ? "" : "  MISSED");
+    std::fputs(examples_.c_str(), stdout);
+    return met;
+  }
+
+ private:
+  std::string kind_;
+  double goal_;
+  std::size_t total_ = 0;
+  std::size_t misread_ = 0;
+  std::string examples_;
+};
+
+// Windows-1252 upper case of a Latin-1 letter byte; ß has none.
+char UpperLatin(char byte) {
+  const auto b = static_cast<unsigned char>(byte);
+  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
+  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
+  if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<char>(b - 0x10);
+  if (b == 0xFF) return static_cast<char>(0x9F);
+  return byte;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> chineseFiles, westernFiles;
+  std::vector<std::string>* into = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--chinese") {
+      into = &chineseFiles;
+    } else if (arg == "--western") {
+      into = &westernFiles;
+    } else if (into) {
+      into->push_back(arg);
+    }
+  }
+  if (chineseFiles.empty() || westernFiles.empty()) {
+    std::fputs("usage: text-decoding-check --chinese FILE... --western FILE...\n", stderr);
+    return 2;
+  }
+
+  Encoder toGbk("CP936", "UTF-8");
+  Encoder to1252("CP1252", "UTF-8");
+  Encoder from1252("UTF-8", "CP1252");
+
+  std::set<std::string> phraseTexts;
+  for (const std::string& file : chineseFiles) {
+    for (const std::string& line : ReadLines(file)) {
+      for (const std::string& phrase : SplitOn(line, "\t ")) phraseTexts.insert(phrase);
+    }
+  }
+  // Every entry is read alone; titles are made of the phrases.
+  std::vector<Title> entries, phrases;
+  Title title;
+  for (const std::string& text : phraseTexts) {
+    if (!ToChars(text, toGbk, title) || !HasHighByte(title)) continue;
+    entries.push_back(title);
+    if (title.size() >= 2) phrases.push_back(title);
+  }
+
+  std::vector<std::vector<Title>> westernWords;  // one list per language
+  std::vector<std::string> asciiWords;
+  for (const std::string& file : westernFiles) {
+    westernWords.emplace_back();
+    for (const std::string& word : ReadLines(file)) {
+      if (!ToChars(word, to1252, title)) continue;
+      if (HasHighByte(title)) {
+        westernWords.back().push_back(title);
+      } else if (word.size() >= 2) {
+        asciiWords.push_back(word);
+      }
+    }
+  }
+  if (phrases.empty() || asciiWords.empty() ||
+      std::any_of(westernWords.begin(), westernWords.end(),
+                  [](const std::vector<Title>& words) { return words.empty(); })) {
+    std::fputs("a dictionary gave no words\n", stderr);
+    return 2;
+  }
+
+  std::mt19937 random(20261210);
+  const auto pick = [&](std::size_t count) {
+    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+  };
+  // Latin words in Chinese titles are names and English words, Capitalised
+  // or in capitals: "Love與你", "Ver無牽無掛Rock", "DJ".
+  const auto asciiWord = [&] {
+    std::string word = asciiWords[pick(asciiWords.size())];
+    const bool capitals = pick(4) == 0;
+    for (std::size_t k = 0; k < word.size(); ++k) {
+      if (k == 0 || capitals) word[k] = UpperLatin(word[k]);
+    }
+    return Ascii(word);
+  };
+
+  Tally chinesePure("chinese entries", 0);
+  Tally chineseMixed("chinese with Latin words", 0);
+  Tally chineseCut("chinese cut at 30 bytes", 0);
+  for (const Title& entry : entries) chinesePure.Check(entry);
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    // A Latin word before, after or around the phrase, with or without a
+    // space: "Love與你", "Ver無牽無掛Rock", "臨機制變 - Blue Song".
+    const std::size_t shape = pick(6);
+    const char* gap = pick(2) == 0 ? "" : shape == 5 ? " - " : " ";
+    title.clear();
+    if (shape != 1) Append(title, asciiWord()), Append(title, Ascii(gap));
+    Append(title, phrases[pick(phrases.size())]);
+    if (shape != 0) Append(title, Ascii(gap)), Append(title, asciiWord());
+    chineseMixed.Check(title);
+  }
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    // Long titles, cut wherever byte 30 falls.
+    title.clear();
+    if (pick(3) == 0) Append(title, Ascii(std::to_string(1 + pick(20)) + " "));
+    while (title.size() < 2 * kFieldBytes) {
+      if (pick(3) == 0) {
+        Append(title, asciiWord());
+      } else {
+        Append(title, phrases[pick(phrases.size())]);
+      }
+      if (pick(2) == 0) Append(title, Ascii(pick(4) == 0 ? " - " : " "));
+    }
+    chineseCut.Check(title);
+  }
+
+  Tally westernWord("western words", 1);
+  Tally westernTitle("western titles", 1);
+  Tally westernCut("western cut at 30 bytes", 1);
+  const auto westernTitleOf = [&](std::size_t words, std::size_t caps) {
+    const std::vector<Title>& language = westernWords[pick(westernWords.size())];
+    Title built;
+    for (std::size_t w = 0; w < words; ++w) {
+      if (w > 0) Append(built, Ascii(" "));
+      Title word = language[pick(language.size())];
+      // As written, Capitalised or in capitals.
+      for (std::size_t k = 0; k < word.size(); ++k) {
+        if (caps == 2 || (caps == 1 && k == 0)) {
+          word[k].bytes[0] = UpperLatin(word[k].bytes[0]);
+          std::string utf8;
+          if (from1252.Convert(word[k].bytes, utf8)) word[k].text = platform::Utf8ToUtf16(utf8);
+        }
+      }
+      Append(built, word);
+    }
+    return built;
+  };
+  for (const std::vector<Title>& language : westernWords) {
+    for (std::size_t i = 0; i < kSamples / westernWords.size(); ++i) {
+      westernWord.Check(language[pick(language.size())]);
+    }
+  }
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    westernTitle.Check(westernTitleOf(2 + pick(3), pick(6) == 0 ? 2 : pick(2)));
+  }
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    westernCut.Check(westernTitleOf(6, pick(6) == 0 ? 2 : pick(2)));
+  }
+
+  bool met = true;
+  for (const Tally* tally :
+       {&chinesePure, &chineseMixed, &chineseCut, &westernWord, &westernTitle, &westernCut}) {
+    met = tally->Report() && met;
+  }
+  return met ? 0 : 1;
+}
