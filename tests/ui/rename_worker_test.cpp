@@ -192,7 +192,7 @@ TEST_F(RenameWorker, SummaryCountsTheRowsTriedAndTheFilesRenamed) {
       {0, 10, {1, 6}, u"共尝试重命名 6 个MP3文件, 成功重命名 6 个MP3文件."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.summary);
+    SCOPED_TRACE(platform::Utf16ToUtf8(c.summary));
     for (int i = 0; i < c.newRows; ++i) {
       const std::u16string n(1, static_cast<char16_t>(u'a' + i));
       AddTrack(n + u".mp3", u"Title " + n, u"Band");

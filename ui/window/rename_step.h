@@ -21,5 +21,6 @@ struct RenameStep {
 };
 
 // WM_RENAME_STEP, on the window thread: the progress text naming the old
-// path, then column 0 when the file moved and column 2, then the next path.
+// path, then column 0 when the file moved and column 2, then the next path
+// (before the first row: the row count and the first path).
 void OnRenameStep(RenameStep& step);
