@@ -4,25 +4,23 @@
 
 namespace {
 
-// Bounds for a rewrite that would never end: a name this long or this many
-// replacements means the inserted texts keep re-creating the placeholder.
-constexpr std::size_t kMaxRewrittenLength = 32768;
-constexpr std::size_t kMaxReplacements = 20000;
+struct Placeholder {
+  std::u16string_view text;
+  std::optional<std::u16string> TrackEntry::*member;
+};
 
-// Every occurrence in the original text replaced once, left to right; the
-// inserted texts are not searched again.
-void ReplaceOnce(std::u16string& text, std::u16string_view placeholder,
-                 std::u16string_view replacement) {
-  std::u16string out;
-  std::size_t from = 0;
-  for (std::size_t at = text.find(placeholder); at != std::u16string::npos;
-       at = text.find(placeholder, from)) {
-    out.append(text, from, at - from);
-    out.append(replacement);
-    from = at + placeholder.size();
+// In the order the user is told of them.
+constexpr Placeholder kPlaceholders[] = {
+    {u"%title%", &TrackEntry::title},
+    {u"%artist%", &TrackEntry::artist},
+    {u"%album%", &TrackEntry::album},
+};
+
+const Placeholder* PlaceholderAt(std::u16string_view style, std::size_t at) {
+  for (const Placeholder& placeholder : kPlaceholders) {
+    if (style.substr(at, placeholder.text.size()) == placeholder.text) return &placeholder;
   }
-  out.append(text, from, std::u16string::npos);
-  text = std::move(out);
+  return nullptr;
 }
 
 }  // namespace
@@ -40,37 +38,20 @@ bool HasForbiddenNameChar(std::u16string_view style) {
   return style.find_first_of(kForbiddenNameChars) != std::u16string_view::npos;
 }
 
-void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
-                std::u16string_view replacement) {
-  if (placeholder.empty()) return;
-  // Searching again from the start after each replacement would find the
-  // placeholder inside its own replacement for ever.
-  if (replacement.find(placeholder) != std::u16string_view::npos) {
-    ReplaceOnce(text, placeholder, replacement);
-    return;
+bool HasPlaceholder(std::u16string_view style) {
+  for (const Placeholder& placeholder : kPlaceholders) {
+    if (style.find(placeholder.text) != std::u16string_view::npos) return true;
   }
-  std::size_t at = text.find(placeholder);
-  const std::size_t firstAt = at;
-  // The text before any replacement, for the fallback. Most styles hold each
-  // placeholder once, so it is only made when a second one turns up: by
-  // then only the first replacement needs undoing.
-  std::u16string original;
-  for (std::size_t count = 0; at != std::u16string::npos; ++count) {
-    if (count == 1) {
-      original = text;
-      original.replace(firstAt, replacement.size(), placeholder);
-    }
-    if (count == kMaxReplacements || text.size() > kMaxRewrittenLength) {
-      if (count > 0) text = std::move(original);
-      ReplaceOnce(text, placeholder, replacement);
-      return;
-    }
-    text.replace(at, placeholder.size(), replacement);
-    // Nothing before `at` changed and no match started there before, so the
-    // first match now starts no earlier than this.
-    const std::size_t back = placeholder.size() - 1;
-    at = text.find(placeholder, at > back ? at - back : 0);
+  return false;
+}
+
+std::u16string NoPlaceholderMessage() {
+  std::u16string message = u"文件名修改格式中至少要包含 ";
+  for (const Placeholder& placeholder : kPlaceholders) {
+    if (&placeholder != kPlaceholders) message += u", ";
+    message += placeholder.text;
   }
+  return message + u" 其中之一.";
 }
 
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
@@ -80,16 +61,26 @@ std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
 }
 
 void MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name) {
-  static const std::u16string kNone;
   const auto length = [](const std::optional<std::u16string>& text) {
     return text ? text->size() : 0;
   };
-  // Room for the usual style, each placeholder once, so the passes rarely reallocate.
+  // Room for the usual style, each placeholder once, so that it rarely reallocates.
+  name.clear();
   name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) + 4);
-  name.assign(style);
-  ReplaceAll(name, u"%title%", entry.title ? *entry.title : kNone);
-  ReplaceAll(name, u"%artist%", entry.artist ? *entry.artist : kNone);
-  ReplaceAll(name, u"%album%", entry.album ? *entry.album : kNone);
+  std::size_t copied = 0;  // the style up to here is in name already
+  for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
+       at = style.find(u'%', at)) {
+    const Placeholder* placeholder = PlaceholderAt(style, at);
+    if (placeholder == nullptr) {
+      ++at;
+      continue;
+    }
+    name.append(style.substr(copied, at - copied));
+    if (const std::optional<std::u16string>& text = entry.*placeholder->member) name += *text;
+    at += placeholder->text.size();
+    copied = at;
+  }
+  name.append(style.substr(copied));
   name += u".mp3";
 }
 

@@ -19,13 +19,16 @@ std::u16string ForbiddenCharsMessage();
 
 bool HasForbiddenNameChar(std::u16string_view style);
 
-// Replaces every occurrence of placeholder, searching again from the start of
-// the changed text after each replacement.
-void ReplaceAll(std::u16string& text, std::u16string_view placeholder,
-                std::u16string_view replacement);
+// Whether the style holds %title%, %artist% or %album% (exact case). Without
+// one, every file would get the same name and lose its own.
+bool HasPlaceholder(std::u16string_view style);
+// What the user is told of a style without a placeholder.
+std::u16string NoPlaceholderMessage();
 
-// The style with the entry's texts in place of the placeholders (title, then
-// artist, then album), and ".mp3" appended. A missing text counts as empty.
+// The style with each of its placeholders replaced by the entry's text, in
+// one pass from left to right, and ".mp3" appended. Tag texts are taken
+// literally: a title "%artist%" stays "%artist%". A missing text counts as
+// empty.
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry);
 // The same into name, whose buffer is reused: a key release makes one for
 // every entry.

@@ -1,5 +1,6 @@
 #include "tracks/rename.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -122,6 +123,12 @@ MoveResult GiveName(const std::u16string& from, const std::u16string& folder,
   return MoveResult::Failed;
 }
 
+// Spaces of any width, as a tag or a Chinese input method may give them.
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\u00A0' || c == u'\u3000' || (c >= u'\u2000' && c <= u'\u200B') ||
+         c == u'\u202F' || c == u'\u205F' || c == u'\uFEFF';
+}
+
 // Windows takes these for devices whatever follows the first dot and with
 // any spaces at the end (a name with an extension up to Windows 10): a move
 // onto one could write the file into the device.
@@ -162,7 +169,11 @@ std::u16string_view RenameStatus(RenameResult result) {
 bool RenameSucceeded(RenameResult result) { return result != RenameResult::NotRenamed; }
 
 bool IsAcceptableFileName(std::u16string_view name) {
-  if (name.empty() || name == u"." || name == u"..") return false;
+  if (name == u"..") return false;
+  // A name that is nothing but its extension tells the files apart no more:
+  // an empty style, or tag texts of spaces, would make every file ".mp3".
+  const std::u16string_view stem = name.substr(0, name.rfind(u'.'));
+  if (std::all_of(stem.begin(), stem.end(), IsBlank)) return false;
   for (const char16_t c : name) {
     // Tag texts can carry anything: a separator would move the file into
     // another folder, and Wine accepts a colon that Windows refuses.

@@ -26,9 +26,11 @@ std::u16string_view RenameStatus(RenameResult result);
 // True for the outcomes that the summary counts as renamed.
 bool RenameSucceeded(RenameResult result);
 
-// True for a name that may be given to a file here: not empty, not "." or
-// "..", without a forbidden character or a control character, and not a
-// Windows device name (CON, NUL, COM1... before the first dot).
+// True for a name that may be given to a file here: not "..", not blank
+// before its last dot (".mp3", " .mp3", ""), without a forbidden character or
+// a control character, and not a Windows device name (CON, NUL, COM1...
+// before the first dot). RenameTrack tries no name that fails this, and the
+// preview marks such a name as one that will not be used.
 bool IsAcceptableFileName(std::u16string_view name);
 
 // Gives the file at oldPath (a full path, never cut) the name newName (from

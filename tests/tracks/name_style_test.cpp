@@ -27,9 +27,14 @@ TEST(MakeNewName, WorkedExamples) {
       {u"", u"Song", u"Band", u"Disc", u".mp3"},
       {u"abc", u"Song", u"Band", u"Disc", u"abc.mp3"},
       {u"%title%.mp3", u"Song", u"Band", u"Disc", u"Song.mp3.mp3"},
-      // A title holding a later placeholder is rewritten by the later pass.
-      {u"%title%", u"%artist%", u"Band", u"Disc", u"Band.mp3"},
+      // Tag texts are taken literally, also where they meet the style's text.
+      {u"%title%", u"%artist%", u"Band", u"Disc", u"%artist%.mp3"},
+      {u"%title% - %artist%", u"%artist%", u"%title%", u"Disc", u"%artist% - %title%.mp3"},
       {u"%album%", u"T", u"A", u"%title%", u"%title%.mp3"},
+      {u"%album%title%", u"T", u"A", u"100%", u"100%title%.mp3"},
+      {u"%title% - %artist%", u"%title%", u"B", u"C", u"%title% - B.mp3"},
+      {u"%artist%", u"T", u"a%artist%", u"C", u"a%artist%.mp3"},
+      {u"%%title%%", u"T", u"A", u"C", u"%T%.mp3"},
       {u"%title% - %artist%", u"测试", u"歌手", u"专辑", u"测试 - 歌手.mp3"},
       // Tag texts go in unchanged, forbidden characters included.
       {u"%title%", u"AC/DC: Live?", u"B", u"C", u"AC/DC: Live?.mp3"},
@@ -46,52 +51,6 @@ TEST(MakeNewName, MissingTextCountsAsEmpty) {
   EXPECT_EQ(MakeNewName(u"%title% - %artist% [%album%]", entry), u"Song -  [].mp3");
 }
 
-struct ReplaceCase {
-  std::u16string text, placeholder, replacement, expected;
-};
-
-TEST(ReplaceAll, SearchesAgainFromTheStartAfterEachReplacement) {
-  const ReplaceCase cases[] = {
-      {u"a%title%b%title%c", u"%title%", u"X", u"aXbXc"},
-      {u"no placeholder", u"%title%", u"X", u"no placeholder"},
-      // Removing the inner placeholder joins the outer one, which is found too.
-      {u"%tit%title%le%", u"%title%", u"", u""},
-      {u"%ti%title%tle%", u"%title%", u"t", u"%tittle%"},
-      {u"%%title%title%%", u"%title%", u"", u"%"},
-      {u"%title%%title%", u"%title%", u"%", u"%%"},
-  };
-  for (const ReplaceCase& c : cases) {
-    std::u16string text = c.text;
-    ReplaceAll(text, c.placeholder, c.replacement);
-    EXPECT_EQ(text, c.expected) << platform::Utf16ToUtf8(c.text);
-  }
-}
-
-TEST(ReplaceAll, EndsWhenTheReplacementRecreatesThePlaceholder) {
-  // Each of these would rewrite for ever; every original occurrence is then
-  // replaced once.
-  const ReplaceCase cases[] = {
-      {u"%title%", u"%title%", u"%title%", u"%title%"},
-      {u"[%title%]", u"%title%", u"<%title%>", u"[<%title%>]"},
-      {u"%title% - %title%", u"%title%", u"x%title%x", u"x%title%x - x%title%x"},
-      {u"%title%title%", u"%title%", u"%title%title", u"%title%titletitle%"},
-      // Each replacement makes a new placeholder with the next '%': past the
-      // bound on replacements, the original occurrence is replaced once.
-      {u"%title%" + std::u16string(30000, u'%'), u"%title%", u"A%title",
-       u"A%title" + std::u16string(30000, u'%')},
-  };
-  for (const ReplaceCase& c : cases) {
-    std::u16string text = c.text;
-    ReplaceAll(text, c.placeholder, c.replacement);
-    EXPECT_EQ(text, c.expected) << platform::Utf16ToUtf8(c.text);
-  }
-}
-
-TEST(MakeNewName, TitleHoldingItsOwnPlaceholderEnds) {
-  EXPECT_EQ(MakeNewName(u"%title% - %artist%", Entry(u"%title%", u"B", u"C")), u"%title% - B.mp3");
-  EXPECT_EQ(MakeNewName(u"%artist%", Entry(u"T", u"a%artist%", u"C")), u"a%artist%.mp3");
-}
-
 TEST(NameStyle, ForbiddenCharacters) {
   EXPECT_EQ(ForbiddenCharsMessage(), u"文件名中不能包含这些字符: \\ / : * ? \" < > | ");
   for (const char16_t c : kForbiddenNameChars) {
@@ -101,6 +60,18 @@ TEST(NameStyle, ForbiddenCharacters) {
   for (const std::u16string valid :
        {u"", u"%title% - %artist%", u"100% 测试 (1) [a] {b} 'c' .mp3"}) {
     EXPECT_FALSE(HasForbiddenNameChar(valid)) << platform::Utf16ToUtf8(valid);
+  }
+}
+
+TEST(NameStyle, NeedsAPlaceholderWrittenExactly) {
+  EXPECT_EQ(NoPlaceholderMessage(),
+            u"文件名修改格式中至少要包含 %title%, %artist%, %album% 其中之一.");
+  for (const std::u16string with : {u"%title%", u"x %artist%", u"%album%.mp3", u"%%title%%"}) {
+    EXPECT_TRUE(HasPlaceholder(with)) << platform::Utf16ToUtf8(with);
+  }
+  for (const std::u16string without : {u"", u"   ", u"abc", u"%TITLE%", u"%Artist%", u"%foo%",
+                                       u"%title", u"album%", u"% title %"}) {
+    EXPECT_FALSE(HasPlaceholder(without)) << platform::Utf16ToUtf8(without);
   }
 }
 

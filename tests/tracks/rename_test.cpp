@@ -187,6 +187,8 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
       u"AC/DC.mp3", u"sub/x.mp3", u"sub\\x.mp3", u"..\\x.mp3", u"../x.mp3", u"x:y.mp3", u"x*y.mp3",
       u"x?y.mp3", u"x\"y.mp3", u"x<y.mp3", u"x>y.mp3", u"x|y.mp3", u"x\ty.mp3", u"x\x01y.mp3",
       u"x\x1Fy.mp3", u"x\x7Fy.mp3", std::u16string(u"x\0y.mp3", 8), u"..", u".", u"",
+      // Nothing but the extension: an empty style, or tag texts of spaces.
+      u".mp3", u" .mp3", u"\u3000\u00A0.mp3", u"  ",
       // Devices, whatever follows the first dot and however the case goes.
       u"Nul.mp3", u"CON.mp3", u"aux.mp3", u"COM1.mp3", u"lpt5.mp3", u"PRN.live.mp3",
       u"nul.remix.mp3", u"COM\u00B9.mp3", u"lpt\u00B3.mp3", u"com0.mp3", u"nul  .mp3",

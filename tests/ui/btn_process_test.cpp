@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "platform/text.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
 #include "ui/behaviour/edit_name_style.h"
@@ -32,20 +35,29 @@ void HandleQueuedRenameDone() {
   DispatchMessageW(&message);
 }
 
-TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterAndChangesNothingElse) {
+TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterOrNoPlaceholderAndChangesNothingElse) {
   AddTrack(u"a.mp3", u"Song", u"Band");
   State().listFile->SetItemText(0, 2, u"已修改");
   SetStatusText(u"before");
   const ControlStates before = CurrentControlStates();
+  std::vector<std::pair<std::u16string, std::u16string>> refused;  // style, message
   for (char16_t forbidden : kForbiddenNameChars) {
-    const std::u16string style = u"%title%" + std::u16string(1, forbidden) + u"%artist%";
-    SCOPED_TRACE(static_cast<int>(forbidden));
+    refused.emplace_back(u"%title%" + std::u16string(1, forbidden) + u"%artist%",
+                         ForbiddenCharsMessage());
+  }
+  refused.emplace_back(u"abc:", ForbiddenCharsMessage());
+  // Each would give every file one name and take its own away.
+  for (const std::u16string style : {u"", u"   ", u"abc", u"%TITLE%", u"%foo%", u"%title"}) {
+    refused.emplace_back(style, NoPlaceholderMessage());
+  }
+  for (const auto& [style, message] : refused) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(style));
     SetStyle(style);
     MessageBoxAnswers answers(IDOK);
     ClickProcess();
     ASSERT_EQ(answers.shown().size(), 1u);
     EXPECT_EQ(answers.shown()[0].caption, u"错误");
-    EXPECT_EQ(answers.shown()[0].text, ForbiddenCharsMessage());
+    EXPECT_EQ(answers.shown()[0].text, message);
     EXPECT_EQ(CurrentControlStates(), before);
     EXPECT_EQ(TextOf(State().editNameStyle->hwnd), style);
     EXPECT_EQ(StatusText(), u"before");

@@ -105,12 +105,29 @@ TEST_F(FileList, ClickFillsTheDetailsOfTheFirstSelectedRowAndSetsTheButtonCaptio
   }
 }
 
-TEST_F(FileList, PreviewFollowsTheNameStyleAndTheBoxShowsALongPathWhole) {
-  SetText(State().editNameStyle->hwnd, u"%album%/%title%");
-  Select({0});
-  Click();
-  // Shown whatever the style holds; only renaming refuses it.
-  EXPECT_EQ(TextOf(State().editNewName->hwnd), u"La/Ta.mp3");
+TEST_F(FileList, PreviewFollowsTheNameStyleSaysWhichNamesWillNotBeUsedAndShowsALongPathWhole) {
+  Tracks().Append({u"AC/DC", u"Nul", u"Lc"}, u"D:\\music\\c.mp3");
+  struct Case {
+    std::u16string style;
+    int row;
+    std::u16string preview;
+  };
+  // Shown whatever the style holds; the renaming refuses the style itself.
+  const Case cases[] = {
+      {u"%title% - %artist%", 0, u"Ta - Aa.mp3"},
+      {u"%album%/%title%", 0, u"La/Ta.mp3 (无法使用此文件名)"},
+      {u"%title%", 2, u"AC/DC.mp3 (无法使用此文件名)"},
+      {u"%artist%", 2, u"Nul.mp3 (无法使用此文件名)"},
+      {u"%artist% - %album%", 2, u"Nul - Lc.mp3"},
+      {u"", 1, u".mp3 (无法使用此文件名)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(c.preview));
+    SetText(State().editNameStyle->hwnd, c.style);
+    Select({c.row});
+    Click();
+    EXPECT_EQ(TextOf(State().editNewName->hwnd), c.preview);
+  }
 
   const std::u16string longPath = u"D:\\" + std::u16string(300, u'x') + u".mp3";
   ListPaths({longPath});

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -12,6 +14,7 @@
 #include "platform/text.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
+#include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
 
@@ -175,27 +178,38 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
             ContentOf(deep + u"/long.mp3"));
 }
 
-TEST_F(RenameWorker, SummaryCountsTheFilesFoundAndTheFilesRenamed) {
+TEST_F(RenameWorker, SummaryCountsTheRowsTriedAndTheFilesRenamed) {
   struct Case {
-    int rows;
-    unsigned filesFound;  // files without usable tags were found but not listed
+    int newRows;
+    unsigned filesFound;       // files without usable tags were found but not listed
+    std::vector<int> deleted;  // rows the user deletes before the run
     std::u16string summary;
   };
   const Case cases[] = {
-      {0, 0, u"共尝试重命名 0 个MP3文件, 成功重命名 0 个MP3文件."},
-      {8, 10, u"共尝试重命名 10 个MP3文件, 成功重命名 8 个MP3文件."},
+      {0, 0, {}, u"共尝试重命名 0 个MP3文件, 成功重命名 0 个MP3文件."},
+      {8, 10, {}, u"共尝试重命名 8 个MP3文件, 成功重命名 8 个MP3文件."},
+      // The files of the deleted rows stay where they are, already renamed.
+      {0, 10, {1, 6}, u"共尝试重命名 6 个MP3文件, 成功重命名 6 个MP3文件."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.rows);
-    for (int i = 0; i < c.rows; ++i) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(c.summary));
+    for (int i = 0; i < c.newRows; ++i) {
       const std::u16string n(1, static_cast<char16_t>(u'a' + i));
       AddTrack(n + u".mp3", u"Title " + n, u"Band");
     }
     State().filesFound = c.filesFound;
+    if (!c.deleted.empty()) {
+      for (int row : c.deleted) {
+        ListView_SetItemState(State().listFile->hwnd, row, LVIS_SELECTED, LVIS_SELECTED);
+      }
+      MessageBoxAnswers yes(IDYES);
+      SendMessageW(State().btnDeleteEmpty->hwnd, BM_CLICK, 0, 0);
+      ASSERT_EQ(State().listFile->GetItemCount(), 6);
+    }
     ClickProcess();
     ASSERT_TRUE(WaitForRenamingOver());
     EXPECT_EQ(StatusText(), c.summary);
-    ExpectRowsMatchDisk();
+    if (c.deleted.empty()) ExpectRowsMatchDisk();
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/behaviour/btn_process.h"
 
 #include <memory>
+#include <string>
 
 #include "tracks/name_style.h"
 #include "ui/behaviour/edit_name_style.h"
@@ -26,8 +27,15 @@ void CBtnProcess::OnClick() {
 
 void CBtnProcess::StartRenaming() {
   MainWindowState& state = State();
-  if (HasForbiddenNameChar(WindowText(state.editNameStyle->hwnd))) {
-    MessageBoxW(state.mainWindow, Wide(ForbiddenCharsMessage()), L"错误", MB_OK | MB_ICONERROR);
+  const std::u16string style = WindowText(state.editNameStyle->hwnd);
+  std::u16string refusal;
+  if (HasForbiddenNameChar(style)) {
+    refusal = ForbiddenCharsMessage();
+  } else if (!HasPlaceholder(style)) {
+    refusal = NoPlaceholderMessage();
+  }
+  if (!refusal.empty()) {
+    MessageBoxW(state.mainWindow, Wide(refusal), L"错误", MB_OK | MB_ICONERROR);
     return;
   }
   ApplyControlStates(ControlMoment::RenamingStarted);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "tracks/rename.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/win_text.h"
@@ -27,4 +28,9 @@ void ResetDetails() {
                                   state.editNewName, state.editFileName}) {
     ShowText(box->hwnd, u"暂无");
   }
+}
+
+std::u16string NewNamePreview(std::u16string newName) {
+  if (!IsAcceptableFileName(newName)) newName += u" (无法使用此文件名)";
+  return newName;
 }

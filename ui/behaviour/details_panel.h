@@ -10,3 +10,7 @@ void ShowSelectionText(const std::u16string& text);
 
 // "当前未选中任意一项." and "暂无" in each of the five boxes.
 void ResetDetails();
+
+// The new name as the preview shows it: followed by "(无法使用此文件名)" when
+// the renaming would not use it.
+std::u16string NewNamePreview(std::u16string newName);

@@ -50,6 +50,9 @@ LRESULT CEditNameStyle::OnKeyUp() {
   }
   State().listFile->OnClick();
   RefreshStatuses(style);
+  // Typing a new style passes through texts without a placeholder; they are
+  // only refused when the renaming starts.
+  if (!HasPlaceholder(style)) SetStatusText(u"提示: " + NoPlaceholderMessage());
   return 0;
 }
 

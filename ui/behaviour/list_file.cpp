@@ -132,7 +132,8 @@ void CListFile::OnClick() {
   ShowText(state.editTitle->hwnd, entry->title.value_or(u""));
   ShowText(state.editArtist->hwnd, entry->artist.value_or(u""));
   ShowText(state.editAlbum->hwnd, entry->album.value_or(u""));
-  ShowText(state.editNewName->hwnd, MakeNewName(WindowText(state.editNameStyle->hwnd), *entry));
+  ShowText(state.editNewName->hwnd,
+           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry)));
 }
 
 void CListFile::OnMouseLeave() {

@@ -16,6 +16,7 @@ void OnRenameStep(RenameStep& step) {
     }
     list.SetItemText(step.row, kStatusColumn, std::u16string(step.status));
   }
+  if (step.row < 0) step.rowCount = list.GetItemCount();
   const int next = step.row + 1;
   // Whole, never cut: a cut path could name another file.
   step.nextPath.reset();

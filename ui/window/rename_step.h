@@ -16,8 +16,11 @@ struct RenameStep {
   std::u16string_view status;  // one of the status texts, which live for the whole run
   // Set by the window thread: the path of row + 1, nothing when there is no such row.
   std::optional<std::u16string> nextPath;
+  // Set by the window thread with the first path: the rows the run is to try.
+  int rowCount = 0;
 };
 
 // WM_RENAME_STEP, on the window thread: the progress text naming the old
-// path, then column 0 when the file moved and column 2, then the next path.
+// path, then column 0 when the file moved and column 2, then the next path
+// (before the first row: the row count and the first path).
 void OnRenameStep(RenameStep& step);

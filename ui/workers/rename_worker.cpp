@@ -41,11 +41,13 @@ bool RenameRow(RenameStep& step, const std::u16string& style) {
   return RenameSucceeded(outcome.result);
 }
 
-// True when it was stopped before the last row.
-bool RenameAllRows(const StopRequest& stop, std::uint32_t& renamed) {
+// True when it was stopped before the last row. tried: the rows in the list
+// when it began, tagged or not.
+bool RenameAllRows(const StopRequest& stop, int& tried, std::uint32_t& renamed) {
   const std::u16string style = WindowText(State().editNameStyle->hwnd);
   RenameStep step;
   if (!HandOver(step)) return false;
+  tried = step.rowCount;
   while (step.nextPath) {
     if (stop.Requested()) return true;
     // Counted from the row's start, so rows are 100 ms apart and the move
@@ -67,10 +69,11 @@ DWORD WINAPI RenameThreadProc(void* parameter) {
   // has closed the handle and given them back, and this finds nothing to do.
   const ClosingMessage done(State().mainWindow, WM_RENAME_DONE, run->number);
   NoThrow<bool>(false, [&run] {
+    int tried = 0;
     std::uint32_t renamed = 0;
-    if (RenameAllRows(*run->stop, renamed)) return false;
-    SetStatusText(u"共尝试重命名 " + platform::DecimalText(State().filesFound.load()) +
-                  u" 个MP3文件, 成功重命名 " + platform::DecimalText(renamed) + u" 个MP3文件.");
+    if (RenameAllRows(*run->stop, tried, renamed)) return false;
+    SetStatusText(u"共尝试重命名 " + platform::DecimalText(tried) + u" 个MP3文件, 成功重命名 " +
+                  platform::DecimalText(renamed) + u" 个MP3文件.");
     return true;
   });
   return 0;
