@@ -6,6 +6,7 @@
 #include "support/loopback_http.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/status_bar.h"
+#include "ui/window/keyboard.h"
 #include "ui/window/main_window.h"
 #include "update/update_check.h"
 
@@ -21,8 +22,8 @@ void RunPending() {
       lastQuit = message.wParam;
       continue;
     }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    // As the program's own loop: keys and dialog navigation included.
+    RouteMessage(message);
   }
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+// The window's keys: the shortcuts, in one table, and the path every queued
+// message takes so that Tab, Shift+Tab, Space and Enter work as in a dialog.
+
+#include <windows.h>
+
+// What the message loop does with each message: a shortcut key runs its
+// command; anything else goes through IsDialogMessageW, or is translated
+// and dispatched when it is not for the main window.
+void RouteMessage(MSG& message);
+
+// A key press that is one of the window's shortcuts runs its command and
+// is used up: true. Ctrl is read from the thread's keyboard state.
+bool HandleShortcut(const MSG& message);
+
+// Enter in the window arrives, from IsDialogMessageW, as WM_COMMAND with IDOK
+// and the focused control; the controls' own commands carry no id.
+inline bool IsEnterCommand(WPARAM wParam) { return wParam == IDOK; }
+
+// Enter presses the focused push button; on any other control it does nothing.
+LRESULT PressFocusedButton(HWND focused);
