@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/wide.h"
 #include "support/loopback_http.h"
 #include "ui/framework/control_registry.h"
@@ -58,6 +61,25 @@ bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
 
 std::optional<WPARAM> QuitCode() { return lastQuit; }
 void ForgetQuitCode() { lastQuit.reset(); }
+
+void PressKey(HWND target, UINT key, UINT modifier) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  BYTE held[256] = {};
+  std::copy(std::begin(keys), std::end(keys), std::begin(held));
+  if (modifier != 0) held[modifier] = 0x80;
+  SetKeyboardState(held);
+  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    MSG m{};
+    m.hwnd = target;
+    m.message = message;
+    m.wParam = key;
+    m.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1;
+    RouteMessage(m);
+  }
+  SetKeyboardState(keys);
+  RunPending();
+}
 
 std::u16string TextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);

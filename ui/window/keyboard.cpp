@@ -85,7 +85,8 @@ void RouteMessage(MSG& message) {
   DispatchMessageW(&message);
 }
 
-LRESULT PressFocusedButton(HWND focused) {
+LRESULT PressFocusedButton() {
+  const HWND focused = GetFocus();
   const CCorvaneControl* control = FindControl(focused);
   if (control == nullptr || control->kind != ControlKind::Button) return 0;
   const auto type = static_cast<DWORD>(GetWindowLongPtrW(focused, GWL_STYLE)) & BS_TYPEMASK;

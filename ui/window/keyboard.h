@@ -14,8 +14,9 @@ void RouteMessage(MSG& message);
 bool HandleShortcut(const MSG& message);
 
 // Enter in the window arrives, from IsDialogMessageW, as WM_COMMAND with IDOK
-// and the focused control; the controls' own commands carry no id.
+// (and the control of that id, which the window has not); the controls' own
+// commands carry no id.
 inline bool IsEnterCommand(WPARAM wParam) { return wParam == IDOK; }
 
 // Enter presses the focused push button; on any other control it does nothing.
-LRESULT PressFocusedButton(HWND focused);
+LRESULT PressFocusedButton();

@@ -82,9 +82,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_NOTIFY:
         return DispatchNotify(reinterpret_cast<const NMHDR*>(lParam));
       case WM_COMMAND:
-        if (IsEnterCommand(wParam)) return PressFocusedButton(reinterpret_cast<HWND>(lParam));
+        if (IsEnterCommand(wParam)) return PressFocusedButton();
         return DispatchCommand(wParam, lParam);
       case WM_FILE_FOUND:
+        // IsDialogMessageW asks for a default button with the same number
+        // (DM_GETDEFID) and no item: it gets none.
         OnFileFound(std::unique_ptr<FoundItem>(reinterpret_cast<FoundItem*>(wParam)));
         return 0;
       case WM_SCAN_DONE:
