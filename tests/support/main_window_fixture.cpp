@@ -78,7 +78,6 @@ void PressKey(HWND target, UINT key, UINT modifier) {
     RouteMessage(m);
   }
   SetKeyboardState(keys);
-  RunPending();
 }
 
 std::u16string TextOf(HWND window) {

@@ -50,8 +50,8 @@ std::optional<WPARAM> QuitCode();
 void ForgetQuitCode();
 
 // A key pressed and released on target, with modifier (VK_CONTROL,
-// VK_SHIFT or 0) held, through the program's own message path; then the
-// messages that it queued are run.
+// VK_SHIFT or 0) held, through the program's own message path. What that
+// queued stays queued.
 void PressKey(HWND target, UINT key, UINT modifier = 0);
 
 std::u16string TextOf(HWND window);
