@@ -385,6 +385,20 @@ TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_EQ(GetMenu(window), nullptr);
 
+  // Wine draws every program at the display's scale; Windows does so only
+  // for one whose manifest asks, per display, and stretches the others.
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr) << "no manifest";
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                             SizeofResource(nullptr, found));
+  for (const char* part :
+       {"<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+        "PerMonitorV2",
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+    EXPECT_NE(manifest.find(part), std::string::npos) << part;
+  }
+
   RECT rect{};
   GetWindowRect(window, &rect);
   EXPECT_EQ(rect.right - rect.left, Px(700));
