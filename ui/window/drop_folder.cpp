@@ -1,5 +1,7 @@
 #include "ui/window/drop_folder.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/behaviour/btn_set_work_dir.h"
@@ -29,8 +31,8 @@ std::optional<std::wstring> OnlyItem(HDROP drop) {
   return std::wstring(path.data(), length);
 }
 
-}  // namespace
-
+// The folder that a dropped item stands for: itself when it is a folder,
+// else the folder it is in. Nothing when the item is not there.
 std::optional<std::wstring> FolderOfDroppedItem(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -41,6 +43,8 @@ std::optional<std::wstring> FolderOfDroppedItem(const std::wstring& path) {
   const bool root = slash == 2 && path[1] == L':';
   return path.substr(0, root ? slash + 1 : slash);
 }
+
+}  // namespace
 
 void OnDropFiles(HDROP drop) {
   const DropScope release(drop);
