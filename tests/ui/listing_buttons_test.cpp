@@ -377,6 +377,7 @@ TEST_F(DeleteAndClear, DeleteAndCtrlAInTheListDoWhatTheButtonDoes) {
   PressKey(list, VK_DELETE);
   ASSERT_EQ(no.shown().size(), 1u);
   EXPECT_EQ(no.shown()[0].text, u"您确定要清空文件列表吗?");
+  EXPECT_EQ(GetFocus(), list) << "the keys go on where they were";
 }
 
 TEST_F(DeleteAndClear, NoneOrAllSelectedClearsAfterAYes) {

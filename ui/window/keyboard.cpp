@@ -85,6 +85,21 @@ void RouteMessage(MSG& message) {
   DispatchMessageW(&message);
 }
 
+bool KeepFocusOverActivation(HWND window, WPARAM wParam) {
+  static HWND kept = nullptr;
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    const HWND focused = GetFocus();
+    kept = IsChild(window, focused) ? focused : nullptr;
+    return false;
+  }
+  if (HIWORD(wParam) != 0 || kept == nullptr || !IsChild(window, kept) || !IsWindowEnabled(kept) ||
+      !IsWindowVisible(kept)) {
+    return false;  // minimised, or nothing to go back to
+  }
+  SetFocus(kept);
+  return true;
+}
+
 LRESULT PressFocusedButton() {
   const HWND focused = GetFocus();
   const CCorvaneControl* control = FindControl(focused);

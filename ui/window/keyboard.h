@@ -20,3 +20,8 @@ inline bool IsEnterCommand(WPARAM wParam) { return wParam == IDOK; }
 
 // Enter presses the focused push button; on any other control it does nothing.
 LRESULT PressFocusedButton();
+
+// WM_ACTIVATE, as a dialog does it: the control that had the focus when the
+// window lost it (to a message box, another program) gets it back. False
+// when there is none to give it to, and the default handling should run.
+bool KeepFocusOverActivation(HWND window, WPARAM wParam);

@@ -70,6 +70,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         FollowDpi(HIWORD(wParam));
         return 0;
       }
+      case WM_ACTIVATE:
+        if (KeepFocusOverActivation(window, wParam)) return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
       case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
