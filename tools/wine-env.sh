@@ -22,7 +22,8 @@ corvane_start_display() {
   local n
   for n in $(seq 91 120); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    # Room for the window at a scale of 200 %.
+    Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
     CORVANE_XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do

@@ -2,10 +2,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/wide.h"
 #include "support/loopback_http.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/status_bar.h"
+#include "ui/window/keyboard.h"
 #include "ui/window/main_window.h"
 #include "update/update_check.h"
 
@@ -21,8 +25,8 @@ void RunPending() {
       lastQuit = message.wParam;
       continue;
     }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    // As the program's own loop: keys and dialog navigation included.
+    RouteMessage(message);
   }
 }
 
@@ -57,6 +61,24 @@ bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
 
 std::optional<WPARAM> QuitCode() { return lastQuit; }
 void ForgetQuitCode() { lastQuit.reset(); }
+
+void PressKey(HWND target, UINT key, UINT modifier) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  BYTE held[256] = {};
+  std::copy(std::begin(keys), std::end(keys), std::begin(held));
+  if (modifier != 0) held[modifier] = 0x80;
+  SetKeyboardState(held);
+  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    MSG m{};
+    m.hwnd = target;
+    m.message = message;
+    m.wParam = key;
+    m.lParam = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1;
+    RouteMessage(m);
+  }
+  SetKeyboardState(keys);
+}
 
 std::u16string TextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);

@@ -49,6 +49,11 @@ bool WaitForThreadKeepingPostedMessages(HANDLE thread);
 std::optional<WPARAM> QuitCode();
 void ForgetQuitCode();
 
+// A key pressed and released on target, with modifier (VK_CONTROL,
+// VK_SHIFT or 0) held, through the program's own message path. What that
+// queued stays queued.
+void PressKey(HWND target, UINT key, UINT modifier = 0);
+
 std::u16string TextOf(HWND window);
 std::u16string StatusText();
 

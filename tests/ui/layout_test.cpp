@@ -1,11 +1,15 @@
-// The main window and its 27 controls as CreateControls leaves them.
+// The main window and its 27 controls as CreateControls leaves them, at the
+// display's scale (run at 96, 144 and 192 dpi), and after a move to a
+// display of another scale.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,9 +25,11 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
+#include "ui/framework/dpi.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/status_bar.h"
+#include "ui/window/layout.h"
 
 namespace {
 
@@ -34,6 +40,12 @@ std::u16string ClassOf(HWND window) {
   GetClassNameW(window, name, 64);
   return platform::FromWide(name);
 }
+
+// A 96-dpi size at the scale the controls are laid out for.
+int Px(int value) { return ScaleToDpi(value, ControlDpi()); }
+
+// Scaled places may be off by the rounding of their sums; at 96 dpi none.
+int Slack() { return ControlDpi() == kDefaultDpi ? 0 : 1; }
 
 RECT RectInParent(HWND window) {
   RECT rect{};
@@ -129,8 +141,16 @@ std::vector<Expected> ExpectedControls() {
   };
 }
 
-TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
+// Reached with Tab, in this order.
+std::vector<CCorvaneControl*> TabStops() {
+  const MainWindowState& s = State();
+  return {s.editWorkDir, s.btnSetWorkDir, s.checkSubfolders, s.editNameStyle,
+          s.btnListFile, s.btnProcess,    s.listFile};
+}
+
+void ExpectEveryControlInPlace() {
   const std::vector<Expected> controls = ExpectedControls();
+  const std::vector<CCorvaneControl*> tabStops = TabStops();
   ASSERT_EQ(controls.size() + 1, 27u);  // and the status bar, below
   std::set<HFONT> fonts;
   for (const Expected& c : controls) {
@@ -144,21 +164,22 @@ TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
     EXPECT_EQ(TextOf(window), c.text);
 
     const RECT rect = RectInParent(window);
-    EXPECT_EQ(rect.left, c.x);
-    EXPECT_EQ(rect.top, c.y);
+    EXPECT_NEAR(rect.left, Px(c.x), Slack());
+    EXPECT_NEAR(rect.top, Px(c.y), Slack());
     if (c.kind == ControlKind::Label) {
       // A label grows where its text needs more room than it was given.
-      EXPECT_GE(rect.right - rect.left, c.width);
-      EXPECT_GE(rect.bottom - rect.top, c.height);
+      EXPECT_GE(rect.right - rect.left, Px(c.width) - Slack());
+      EXPECT_GE(rect.bottom - rect.top, Px(c.height) - Slack());
     } else {
-      EXPECT_EQ(rect.right - rect.left, c.width);
-      EXPECT_EQ(rect.bottom - rect.top, c.height);
+      EXPECT_NEAR(rect.right - rect.left, Px(c.width), Slack());
+      EXPECT_NEAR(rect.bottom - rect.top, Px(c.height), Slack());
     }
 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_TRUE(style & WS_CHILD);
     EXPECT_EQ(style & c.typeStyle, c.typeStyle);
-    EXPECT_FALSE(style & WS_TABSTOP);
+    const bool tabStop = std::count(tabStops.begin(), tabStops.end(), c.control) != 0;
+    EXPECT_EQ((style & WS_TABSTOP) != 0, tabStop);
     EXPECT_EQ(GetDlgCtrlID(window), 0);
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     if (c.kind != ControlKind::List) {
@@ -176,7 +197,7 @@ TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
       LOGFONTW logFont{};
       ASSERT_NE(GetObjectW(font, sizeof(logFont), &logFont), 0);
       EXPECT_EQ(platform::FromWide(logFont.lfFaceName), u"MS Shell Dlg");
-      EXPECT_EQ(logFont.lfHeight, -9);
+      EXPECT_EQ(logFont.lfHeight, Px(-9));
       EXPECT_EQ(logFont.lfWeight, FW_NORMAL);
       EXPECT_EQ(logFont.lfCharSet, ANSI_CHARSET);
       EXPECT_TRUE(fonts.insert(font).second) << "font shared with another control";
@@ -185,6 +206,15 @@ TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
     }
   }
   EXPECT_EQ(fonts.size(), 16u);
+}
+
+TEST_F(LayoutTest, EveryControlHasItsClassTextPlaceStyleStateAndFont) {
+  // Run at a given scale, the window must really have it.
+  if (const char* asked = std::getenv("CORVANE_TEST_DPI")) {
+    ASSERT_EQ(ControlDpi(), static_cast<UINT>(std::atoi(asked)));
+  }
+  EXPECT_EQ(ControlDpi(), DpiOfWindow(State().mainWindow));
+  ExpectEveryControlInPlace();
 }
 
 TEST_F(LayoutTest, ParentsAreTheMainWindowExceptForTheDeleteButton) {
@@ -217,11 +247,9 @@ TEST_F(LayoutTest, StatusBarRunsAlongTheBottomAndShowsTheTip) {
             u"把鼠标移动到文件列表上看看吧!");
 }
 
-TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
-  CorvaneWnd::CListFile& list = *State().listFile;
+void ExpectColumns() {
+  const CorvaneWnd::CListFile& list = *State().listFile;
   EXPECT_EQ(list.columnCount, 3);
-  EXPECT_EQ(list.GetItemCount(), 0);
-  EXPECT_FALSE(list.mouseInside);
   struct Column {
     const char16_t* title;
     int width;
@@ -237,12 +265,19 @@ TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
     ASSERT_TRUE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, static_cast<WPARAM>(i),
                              reinterpret_cast<LPARAM>(&column)));
     EXPECT_EQ(platform::FromWide(title), columns[i].title);
-    EXPECT_EQ(column.cx, columns[i].width);
+    EXPECT_EQ(column.cx, Px(columns[i].width));
     EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
   }
   LVCOLUMNW fourth{};
   fourth.mask = LVCF_WIDTH;
   EXPECT_FALSE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, 3, reinterpret_cast<LPARAM>(&fourth)));
+}
+
+TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
+  CorvaneWnd::CListFile& list = *State().listFile;
+  ExpectColumns();
+  EXPECT_EQ(list.GetItemCount(), 0);
+  EXPECT_FALSE(list.mouseInside);
   const auto extended = SendMessageW(list.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
   EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER),
             LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -253,14 +288,14 @@ TEST_F(LayoutTest, HelpLabelFitsItsTwoLinesIntoThirtyPixels) {
   const std::u16string text = HelpText();
   HDC dc = CreateCompatibleDC(nullptr);
   {
-    const UniqueFont font = MakeControlFont();
+    const UniqueFont font = MakeControlFont(ControlDpi());
     const SelectionScope selection(dc, font.get());
-    RECT oneLine{0, 0, 310, 0};
+    RECT oneLine{0, 0, Px(310), 0};
     DrawTextW(dc, L"说明", -1, &oneLine, DT_CALCRECT);
-    RECT both{0, 0, 310, 0};
+    RECT both{0, 0, Px(310), 0};
     DrawTextW(dc, platform::Wide(text), -1, &both, DT_CALCRECT);
     EXPECT_EQ(both.bottom, 2 * oneLine.bottom);
-    EXPECT_LE(both.bottom, 30);
+    EXPECT_LE(both.bottom, Px(30));
   }
   DeleteDC(dc);
 }
@@ -270,7 +305,7 @@ int TextEnd(const std::u16string& text) {
   const HDC dc = CreateCompatibleDC(nullptr);
   RECT extent{};
   {
-    const UniqueFont font = MakeControlFont();
+    const UniqueFont font = MakeControlFont(ControlDpi());
     const SelectionScope selection(dc, font.get());
     DrawTextW(dc, platform::Wide(text), -1, &extent, DT_NOCLIP | DT_CALCRECT);
   }
@@ -326,14 +361,14 @@ TEST_F(LayoutTest, DetailsPanelLabelsShowTheirWholeTextAndLeaveTheBoxesFree) {
     // The last character, the colon, stands between the ends of the text
     // without it and with it; its ink must be there on the screen.
     const RECT lastCharacter{place.left + TextEnd(text.substr(0, text.size() - 1)), place.top,
-                             place.left + TextEnd(text), place.top + 14};
+                             place.left + TextEnd(text), place.top + Px(14)};
     ASSERT_GT(lastCharacter.right, lastCharacter.left);
     const RECT firstCharacter{place.left, place.top, place.left + TextEnd(text.substr(0, 1)),
-                              place.top + 14};
+                              place.top + Px(14)};
     ASSERT_GT(InkIn(firstCharacter), 0) << "nothing drawn where the text begins";
     EXPECT_GT(InkIn(lastCharacter), 0) << "the text ends before its last character";
     if (label != s.labelNewName) {
-      EXPECT_LE(place.right, 400) << "the label reaches into the box beside it";
+      EXPECT_LE(place.right, Px(400)) << "the label reaches into the box beside it";
     }
   }
 }
@@ -350,12 +385,26 @@ TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_EQ(GetMenu(window), nullptr);
 
+  // Wine draws every program at the display's scale; Windows does so only
+  // for one whose manifest asks, per display, and stretches the others.
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr) << "no manifest";
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                             SizeofResource(nullptr, found));
+  for (const char* part :
+       {"<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+        "PerMonitorV2",
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+    EXPECT_NE(manifest.find(part), std::string::npos) << part;
+  }
+
   RECT rect{};
   GetWindowRect(window, &rect);
-  EXPECT_EQ(rect.right - rect.left, 700);
-  EXPECT_EQ(rect.bottom - rect.top, 515);
-  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
-  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 515) / 2);
+  EXPECT_EQ(rect.right - rect.left, Px(700));
+  EXPECT_EQ(rect.bottom - rect.top, Px(515));
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - Px(700)) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - Px(515)) / 2);
 
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -363,6 +412,78 @@ TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {
   EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
   EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   EXPECT_NE(windowClass.hIcon, nullptr) << "icon 103 missing";
+}
+
+// Where a control stands at 96 dpi: its place, a label grown to its text
+// in the 96-dpi font.
+RECT At96Dpi(const Expected& c) {
+  RECT rect{c.x, c.y, c.x + c.width, c.y + c.height};
+  if (c.kind != ControlKind::Label) return rect;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  RECT text{};
+  {
+    const UniqueFont font = MakeControlFont(kDefaultDpi);
+    const SelectionScope selection(dc, font.get());
+    DrawTextW(dc, platform::Wide(c.text), -1, &text, DT_NOCLIP | DT_CALCRECT);
+  }
+  DeleteDC(dc);
+  rect.right = std::max(rect.right, c.x + text.right);
+  rect.bottom = std::max(rect.bottom, c.y + text.bottom);
+  return rect;
+}
+
+TEST_F(LayoutTest, ControlsOverlapOnlyAsAt96DpiAndTheWindowHoldsThemAll) {
+  const MainWindowState& s = State();
+  std::vector<Expected> shown;
+  for (const Expected& c : ExpectedControls()) {
+    if (c.visible) shown.push_back(c);
+  }
+  RECT client{};
+  GetClientRect(s.mainWindow, &client);
+  const RECT bar = RectInParent(s.statusBar->hwnd);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    SCOPED_TRACE(shown[i].member);
+    const RECT place = RectInParent(shown[i].control->hwnd);
+    EXPECT_GE(place.left, 0);
+    EXPECT_LE(place.right, client.right);
+    EXPECT_LE(place.bottom, bar.top) << "under the status bar";
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      RECT overlap{};
+      const RECT a = At96Dpi(shown[i]), b = At96Dpi(shown[j]);
+      if (IntersectRect(&overlap, &a, &b)) continue;
+      const RECT other = RectInParent(shown[j].control->hwnd);
+      EXPECT_FALSE(IntersectRect(&overlap, &place, &other)) << "overlaps " << shown[j].member;
+    }
+  }
+}
+
+LONG ListFontHeight() {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(State().listFile->hwnd, WM_GETFONT, 0, 0)),
+             sizeof(font), &font);
+  return font.lfHeight;
+}
+
+TEST_F(LayoutTest, AMoveToAnotherScaleLaysEverythingOutAgainAndBackExactly) {
+  const HWND window = State().mainWindow;
+  const UINT start = ControlDpi();
+  const LONG startFontHeight = ListFontHeight();
+  ASSERT_NE(startFontHeight, 0);
+  for (const UINT dpi : {start == 144 ? 192u : 144u, start}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + ScaleToDpi(700, dpi);
+    suggested.bottom = suggested.top + ScaleToDpi(515, dpi);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(ControlDpi(), dpi);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &suggested)) << "the window takes the place offered";
+    ExpectEveryControlInPlace();
+    ExpectColumns();
+    EXPECT_EQ(ListFontHeight(), ScaleToDpi(startFontHeight, dpi, start));
+  }
 }
 
 }  // namespace

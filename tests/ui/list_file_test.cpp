@@ -69,7 +69,9 @@ class FileList : public ListingTest {
   }
 };
 
-TEST_F(FileList, ClickFillsTheDetailsOfTheFirstSelectedRowAndSetsTheButtonCaption) {
+// By a click, or by any change of the selection (the keyboard's too) once
+// the window has run its messages.
+TEST_F(FileList, ClickOrSelectionChangeFillsTheDetailsOfTheFirstSelectedRowAndSetsTheCaption) {
   struct Case {
     const char* what;
     std::set<int> selected;
@@ -93,16 +95,29 @@ TEST_F(FileList, ClickFillsTheDetailsOfTheFirstSelectedRowAndSetsTheButtonCaptio
        {},
        {rest, u"暂无", u"暂无", u"暂无", u"暂无", u"暂无", u"清空"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Select(c.selected);
-    Click();
-    EXPECT_TRUE(CurrentPanel() == c.panel)
-        << "selection \"" << platform::Utf16ToUtf8(CurrentPanel().selection) << "\" title \""
-        << platform::Utf16ToUtf8(CurrentPanel().title) << "\" preview \""
-        << platform::Utf16ToUtf8(CurrentPanel().newName) << "\" button \""
-        << platform::Utf16ToUtf8(CurrentPanel().button) << "\"";
+  for (const bool click : {true, false}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + (click ? ", clicked" : ", selected"));
+      Select(c.selected);
+      if (click) {
+        Click();
+      } else {
+        PumpPending();
+      }
+      EXPECT_TRUE(CurrentPanel() == c.panel)
+          << "selection \"" << platform::Utf16ToUtf8(CurrentPanel().selection) << "\" title \""
+          << platform::Utf16ToUtf8(CurrentPanel().title) << "\" preview \""
+          << platform::Utf16ToUtf8(CurrentPanel().newName) << "\" button \""
+          << platform::Utf16ToUtf8(CurrentPanel().button) << "\"";
+    }
   }
+  // A selected row that goes away takes its details with it.
+  Select({1});
+  PumpPending();
+  SendMessageW(State().listFile->hwnd, LVM_DELETEITEM, 1, 0);
+  PumpPending();
+  EXPECT_EQ(CurrentPanel().selection, rest);
+  EXPECT_EQ(CurrentPanel().button, u"清空");
 }
 
 TEST_F(FileList, PreviewFollowsTheNameStyleSaysWhichNamesWillNotBeUsedAndShowsALongPathWhole) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -195,6 +196,49 @@ TEST_F(MainWindowReports, MessageBoxesAreAnsweredAndRecorded) {
   ASSERT_EQ(answers.shown().size(), 2u);
   EXPECT_EQ(answers.shown()[1].caption, u"提示");
   EXPECT_EQ(answers.shown()[1].text, u"您确定要清空文件列表吗?");
+}
+
+using MainWindowKeys = MainWindowTest;
+
+int browsed = 0;
+PIDLIST_ABSOLUTE WINAPI CountAndCancel(LPBROWSEINFOW) {
+  ++browsed;
+  return nullptr;
+}
+
+TEST_F(MainWindowKeys, TabGoesThroughTheCommandsInOrderAndEnterOrSpacePressesAButton) {
+  const MainWindowState& s = State();
+  EnableWindow(s.btnListFile->hwnd, TRUE);
+  EnableWindow(s.btnProcess->hwnd, TRUE);
+  const HWND order[] = {s.editWorkDir->hwnd,   s.btnSetWorkDir->hwnd, s.checkSubfolders->hwnd,
+                        s.editNameStyle->hwnd, s.btnListFile->hwnd,   s.btnProcess->hwnd,
+                        s.listFile->hwnd};
+  const int count = static_cast<int>(std::size(order));
+  SetFocus(order[0]);
+  for (int i = 1; i <= count; ++i) {
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), order[i % count]) << "Tab number " << i;
+  }
+  for (int i = count - 1; i >= 0; --i) {
+    PressKey(GetFocus(), VK_TAB, VK_SHIFT);
+    EXPECT_EQ(GetFocus(), order[i]) << "Shift+Tab to " << i;
+  }
+
+  // Enter on a check box does not tick it; Space does, once.
+  SetFocus(s.checkSubfolders->hwnd);
+  PressKey(s.checkSubfolders->hwnd, VK_RETURN);
+  EXPECT_EQ(SendMessageW(s.checkSubfolders->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  PressKey(s.checkSubfolders->hwnd, VK_SPACE);
+  EXPECT_EQ(SendMessageW(s.checkSubfolders->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  SetFolderBrowserForTest(CountAndCancel);
+  for (const UINT key : {VK_RETURN, VK_SPACE}) {
+    browsed = 0;
+    SetFocus(s.btnSetWorkDir->hwnd);
+    PressKey(s.btnSetWorkDir->hwnd, key);
+    EXPECT_EQ(browsed, 1) << "key " << key << " opens the folder browser once";
+  }
+  SetFolderBrowserForTest(nullptr);
 }
 
 // The whole check as it runs at start-up, against a server that says "no".

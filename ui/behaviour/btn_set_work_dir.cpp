@@ -50,7 +50,12 @@ void CBtnSetWorkDir::OnClick() {
     EnableWindow(hwnd, TRUE);
     return;
   }
-  SetWindowTextW(state.editWorkDir->hwnd, path);
+  TakeWorkDir(path);
+}
+
+void CBtnSetWorkDir::TakeWorkDir(const std::wstring& folder) {
+  const MainWindowState& state = State();
+  SetWindowTextW(state.editWorkDir->hwnd, folder.c_str());
   // Its caption reads "刷新文件列表" whenever this button can be clicked,
   // so this starts a refresh. This button stays off until the tag reading ends.
   state.btnListFile->OnClick();

@@ -5,6 +5,8 @@
 
 #include <shlobj.h>
 
+#include <string>
+
 #include "ui/framework/button.h"
 
 namespace CorvaneWnd {
@@ -12,6 +14,9 @@ namespace CorvaneWnd {
 class CBtnSetWorkDir : public CCorvaneButton {
  public:
   void OnClick() override;
+  // A folder chosen (or dropped on the window) goes into the working
+  // directory box, and the refresh starts at once.
+  static void TakeWorkDir(const std::wstring& folder);
 };
 
 }  // namespace CorvaneWnd

@@ -9,9 +9,11 @@
 #include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/details_panel.h"
 #include "ui/behaviour/edit_name_style.h"
+#include "ui/framework/dpi.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/window_messages.h"
 
 namespace CorvaneWnd {
 
@@ -76,14 +78,15 @@ void CListFile::DrawRow(HDC dc, int row) const {
   }
 
   SetBkMode(dc, TRANSPARENT);
+  const int inset = ScaleToDpi(kCellInset, ControlDpi());
   for (int column = 0; column < kFileListColumnCount; ++column) {
     RECT cell{};
     cell.top = column;
     cell.left = LVIR_LABEL;
     SendMessageW(hwnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&cell));
-    cell.left += kCellInset;
-    cell.right -= kCellInset;
+    cell.left += inset;
+    cell.right -= inset;
     std::u16string text;
     if (column == kPathColumn) {
       // The file's own name, from the whole path: a cut path's last part
@@ -136,6 +139,16 @@ void CListFile::OnClick() {
            NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry)));
 }
 
+void CListFile::OnSelectionChanged() {
+  if (followPending_) return;
+  followPending_ = PostMessageW(State().mainWindow, WM_FOLLOW_SELECTION, 0, 0) != FALSE;
+}
+
+void CListFile::FollowSelection() {
+  followPending_ = false;
+  OnClick();
+}
+
 void CListFile::OnMouseLeave() {
   mouseInside = false;
   const HWND button = State().btnDeleteEmpty->hwnd;
@@ -155,8 +168,13 @@ void CListFile::OnMouseEnter() { ShowWindow(State().btnDeleteEmpty->hwnd, SW_SHO
 
 }  // namespace CorvaneWnd
 
-bool CreateFileList() {
+bool CreateFileList(int x, int y, int width, int height) {
   CorvaneWnd::CListFile* list = State().listFile;
-  return list != nullptr &&
-         CreateListWindow(*list, u"listFileLeft", 20, 30, 650, 200, State().mainWindow);
+  if (list == nullptr ||
+      !CreateListWindow(*list, u"listFileLeft", x, y, width, height, State().mainWindow)) {
+    return false;
+  }
+  // Reached with Tab, after the commands.
+  SetWindowLongPtrW(list->hwnd, GWL_STYLE, GetWindowLongPtrW(list->hwnd, GWL_STYLE) | WS_TABSTOP);
+  return true;
 }

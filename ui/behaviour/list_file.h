@@ -37,8 +37,13 @@ class CListFile : public CCorvaneList {
   void OnClick() override;
   void OnMouseLeave() override;
   void OnMouseEnter() override;
+  // Asks once for FollowSelection; rows being removed are still there now.
+  void OnSelectionChanged() override;
+  // WM_FOLLOW_SELECTION: what a click does, for the selection as it is now.
+  void FollowSelection();
 
  private:
+  bool followPending_ = false;
   void DrawRow(HDC dc, int row) const;
 };
 
@@ -47,5 +52,6 @@ COLORREF StatusTextColour(std::u16string_view status);
 
 }  // namespace CorvaneWnd
 
-// Creates State().listFile's window: "listFileLeft" across the top of the main window.
-bool CreateFileList();
+// Creates State().listFile's window, "listFileLeft", at the given place in
+// the main window.
+bool CreateFileList(int x, int y, int width, int height);

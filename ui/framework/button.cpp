@@ -1,12 +1,17 @@
 #include "ui/framework/button.h"
 
+#include <utility>
+
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
+#include "ui/framework/dpi.h"
 #include "ui/framework/win_text.h"
 
 void CCorvaneButton::ApplyFont() {
-  font = MakeControlFont();
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  // The old font goes only once the window no longer uses it.
+  UniqueFont next = MakeControlFont(ControlDpi());
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
+  font = std::move(next);
 }
 
 void CreateButton(CCorvaneButton& button, const char16_t* text, DWORD style, int x, int y,

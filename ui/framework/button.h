@@ -11,7 +11,7 @@ class CCorvaneButton : public CCorvaneControl {
   // BN_CLICKED through the main window's WM_COMMAND.
   virtual void OnClick() {}
 
-  // A fresh control font, given to the window with a redraw.
+  // A fresh control font at ControlDpi(), given to the window with a redraw.
   void ApplyFont();
 
   UniqueFont font;

@@ -44,6 +44,21 @@ LRESULT DispatchNotify(const NMHDR* header) {
     case NM_CLICK:
       list->OnClick();
       return 0;
+    case LVN_ITEMCHANGED: {
+      const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+      if ((change->uChanged & LVIF_STATE) != 0 &&
+          ((change->uOldState ^ change->uNewState) & LVIS_SELECTED) != 0) {
+        list->OnSelectionChanged();
+      }
+      return 0;
+    }
+    case LVN_DELETEITEM:
+      list->OnSelectionChanged();
+      return 0;
+    case LVN_DELETEALLITEMS:
+      list->OnSelectionChanged();
+      return TRUE;  // no LVN_DELETEITEM for each row
+
     default:
       return 0;
   }

@@ -8,5 +8,6 @@
 // any other code calls nothing and answers 1.
 LRESULT DispatchCommand(WPARAM wParam, LPARAM lParam);
 
-// The list's custom draw, scroll and click notifications; others answer 0.
+// The list's custom draw, scroll and click notifications, and changes of
+// its selection or rows (LVN_DELETEALLITEMS answers TRUE); others answer 0.
 LRESULT DispatchNotify(const NMHDR* header);

@@ -14,6 +14,7 @@ class CCorvaneEdit : public CCorvaneControl {
   // WM_KEYUP; the result goes back to whoever sent the key release.
   virtual LRESULT OnKeyUp() { return 1; }
 
+  // A fresh control font at ControlDpi(), given to the window with a redraw.
   void ApplyFont();
   void SetReadOnly(bool value);
 

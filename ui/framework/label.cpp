@@ -6,6 +6,7 @@
 #include "platform/no_throw.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
+#include "ui/framework/dpi.h"
 #include "ui/framework/win_text.h"
 
 namespace {
@@ -18,7 +19,7 @@ void PaintLabel(HWND window) {
   PaintScope paint(window);
   SetBkMode(paint.dc(), TRANSPARENT);
   // Made for every paint rather than kept: labels own no font.
-  const UniqueFont font = MakeControlFont();
+  const UniqueFont font = MakeControlFont(ControlDpi());
   const SelectionScope selection(paint.dc(), font.get());
   wchar_t text[kTextBufferUnits] = {};
   GetWindowTextW(window, text, kTextBufferUnits);
@@ -27,16 +28,18 @@ void PaintLabel(HWND window) {
   DrawTextW(paint.dc(), text, -1, &client, kLabelFormat);
 }
 
+}  // namespace
+
 // A window paints only inside itself: BeginPaint clips to its update region,
 // whatever DT_NOCLIP says. So a label whose text is wider or taller than the
 // place it was given grows to hold the text, from its top left corner.
-void FitToText(HWND window) {
+void FitLabelToText(HWND window) {
   wchar_t text[kTextBufferUnits] = {};
   GetWindowTextW(window, text, kTextBufferUnits);
   RECT needed{};
   {
     const WindowDcScope dc(window);
-    const UniqueFont font = MakeControlFont();
+    const UniqueFont font = MakeControlFont(ControlDpi());
     const SelectionScope selection(dc.dc(), font.get());
     DrawTextW(dc.dc(), text, -1, &needed, kLabelFormat | DT_CALCRECT);
   }
@@ -46,8 +49,6 @@ void FitToText(HWND window) {
   SetWindowPos(window, nullptr, 0, 0, std::max(needed.right, client.right),
                std::max(needed.bottom, client.bottom), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-}  // namespace
 
 LRESULT CALLBACK LabelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return NoThrow<LRESULT>(0, [&]() -> LRESULT {
@@ -64,5 +65,5 @@ void CreateLabel(CCorvaneLabel& label, const char16_t* text, int x, int y, int w
   if (label.hwnd == nullptr) return;
   RegisterControl(label.hwnd, &label);
   SetWindowLongPtrW(label.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelWndProc));
-  FitToText(label.hwnd);
+  FitLabelToText(label.hwnd);
 }

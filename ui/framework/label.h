@@ -19,3 +19,7 @@ LRESULT CALLBACK LabelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 // shows whole on every system.
 void CreateLabel(CCorvaneLabel& label, const char16_t* text, int x, int y, int width, int height,
                  HWND parent);
+
+// Grows the label, from its top left corner, until its text fits in the
+// labels' font at ControlDpi(); never shrinks it.
+void FitLabelToText(HWND label);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/framework/control.h"
+#include "ui/framework/default_font.h"
 
 // Longer than any path Windows can name.
 inline constexpr std::size_t kWholeTextLimitUnits = 65536;
@@ -27,6 +28,8 @@ class CCorvaneList : public CCorvaneControl {
   // Must clear mouseInside, or no later mouse move starts tracking again.
   virtual void OnMouseLeave() = 0;
   virtual void OnMouseEnter() = 0;
+  // The selection changed, or rows went away that may have been selected.
+  virtual void OnSelectionChanged() {}
 
   // On every mouse move over the list: the first one after a leave arms the
   // leave notice, repaints the list and calls OnMouseEnter.
@@ -46,6 +49,7 @@ class CCorvaneList : public CCorvaneControl {
   std::u16string GetWholeItemText(int row, int column) const;
 
   std::int32_t columnCount = 0;
+  ScaledDefaultFont defaultFont;
   bool mouseInside = false;
   WNDPROC prevWndProc = nullptr;
   // The thread that created the window and runs its procedure.

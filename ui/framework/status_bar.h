@@ -5,10 +5,13 @@
 #include <string>
 
 #include "ui/framework/control.h"
+#include "ui/framework/default_font.h"
 
 class CCorvaneStatusBar : public CCorvaneControl {
  public:
   CCorvaneStatusBar() : CCorvaneControl(ControlKind::StatusBar) {}
+
+  ScaledDefaultFont defaultFont;
 };
 
 inline constexpr int kStatusBarId = 1001;

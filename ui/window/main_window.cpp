@@ -3,9 +3,13 @@
 #include <memory>
 
 #include "platform/no_throw.h"
+#include "ui/behaviour/list_file.h"
 #include "ui/framework/dispatch.h"
+#include "ui/framework/dpi.h"
 #include "ui/framework/list.h"
+#include "ui/window/drop_folder.h"
 #include "ui/window/found_item.h"
+#include "ui/window/keyboard.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window_state.h"
 #include "ui/window/rename_step.h"
@@ -37,11 +41,14 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance) {
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  // Centred on the primary display, at its scale.
+  const UINT dpi = SystemDpi();
+  const int width = ScaleToDpi(kMainWindowWidth, dpi);
+  const int height = ScaleToDpi(kMainWindowHeight, dpi);
   return CreateWindowExW(WS_EX_OVERLAPPEDWINDOW, kMainWindowClass, L"Corvane",
-                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                         (screenWidth - kMainWindowWidth) / 2,
-                         (screenHeight - kMainWindowHeight) / 2, kMainWindowWidth,
-                         kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, (screenWidth - width) / 2,
+                         (screenHeight - height) / 2, width, height, nullptr, nullptr, instance,
+                         nullptr);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,7 +57,27 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_CREATE:
         State().mainWindow = window;
         SetListCommandTarget(window, MainWndProc);
+        SetControlDpi(DpiOfWindow(window));
         CreateControls();
+        DragAcceptFiles(window, TRUE);
+        return 0;
+      case WM_DPICHANGED: {
+        // Moved to a display of another scale: take the place Windows offers.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        FollowDpi(HIWORD(wParam));
+        return 0;
+      }
+      case WM_ACTIVATE:
+        if (KeepFocusOverActivation(window, wParam)) return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
+      case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+      case WM_FOLLOW_SELECTION:
+        State().listFile->FollowSelection();
         return 0;
       case WM_DESTROY:
         PostQuitMessage(0);
@@ -58,8 +85,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_NOTIFY:
         return DispatchNotify(reinterpret_cast<const NMHDR*>(lParam));
       case WM_COMMAND:
+        if (IsEnterCommand(wParam)) return PressFocusedButton();
         return DispatchCommand(wParam, lParam);
       case WM_FILE_FOUND:
+        // IsDialogMessageW asks for a default button with the same number
+        // (DM_GETDEFID) and no item: it gets none.
         OnFileFound(std::unique_ptr<FoundItem>(reinterpret_cast<FoundItem*>(wParam)));
         return 0;
       case WM_SCAN_DONE:

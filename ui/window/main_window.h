@@ -14,7 +14,7 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // every control and starts the update check. Null when it could not be created.
 HWND CreateMainWindow(HINSTANCE instance);
 
-// Routes only: creation, the end, the two notifications to the dispatchers
-// and the workers' reports to their handlers; everything else, WM_CLOSE
-// included, to DefWindowProcW.
+// Routes only: creation, the end, the two notifications to the dispatchers,
+// the workers' reports to their handlers, a change of the display's scale,
+// a drop and Enter; everything else, WM_CLOSE included, to DefWindowProcW.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "ui/window/keyboard.h"
 #include "ui/window/main_window.h"
 #include "ui/window/main_window_state.h"
 
@@ -38,8 +39,7 @@ int RunCorvane(HINSTANCE instance, int showCommand) {
   UpdateWindow(window);
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    RouteMessage(message);
   }
   return static_cast<int>(message.wParam);
 }

@@ -67,6 +67,10 @@ inline constexpr UINT WM_TAG_BATCH = WM_USER + 6;
 // wParam: a RenameStep* (ui/window/rename_step.h), owned by the sending rename
 // worker, which waits; the window thread fills it in. Result 1 when handled.
 inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
+// Posted by the file list to itself, through the main window, once for any
+// number of selection changes or removed rows: the details panel and the
+// delete/clear caption then follow the selection as it has come to be.
+inline constexpr UINT WM_FOLLOW_SELECTION = WM_USER + 20;
 
 // A worker's round trip with one of those two: the window thread fills the
 // record in while the worker waits. False when the window did not take it.
