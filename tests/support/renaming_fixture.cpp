@@ -14,6 +14,7 @@
 #include "ui/behaviour/btn_set_work_dir.h"
 #include "ui/behaviour/edit_name_style.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/undo_command.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
@@ -50,6 +51,23 @@ void RenamingTest::SetStyle(const std::u16string& style) {
 }
 
 void RenamingTest::ClickProcess() { SendMessageW(State().btnProcess->hwnd, BM_CLICK, 0, 0); }
+
+bool RenamingTest::PressCtrlZ(HWND target) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  const BYTE control = keys[VK_CONTROL];
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{};
+  press.hwnd = target;
+  press.message = WM_KEYDOWN;
+  press.wParam = 'Z';
+  press.lParam = 0x002C0001;  // first press, not a repeat
+  const bool taken = HandleUndoKey(press);
+  keys[VK_CONTROL] = control;
+  SetKeyboardState(keys);
+  return taken;
+}
 
 bool RenamingTest::WaitForRenamingOver(DWORD maxMilliseconds) {
   const MainWindowState& s = State();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/no_throw.h"
+#include "ui/behaviour/list_menu.h"
 #include "ui/framework/dispatch.h"
 #include "ui/framework/list.h"
 #include "ui/window/found_item.h"
@@ -10,9 +11,11 @@
 #include "ui/window/main_window_state.h"
 #include "ui/window/rename_step.h"
 #include "ui/window/tag_batch.h"
+#include "ui/window/undo_step.h"
 #include "ui/window/window_messages.h"
 #include "ui/window/worker_reports.h"
 #include "ui/workers/rename_done.h"
+#include "ui/workers/undo_worker.h"
 
 namespace {
 
@@ -83,6 +86,15 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_RENAME_STEP:
         OnRenameStep(*reinterpret_cast<RenameStep*>(wParam));
         return 1;
+      case WM_UNDO_STEP:
+        OnUndoStep(*reinterpret_cast<UndoStep*>(wParam));
+        return 1;
+      case WM_UNDO_DONE:
+        OnUndoDone(wParam);
+        return 0;
+      case WM_CONTEXTMENU:
+        if (ShowFileListMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
       default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

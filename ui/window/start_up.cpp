@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "ui/behaviour/undo_command.h"
 #include "ui/window/main_window.h"
 #include "ui/window/main_window_state.h"
 
@@ -38,6 +39,7 @@ int RunCorvane(HINSTANCE instance, int showCommand) {
   UpdateWindow(window);
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (HandleUndoKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
