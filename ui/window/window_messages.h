@@ -76,8 +76,9 @@ inline constexpr UINT WM_UNDO_STEP = WM_USER + 8;
 // wParam: the undo worker's run number. Its last act, also when stopped.
 inline constexpr UINT WM_UNDO_DONE = WM_USER + 9;
 
-// A worker's round trip with one of those two: the window thread fills the
-// record in while the worker waits. False when the window did not take it.
+// A worker's round trip with one of the sent messages: the window thread
+// fills the record in while the worker waits. False when the window did not
+// take it.
 template <typename Record>
 bool SendRecord(HWND window, UINT message, Record& record) {
   return SendMessageW(window, message, reinterpret_cast<WPARAM>(&record), 0) == 1;
