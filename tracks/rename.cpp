@@ -209,3 +209,25 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
   if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
   return outcome;
 }
+
+RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& oldPath) {
+  RenameOutcome outcome{RenameResult::NotRenamed, path};
+  const std::size_t separator = path.rfind(platform::kPathSeparator);
+  if (separator == std::u16string::npos) return outcome;
+  const std::u16string folder = path.substr(0, separator + 1);
+  if (oldPath.size() <= folder.size() || oldPath.compare(0, folder.size(), folder) != 0) {
+    return outcome;
+  }
+  const std::u16string oldName = oldPath.substr(folder.size());
+  if (oldName.find(platform::kPathSeparator) != std::u16string::npos ||
+      !IsAcceptableFileName(oldName)) {
+    return outcome;
+  }
+  // Only a file still stored under the name the renaming gave it is taken
+  // back; anything else there now is not known to be that file.
+  if (NameOnDisk(path) != path.substr(separator + 1)) return outcome;
+  if (GiveName(path, folder, oldName, outcome.path) == MoveResult::Moved) {
+    outcome.result = RenameResult::Renamed;
+  }
+  return outcome;
+}

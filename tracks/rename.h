@@ -39,3 +39,10 @@ bool IsAcceptableFileName(std::u16string_view name);
 // ... until one is free or the move fails for another reason. A newName that
 // is not acceptable is not tried at all.
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName);
+
+// Gives the file at path, where a renaming put it, back the name it had
+// before, oldPath, in the same folder and by the same move: never replacing,
+// never into another folder. Renamed when it went back; NotRenamed when the
+// old name is taken, the file is no longer at path under that very name, or
+// oldPath names another folder. path in the outcome follows the file.
+RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& oldPath);

@@ -124,6 +124,7 @@ void MainWindowTest::TearDown() {
   ForgetQuitCode();
   ForgetDestroyedControls();
   Tracks().Clear();
+  state.lastRenaming.Forget();
   state.filesFound = 0;
   state.tagsRead = 0;
   state.mainWindow = nullptr;

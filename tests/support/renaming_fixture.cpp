@@ -17,6 +17,7 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/window/keyboard.h"
 
 void RenamingTest::SetUp() {
   MainWindowTest::SetUp();
@@ -50,6 +51,23 @@ void RenamingTest::SetStyle(const std::u16string& style) {
 }
 
 void RenamingTest::ClickProcess() { SendMessageW(State().btnProcess->hwnd, BM_CLICK, 0, 0); }
+
+bool RenamingTest::PressCtrlZ(HWND target) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  const BYTE control = keys[VK_CONTROL];
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{};
+  press.hwnd = target;
+  press.message = WM_KEYDOWN;
+  press.wParam = 'Z';
+  press.lParam = 0x002C0001;  // first press, not a repeat
+  const bool taken = HandleShortcut(press);
+  keys[VK_CONTROL] = control;
+  SetKeyboardState(keys);
+  return taken;
+}
 
 bool RenamingTest::WaitForRenamingOver(DWORD maxMilliseconds) {
   const MainWindowState& s = State();

@@ -25,6 +25,9 @@ class RenamingTest : public MainWindowTest {
   std::u16string AddUntaggedRow(const std::u16string& name);
   void SetStyle(const std::u16string& style);
   void ClickProcess();
+  // Ctrl+Z pressed with the focus on target, as the message loop meets it;
+  // true when the loop would take it as the undo's.
+  static bool PressCtrlZ(HWND target);
   // Waits until the renaming and its lyrics stage are over; false if they
   // did not end within maxMilliseconds.
   bool WaitForRenamingOver(DWORD maxMilliseconds = 20000);

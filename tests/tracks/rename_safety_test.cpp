@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -12,6 +13,7 @@
 #include "platform/injected_moves.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
+#include "tracks/last_renaming.h"
 #include "tracks/name_style.h"
 #include "tracks/rename.h"
 
@@ -152,8 +154,26 @@ bool IsCopyNameOf(std::u16string_view name, const std::u16string& newName) {
                      [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
+// Every row's file is there once, in the row's folder, under the name the
+// row gives it, case included; and nothing else is.
+void ExpectEveryFileOnceWhereItsRowSays(const TempFolder& root, const std::vector<Row>& rows,
+                                        const std::set<fs::path>& foldersBefore) {
+  std::set<fs::path> foldersAfter;
+  const std::map<Bytes, FoundFile> found = FilesByContent(root, foldersAfter);
+  EXPECT_EQ(foldersAfter, foldersBefore);
+  EXPECT_EQ(found.size(), rows.size());
+  for (const Row& row : rows) {
+    const auto file = found.find(row.content);
+    ASSERT_NE(file, found.end()) << platform::Utf16ToUtf8(row.path);
+    EXPECT_EQ(file->second.count, 1);
+    EXPECT_EQ(file->second.folder, row.folder);
+    EXPECT_EQ(file->second.name, FileNamePart(row.path));
+  }
+}
+
 TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
   std::map<RenameResult, unsigned> seen;
+  std::map<RenameResult, unsigned> undone;
   for (unsigned seed = 1; seed <= kCases; ++seed) {
     SCOPED_TRACE(seed);
     std::mt19937 random(seed);
@@ -170,16 +190,20 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
     const unsigned failingMove = random() % 2 == 0 ? 1 + static_cast<unsigned>(random() % 12) : 0;
     const auto injected = static_cast<InjectedMove>(1 + random() % 3);
     const bool detourStuck = random() % 8 == 0;
+    bool undoing = false;
     const InjectedMoves moves(
         [&](unsigned number, const std::u16string& from, const std::u16string&) {
+          if (undoing) return InjectedMove::None;
           if (detourStuck && IsDetourName(FileNamePart(from))) return InjectedMove::Fail;
           return number == failingMove ? injected : InjectedMove::None;
         });
 
+    LastRenaming last;
     for (Row& row : rows) {
       const std::u16string oldPath = row.path;
       const RenameOutcome outcome = RenameTrack(row.path, row.newName);
       ++seen[outcome.result];
+      last.Record(static_cast<std::size_t>(&row - rows.data()), row.path, outcome.path);
       row.path = outcome.path;
       const std::u16string_view name = FileNamePart(row.path);
       switch (outcome.result) {
@@ -208,18 +232,40 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
       }
     }
 
-    std::set<fs::path> foldersAfter;
-    const std::map<Bytes, FoundFile> found = FilesByContent(root, foldersAfter);
-    EXPECT_EQ(foldersAfter, foldersBefore);
-    EXPECT_EQ(found.size(), rows.size());
-    for (const Row& row : rows) {
-      const auto file = found.find(row.content);
-      ASSERT_NE(file, found.end()) << platform::Utf16ToUtf8(row.path);
-      EXPECT_EQ(file->second.count, 1);
-      EXPECT_EQ(file->second.folder, row.folder);
-      // The row names the file as it is stored, case included.
-      EXPECT_EQ(file->second.name, FileNamePart(row.path));
+    ExpectEveryFileOnceWhereItsRowSays(root, rows, foldersBefore);
+    if (HasFailure()) return;
+
+    // The undo, last move first, with a name taken meanwhile in some trees:
+    // each file goes back unless its old name is taken when its turn comes.
+    undoing = true;
+    const std::optional<UndoMove> taken = last.Next();
+    const bool takeAName = taken && random() % 4 == 0 && !fs::exists(fs::path(taken->before));
+    if (takeAName) {
+      root.Write(fs::relative(fs::path(taken->before), root.path()).generic_u16string(), {'n'});
     }
+    // Until one file stays, each finds its old name free.
+    bool oneStayed = takeAName;
+    while (const std::optional<UndoMove> move = last.Next()) {
+      last.Drop(*move);
+      Row& row = rows[move->row];
+      const RenameOutcome back = RenameTrackBack(row.path, move->before);
+      ++undone[back.result];
+      row.path = back.path;
+      if (back.result == RenameResult::Renamed) {
+        EXPECT_EQ(row.path, move->before);
+      } else {
+        const bool acceptable = IsAcceptableFileName(FileNamePart(move->before));
+        EXPECT_TRUE(oneStayed || !acceptable) << platform::Utf16ToUtf8(move->before);
+        EXPECT_TRUE(fs::exists(fs::path(move->before)) || !acceptable);
+        EXPECT_EQ(row.path, move->after);
+        oneStayed = true;
+      }
+    }
+    if (takeAName) {
+      const fs::path relative = fs::relative(fs::path(taken->before), root.path());
+      rows.push_back(Row{relative.parent_path().generic_u16string(), {'n'}, taken->before, {}});
+    }
+    ExpectEveryFileOnceWhereItsRowSays(root, rows, foldersBefore);
     if (HasFailure()) return;
   }
   // The trees must have led to every outcome, or the run proved little.
@@ -227,6 +273,8 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
                                     RenameResult::Copied, RenameResult::NotRenamed}) {
     EXPECT_GT(seen[result], kCases / 10) << static_cast<int>(result);
   }
+  EXPECT_GT(undone[RenameResult::Renamed], kCases);
+  EXPECT_GT(undone[RenameResult::NotRenamed], kCases / 100);
 }
 
 }  // namespace

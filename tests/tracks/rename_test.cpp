@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/injected_moves.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
+#include "tracks/last_renaming.h"
 #include "tracks/name_style.h"
 #include "tracks/rename.h"
 
@@ -149,6 +151,7 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
     SCOPED_TRACE(c.what);
     TempFolder folder;
     WriteFiles(folder, c.present);
+    const Names namesBefore = folder.Names();
     const RenameOutcome outcome = RenameTrack(folder.Path(c.file), c.newName);
     EXPECT_EQ(outcome.result, c.result);
     EXPECT_EQ(outcome.path, folder.Path(c.finalName));
@@ -157,7 +160,62 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
     if (c.result != RenameResult::NotRenamed) {
       EXPECT_EQ(folder.Read(c.finalName), ContentOf(c.file));
     }
+    // The undo takes every moved file back to exactly the name it had.
+    if (outcome.path == folder.Path(c.file)) continue;
+    const RenameOutcome back = RenameTrackBack(outcome.path, folder.Path(c.file));
+    EXPECT_EQ(back.result, RenameResult::Renamed);
+    EXPECT_EQ(back.path, folder.Path(c.file));
+    EXPECT_EQ(folder.Names(), namesBefore);
+    EXPECT_EQ(folder.Read(c.file), ContentOf(c.file));
   }
+}
+
+TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone) {
+  struct Case {
+    const char* what;
+    Names present;  // after the renaming, which put a.mp3 at Song.mp3
+    std::u16string oldPath;
+  };
+  const Case cases[] = {
+      {"the old name taken meanwhile", {u"Song.mp3", u"a.mp3"}, u"a.mp3"},
+      {"the old name taken by a folder", {u"Song.mp3", u"a.mp3/inside.mp3"}, u"a.mp3"},
+      {"the file moved away", {u"b.mp3"}, u"a.mp3"},
+      {"another file there under another case", {u"SONG.mp3"}, u"a.mp3"},
+      {"an old path in another folder", {u"Song.mp3", u"sub/x.mp3"}, u"sub/a.mp3"},
+      {"an old name no file may be given", {u"Song.mp3"}, u"nul.mp3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFiles(folder, c.present);
+    const Names before = folder.Names();
+    const RenameOutcome back = RenameTrackBack(folder.Path(u"Song.mp3"), folder.Path(c.oldPath));
+    EXPECT_EQ(back.result, RenameResult::NotRenamed);
+    EXPECT_EQ(back.path, folder.Path(u"Song.mp3"));
+    EXPECT_EQ(folder.Names(), before);
+    for (const std::u16string& name : c.present) EXPECT_EQ(folder.Read(name), ContentOf(name));
+  }
+}
+
+TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
+  LastRenaming last;
+  last.Record(0, u"a", u"A");
+  last.Record(1, u"same", u"same");  // not moved: nothing to undo
+  last.Record(2, u"c", u"C");
+  last.Record(4, u"e", u"E");
+  EXPECT_EQ(last.Count(), 3u);
+  last.EraseRow(2);
+  last.EraseRow(1);  // an unmoved row: the later ones still move down
+  ASSERT_EQ(last.Count(), 2u);
+  std::vector<std::size_t> rows;
+  while (const std::optional<UndoMove> move = last.Next()) {
+    rows.push_back(move->row);
+    last.Drop(*move);
+  }
+  EXPECT_EQ(rows, (std::vector<std::size_t>{2, 0}));
+  last.Record(0, u"a", u"A");
+  last.Forget();
+  EXPECT_FALSE(last.Next());
 }
 
 TEST(RenameTrack, GivesOneNameToThreeFilesAsNameAndTwoCopiesAndKeepsThemOnASecondRun) {

@@ -165,6 +165,52 @@ TEST_F(CorvaneUser, ChoosesAFolderWatchesItFillAndRenamesItsFiles) {
                                               L"乐队甲 - 夜曲 - 拷贝 (1).mp3|已拷贝",
                                               L"Band - Song.mp3|已修改"}));
 
+  // Ctrl+Z typed on the keyboard asks whether to undo, and a no keeps the new
+  // names; the list's context menu, opened with the menu key, then undoes.
+  const auto answerQuestion = [&](int answer) {
+    HWND question = nullptr;
+    if (!WaitUntil([&] {
+          return (question = FindTopLevel(corvane.id(), L"#32770", L"提示")) != nullptr;
+        })) {
+      return std::wstring(L"(no question)");
+    }
+    const std::wstring text = WindowTextOf(GetDlgItem(question, 0xFFFF));
+    PostMessageW(question, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(question, answer)));
+    WaitUntil([&] { return !IsWindow(question); });
+    return text;
+  };
+  const std::wstring question = L"确定要把上次重命名的 3 个文件恢复为原来的文件名吗?";
+  SetForegroundWindow(window);
+  INPUT keys[4] = {};
+  const WORD strokes[4] = {VK_CONTROL, 'Z', 'Z', VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = strokes[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+  EXPECT_EQ(answerQuestion(IDNO), question);
+  PostMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    return (menu = FindTopLevel(corvane.id(), L"#32768", nullptr)) != nullptr;
+  })) << "no context menu";
+  PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(answerQuestion(IDYES), question);
+  const std::wstring undone = L"共尝试恢复 3 个MP3文件, 成功恢复 3 个MP3文件.";
+  ASSERT_TRUE(WaitUntil([&] {
+    return remote.StatusText(statusBar) == undone && WindowTextOf(process) == L"开始重命名!";
+  })) << "status bar: "
+      << fs::path(remote.StatusText(statusBar)).u8string();
+  EXPECT_EQ(NamesIn(folder.path()),
+            (std::set<std::wstring>{L"01.mp3", L"02.mp3", L"03.mp3", L"04.mp3"}));
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_TRUE(fs::exists(remote.ListCell(list, row, 0))) << "row " << row;
+    EXPECT_EQ(remote.ListCell(list, row, 2), L"未修改") << "row " << row;
+  }
+
   EXPECT_EQ(corvane.CloseAndWait(window), 0u);
 }
 

@@ -55,6 +55,7 @@ void CBtnDeleteEmpty::DeleteSelectedRows(int selectedCount) {
       // A row the tag reading never came to has no entry; the others move
       // down with their rows.
       Tracks().Erase(static_cast<std::size_t>(row));
+      state.lastRenaming.EraseRow(static_cast<std::size_t>(row));
       ResetDetails();
       --state.filesFound;
     }
@@ -67,6 +68,7 @@ void CBtnDeleteEmpty::ClearList() {
   if (!UserSaysYes(u"您确定要清空文件列表吗?")) return;
   SendMessageW(state.listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
   Tracks().Clear();
+  state.lastRenaming.Forget();
   ResetDetails();
   SetStatusText(u"列表被清空!");
   state.filesFound = 0;

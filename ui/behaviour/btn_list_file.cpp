@@ -37,6 +37,7 @@ void CBtnListFile::StartRefresh() {
   SendMessageW(state.listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
   ResetDetails();
   Tracks().Clear();
+  state.lastRenaming.Forget();
   ApplyControlStates(ControlMoment::RefreshStarted);
   SetStatusText(u"正在刷新文件列表中...");
   Sleep(100);

@@ -38,6 +38,7 @@ void CBtnProcess::StartRenaming() {
     MessageBoxW(state.mainWindow, Wide(refusal), L"错误", MB_OK | MB_ICONERROR);
     return;
   }
+  state.lastRenaming.Forget();
   ApplyControlStates(ControlMoment::RenamingStarted);
   SetStatusText(u"正在重命名中...");
   Sleep(100);

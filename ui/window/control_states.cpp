@@ -50,6 +50,7 @@ constexpr ControlStatesRow kControlStates[] = {
   {M::TagReadingEnded,         On,   kRefresh, OnIfTagsRead, kKept,  On,   On,   On,   Editable},
   {M::RenamingStarted,         Off,  kKept,    On,           kStop,  Off,  Off,  Off,  ReadOnly},
   {M::RenamingOver,            On,   kKept,    On,           kStart, On,   On,   On,   Editable},
+  {M::UndoStarted,             Off,  kKept,    On,           kStop,  Off,  Off,  Off,  ReadOnly},
   {M::ListCleared,             Keep, kKept,    Off,          kKept,  Keep, Keep, Keep, StyleKept},
 };
 // clang-format on

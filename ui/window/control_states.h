@@ -10,7 +10,8 @@ enum class ControlMoment {
   ScanStoppedWithoutFiles,
   TagReadingEnded,
   RenamingStarted,
-  RenamingOver,  // stopped, or ended with its lyrics stage done
+  RenamingOver,  // stopped, or ended with its lyrics stage done; also the undo's end
+  UndoStarted,   // the undo of the last renaming runs as a renaming does
   ListCleared,
 };
 

@@ -5,6 +5,7 @@
 #include "ui/behaviour/btn_delete_empty.h"
 #include "ui/behaviour/btn_list_file.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/undo_command.h"
 #include "ui/behaviour/worker_guard.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/dispatch.h"
@@ -15,8 +16,9 @@
 namespace {
 
 enum class Scope {
-  Window,  // the main window or any control in it has the focus
-  List,    // the file list has the focus
+  Window,          // the main window or any control in it has the focus
+  List,            // the file list has the focus
+  OutsideEditBox,  // as Window, but not an edit box, whose own keys win
 };
 
 struct Shortcut {
@@ -55,11 +57,19 @@ const Shortcut kShortcuts[] = {
     {VK_F5, false, Scope::Window, Refresh},
     {VK_DELETE, false, Scope::List, DeleteRows},
     {'A', true, Scope::List, SelectAllRows},
+    {'Z', true, Scope::OutsideEditBox, OfferUndoRenaming},
 };
+
+bool IsEditBox(HWND window) {
+  wchar_t className[8] = {};
+  GetClassNameW(window, className, 8);
+  return lstrcmpiW(className, L"Edit") == 0;
+}
 
 bool InScope(Scope scope, HWND target) {
   const MainWindowState& state = State();
   if (scope == Scope::List) return state.listFile != nullptr && target == state.listFile->hwnd;
+  if (scope == Scope::OutsideEditBox && IsEditBox(target)) return false;
   return target == state.mainWindow || IsChild(state.mainWindow, target);
 }
 
@@ -68,10 +78,14 @@ bool InScope(Scope scope, HWND target) {
 bool HandleShortcut(const MSG& message) {
   if (message.message != WM_KEYDOWN || State().mainWindow == nullptr) return false;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  // No shortcut takes Shift: Ctrl+Shift+Z is a redo elsewhere, not an undo.
+  if (GetKeyState(VK_SHIFT) < 0) return false;
   for (const Shortcut& shortcut : kShortcuts) {
     if (message.wParam != shortcut.key || ctrl != shortcut.ctrl) continue;
     if (!InScope(shortcut.scope, message.hwnd)) continue;
-    shortcut.command();
+    // A held key repeats; its first press was enough.
+    const bool repeated = (message.lParam & (1 << 30)) != 0;
+    if (!repeated) shortcut.command();
     return true;
   }
   return false;

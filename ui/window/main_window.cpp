@@ -4,6 +4,7 @@
 
 #include "platform/no_throw.h"
 #include "ui/behaviour/list_file.h"
+#include "ui/behaviour/list_menu.h"
 #include "ui/framework/dispatch.h"
 #include "ui/framework/dpi.h"
 #include "ui/framework/list.h"
@@ -14,9 +15,11 @@
 #include "ui/window/main_window_state.h"
 #include "ui/window/rename_step.h"
 #include "ui/window/tag_batch.h"
+#include "ui/window/undo_step.h"
 #include "ui/window/window_messages.h"
 #include "ui/window/worker_reports.h"
 #include "ui/workers/rename_done.h"
+#include "ui/workers/undo_worker.h"
 
 namespace {
 
@@ -113,6 +116,15 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_RENAME_STEP:
         OnRenameStep(*reinterpret_cast<RenameStep*>(wParam));
         return 1;
+      case WM_UNDO_STEP:
+        OnUndoStep(*reinterpret_cast<UndoStep*>(wParam));
+        return 1;
+      case WM_UNDO_DONE:
+        OnUndoDone(wParam);
+        return 0;
+      case WM_CONTEXTMENU:
+        if (ShowFileListMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
       default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/handles.h"
+#include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
 #include "ui/workers/worker_run.h"
 
@@ -49,6 +50,8 @@ struct MainWindowState {
   std::atomic<std::uint32_t> filesFound{0};
   // Rows whose tags the tag-reading worker read.
   std::atomic<std::uint32_t> tagsRead{0};
+  // What "撤销上次重命名" would take back; in memory only.
+  LastRenaming lastRenaming;
 
   // The controls, in the order CreateControls makes them. Created once and
   // never deleted: they live as long as the process.

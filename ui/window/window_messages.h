@@ -40,8 +40,10 @@
 //   the rows it had not read, which have no entries. The lyrics stage is not
 //   stopped.
 //
-// All go to the main window, posted but for WM_TAG_BATCH and WM_RENAME_STEP,
-// which are sent; lParam is always 0.
+// All go to the main window, posted but for WM_TAG_BATCH, WM_RENAME_STEP and
+// WM_UNDO_STEP, which are sent; lParam is always 0. The undo of the last
+// renaming runs on the rename worker's handle and run, so its stop is the
+// renaming's.
 
 #include <windows.h>
 
@@ -72,8 +74,15 @@ inline constexpr UINT WM_RENAME_STEP = WM_USER + 7;
 // delete/clear caption then follow the selection as it has come to be.
 inline constexpr UINT WM_FOLLOW_SELECTION = WM_USER + 20;
 
-// A worker's round trip with one of those two: the window thread fills the
-// record in while the worker waits. False when the window did not take it.
+// wParam: an UndoStep* (ui/window/undo_step.h), owned by the sending undo
+// worker, which waits; the window thread fills it in. Result 1 when handled.
+inline constexpr UINT WM_UNDO_STEP = WM_USER + 8;
+// wParam: the undo worker's run number. Its last act, also when stopped.
+inline constexpr UINT WM_UNDO_DONE = WM_USER + 9;
+
+// A worker's round trip with one of the sent messages: the window thread
+// fills the record in while the worker waits. False when the window did not
+// take it.
 template <typename Record>
 bool SendRecord(HWND window, UINT message, Record& record) {
   return SendMessageW(window, message, reinterpret_cast<WPARAM>(&record), 0) == 1;
