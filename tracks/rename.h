@@ -18,6 +18,10 @@ struct RenameOutcome {
   // Where the file is afterwards: the old path unless the file was moved. A
   // case change cut short can leave it under a detour name ending in ".mp3".
   std::u16string path;
+  // A move reported success and left the file at neither its old nor its new
+  // name (a name the file system cut): path is where it was found in its
+  // folder, or the old path when it was found nowhere.
+  bool strayed = false;
 };
 
 // The row status: kStatusRenamed, kStatusCopied or kStatusUnchanged.
@@ -35,5 +39,6 @@ bool IsAcceptableFileName(std::u16string_view name);
 // MakeNewName) in the same folder. When the name is taken, tries newName
 // without its last four characters followed by " - 拷贝 (N).mp3" for N = 1, 2,
 // ... until one is free or the move fails for another reason. A newName that
-// is not acceptable is not tried at all.
+// is not acceptable is not tried at all, nor is a name longer than the file
+// system keeps whole; a file that is a link is left alone.
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName);
