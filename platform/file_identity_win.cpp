@@ -31,6 +31,24 @@ std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
                 (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
+// The path the system resolves path to, links on the way included.
+std::optional<std::u16string> FinalPath(const std::u16string& path) {
+  const UniqueHandle file(
+      CreateFileW(LongPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) return std::nullopt;
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (int tries = 0; tries < 2; ++tries) {
+    const DWORD length =
+        GetFinalPathNameByHandleW(file.get(), &buffer[0], static_cast<DWORD>(buffer.size()), 0);
+    if (length == 0) return std::nullopt;
+    if (length < buffer.size()) return FromWide(buffer.c_str(), length);
+    buffer.assign(length + 1, L'\0');
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<FileId> IdentifyFile(const std::u16string& path) { return IdOf(path, false); }
@@ -40,7 +58,21 @@ std::optional<FileId> IdentifyFolder(const std::u16string& path) { return IdOf(p
 bool IsLink(const std::u16string& path) {
   if (HasNul(path)) return false;
   const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+  // Wine shows a Linux symbolic link as the file it points to, attributes
+  // and all; only its final path, which ends at the target, gives it away.
+  // Windows opens the link itself here, whose final path is its own entry.
+  const std::size_t separator = path.find_last_of(u"\\/");
+  const std::optional<std::u16string> stored = NameOnDisk(path);
+  if (separator == std::u16string::npos || !stored) return false;
+  const std::optional<std::u16string> file = FinalPath(path);
+  const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
+  if (!file || !folder) return false;
+  std::u16string entry = *folder;
+  if (entry.empty() || entry.back() != u'\\') entry += u'\\';
+  entry += *stored;
+  return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
 }
 
 bool IsSameFile(const std::u16string& a, const std::u16string& b) {

@@ -205,7 +205,7 @@ bool IsAcceptableFileName(std::u16string_view name) {
       return false;
     }
   }
-  return !NamesADevice(name);
+  return !NamesADevice(name) && platform::NameFitsFileSystem(name);
 }
 
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName) {

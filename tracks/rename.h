@@ -31,8 +31,9 @@ std::u16string_view RenameStatus(RenameResult result);
 bool RenameSucceeded(RenameResult result);
 
 // True for a name that may be given to a file here: not empty, not "." or
-// "..", without a forbidden character or a control character, and not a
-// Windows device name (CON, NUL, COM1... before the first dot).
+// "..", without a forbidden character or a control character, not a
+// Windows device name (CON, NUL, COM1... before the first dot), and short
+// enough for the file system to keep it whole.
 bool IsAcceptableFileName(std::u16string_view name);
 
 // Gives the file at oldPath (a full path, never cut) the name newName (from
