@@ -8,6 +8,7 @@
 #include "ui/window/found_item.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/program_end.h"
 #include "ui/window/rename_step.h"
 #include "ui/window/tag_batch.h"
 #include "ui/window/window_messages.h"
@@ -52,6 +53,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         SetListCommandTarget(window, MainWndProc);
         CreateControls();
         return 0;
+      case WM_CLOSE:
+        StopRenamingBeforeTheEnd();
+        return DefWindowProcW(window, message, wParam, lParam);
       case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

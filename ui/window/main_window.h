@@ -15,6 +15,6 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);
 
 // Routes only: creation, the end, the two notifications to the dispatchers
-// and the workers' reports to their handlers; everything else, WM_CLOSE
-// included, to DefWindowProcW.
+// and the workers' reports to their handlers; everything else to
+// DefWindowProcW, WM_CLOSE after a running renaming has stopped.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
