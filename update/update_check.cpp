@@ -1,5 +1,6 @@
 #include "update/update_check.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -23,11 +24,28 @@ AddressSlot& Slot() {
   return *slot;
 }
 
+// COM for this thread while it lives: the shell may open the page through
+// a COM handler, and documents that its caller initialises COM first.
+class ComApartment {
+ public:
+  ComApartment()
+      : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
 void TellOutOfDate(HWND window) {
   ShowWindow(window, SW_HIDE);
   MessageBoxW(window,
               L"您的当前版本的软件已过期。\r\n单击\u201C确定\u201D引导您到官网下载最新版本。",
               L"提示", MB_OK | MB_ICONINFORMATION);
+  const ComApartment com;
   ShellExecuteW(nullptr, L"open", platform::Wide(kHomePage), nullptr, nullptr, SW_SHOW);
 }
 
