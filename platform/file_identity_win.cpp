@@ -4,6 +4,7 @@
 #include "platform/handles.h"
 #include "platform/long_path.h"
 #include "platform/wide.h"
+#include "platform/wine.h"
 
 namespace platform {
 namespace {
@@ -62,7 +63,7 @@ bool IsLink(const std::u16string& path) {
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
   // Wine shows a Linux symbolic link as the file it points to, attributes
   // and all; only its final path, which ends at the target, gives it away.
-  // Windows opens the link itself here, whose final path is its own entry.
+  if (!RunsUnderWine()) return false;
   const std::size_t separator = path.find_last_of(u"\\/");
   const std::optional<std::u16string> stored = NameOnDisk(path);
   if (separator == std::u16string::npos || !stored) return false;

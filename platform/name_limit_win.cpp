@@ -2,9 +2,9 @@
 
 #include "platform/name_limit.h"
 #include "platform/name_limit_common.h"
+#include "platform/wine.h"
 
 namespace platform {
-namespace {
 
 bool RunsUnderWine() {
   static const bool wine = [] {
@@ -13,8 +13,6 @@ bool RunsUnderWine() {
   }();
   return wine;
 }
-
-}  // namespace
 
 bool NameFitsFileSystem(std::u16string_view name) {
   return name.size() <= kMaxNameUnits && (!RunsUnderWine() || Utf8Length(name) <= kMaxNameBytes);
