@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "platform/no_throw.h"
 #include "platform/wide.h"
@@ -16,6 +17,7 @@ namespace {
 struct AddressSlot {
   std::mutex lock;
   std::u16string address = DefaultUpdateAddress();
+  PageOpener opener;
 };
 
 // Never destroyed: the check may still be asking while the process exits.
@@ -45,6 +47,15 @@ void TellOutOfDate(HWND window) {
   MessageBoxW(window,
               L"您的当前版本的软件已过期。\r\n单击\u201C确定\u201D引导您到官网下载最新版本。",
               L"提示", MB_OK | MB_ICONINFORMATION);
+  PageOpener opener;
+  {
+    std::lock_guard<std::mutex> guard(Slot().lock);
+    opener = Slot().opener;
+  }
+  if (opener) {
+    opener(kHomePage);
+    return;
+  }
   const ComApartment com;
   ShellExecuteW(nullptr, L"open", platform::Wide(kHomePage), nullptr, nullptr, SW_SHOW);
 }
@@ -54,6 +65,11 @@ void TellOutOfDate(HWND window) {
 void SetUpdateAddress(const std::u16string& address) {
   std::lock_guard<std::mutex> guard(Slot().lock);
   Slot().address = address;
+}
+
+void SetPageOpenerForTest(PageOpener opener) {
+  std::lock_guard<std::mutex> guard(Slot().lock);
+  Slot().opener = std::move(opener);
 }
 
 std::u16string UpdateAddress() {
