@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/file_identity.h"
+#include "platform/file_identity_system.h"
 #include "platform/handles.h"
 #include "platform/long_path.h"
 #include "platform/wide.h"
@@ -65,7 +66,7 @@ bool IsLink(const std::u16string& path) {
   // and all; only its final path, which ends at the target, gives it away.
   if (!RunsUnderWine()) return false;
   const std::size_t separator = path.find_last_of(u"\\/");
-  const std::optional<std::u16string> stored = NameOnDisk(path);
+  const std::optional<std::u16string> stored = SystemNameOnDisk(path);
   if (separator == std::u16string::npos || !stored) return false;
   const std::optional<std::u16string> file = FinalPath(path);
   const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
@@ -76,7 +77,7 @@ bool IsLink(const std::u16string& path) {
   return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
 }
 
-bool IsSameFile(const std::u16string& a, const std::u16string& b) {
+bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
   BY_HANDLE_FILE_INFORMATION first{};
   BY_HANDLE_FILE_INFORMATION second{};
   return Identify(a, first) && Identify(b, second) &&
@@ -85,7 +86,7 @@ bool IsSameFile(const std::u16string& a, const std::u16string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
   // Wildcards would make the search match other names.
   if (HasNul(path) || path.find_first_of(u"*?") != std::u16string::npos) return std::nullopt;
   WIN32_FIND_DATAW data{};

@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "platform/case_blind_file_system.h"
 #include "platform/file_identity.h"
 #include "platform/injected_moves.h"
 #include "platform/text.h"
@@ -373,28 +375,35 @@ TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
        renamed,
        {RenameResult::NotRenamed, u"~corvane-rename-1.mp3"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    WriteFiles(folder, c.present);
-    const Outcome& expected = FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
-    RenameOutcome outcome;
-    {
-      const InjectedMoves injected(c.rule);
-      outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+  // Each case on this file system, and on one that ignores case acted out
+  // over it, so that the detour runs wherever the tests run.
+  for (const bool caseBlind : {false, true})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(caseBlind ? "ignoring case" : "as the file system is");
+      TempFolder folder;
+      WriteFiles(folder, c.present);
+      const Outcome& expected =
+          caseBlind || FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
+      RenameOutcome outcome;
+      {
+        std::optional<test_support::CaseBlindFileSystem> standIn;
+        if (caseBlind) standIn.emplace();
+        const InjectedMoves injected(c.rule);
+        outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+      }
+      EXPECT_EQ(outcome.result, expected.result);
+      EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
+      EXPECT_EQ(outcome.strayed, expected.finalName == cutShort.finalName);
+      Names after;
+      for (const std::u16string& name : c.present) {
+        after.push_back(name == c.file ? expected.finalName : name);
+      }
+      std::sort(after.begin(), after.end());
+      // Listed as stored: a name the file does not bear would show here.
+      EXPECT_EQ(folder.Names(), after);
+      EXPECT_EQ(folder.Read(expected.finalName), ContentOf(c.file));
     }
-    EXPECT_EQ(outcome.result, expected.result);
-    EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
-    EXPECT_EQ(outcome.strayed, expected.finalName == cutShort.finalName);
-    Names after;
-    for (const std::u16string& name : c.present) {
-      after.push_back(name == c.file ? expected.finalName : name);
-    }
-    std::sort(after.begin(), after.end());
-    // Listed as stored: a name the file does not bear would show here.
-    EXPECT_EQ(folder.Names(), after);
-    EXPECT_EQ(folder.Read(expected.finalName), ContentOf(c.file));
-  }
 }
 
 TEST(RenameTrack, KeepsTwoFilesApartWhenTheNameDiffersFromAnotherOnlyInCase) {
