@@ -6,6 +6,8 @@
 #ifdef _WIN32
 #include <string>
 
+#include "platform/wide.h"
+
 namespace platform {
 
 // path in the "\\?\" form when it is too long for the plain one and is a
@@ -13,7 +15,8 @@ namespace platform {
 // literally: no "/" for "\", no "." or ".." steps). Otherwise path unchanged.
 inline std::wstring LongPath(const std::u16string& path) {
   constexpr std::size_t kPlainPathLimit = 259;
-  std::wstring wide(path.begin(), path.end());
+  // Callers have refused a path holding a NUL, so none is cut here.
+  std::wstring wide = Wide(path);
   if (wide.size() <= kPlainPathLimit || wide.compare(0, 4, L"\\\\?\\") == 0 ||
       wide.compare(0, 4, L"\\\\.\\") == 0) {
     return wide;
