@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include "platform/file_identity.h"
+#include "platform/file_identity_system.h"
 #include "platform/folder.h"
 #include "platform/text.h"
 
@@ -12,16 +13,40 @@ bool Identify(const std::u16string& path, struct stat& info) {
   return lstat(Utf16ToUtf8(path).c_str(), &info) == 0;
 }
 
+std::optional<FileId> IdOf(const struct stat& info) {
+  return FileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 }  // namespace
 
-bool IsSameFile(const std::u16string& a, const std::u16string& b) {
+std::optional<FileId> IdentifyFile(const std::u16string& path) {
+  struct stat info {};
+  if (!Identify(path, info)) return std::nullopt;
+  return IdOf(info);
+}
+
+std::optional<FileId> IdentifyFolder(const std::u16string& path) {
+  struct stat info {};
+  if (path.find(u'\0') != std::u16string::npos) return std::nullopt;
+  // "" is the root once the scan has dropped its trailing separator.
+  const std::string name = path.empty() ? "/" : Utf16ToUtf8(path);
+  if (stat(name.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  return IdOf(info);
+}
+
+bool IsLink(const std::u16string& path) {
+  struct stat info {};
+  return Identify(path, info) && S_ISLNK(info.st_mode);
+}
+
+bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
   struct stat first {};
   struct stat second {};
   return Identify(a, first) && Identify(b, second) && first.st_dev == second.st_dev &&
          first.st_ino == second.st_ino;
 }
 
-std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
   struct stat wanted {};
   if (!Identify(path, wanted)) return std::nullopt;
   const std::size_t separator = path.rfind(kPathSeparator);

@@ -1,27 +1,83 @@
 #include <windows.h>
 
 #include "platform/file_identity.h"
+#include "platform/file_identity_system.h"
 #include "platform/handles.h"
+#include "platform/long_path.h"
 #include "platform/wide.h"
+#include "platform/wine.h"
 
 namespace platform {
 namespace {
 
 bool HasNul(const std::u16string& path) { return path.find(u'\0') != std::u16string::npos; }
 
-bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info) {
+bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info,
+              bool followLinks = false) {
   if (HasNul(path)) return false;
+  // "D:" names the drive's current folder; its root is meant.
+  const std::u16string full = !path.empty() && path.back() == u':' ? path + u'\\' : path;
   // Attributes only and every sharing mode: a file that another program
   // holds open can still be identified. Backup semantics open folders too.
-  const UniqueHandle file(CreateFileW(
-      Wide(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+  const UniqueHandle file(CreateFileW(LongPath(full).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, flags, nullptr));
   return file && GetFileInformationByHandle(file.get(), &info) != 0;
+}
+
+std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!Identify(path, info, followLinks)) return std::nullopt;
+  return FileId{info.dwVolumeSerialNumber,
+                (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+// The path the system resolves path to, links on the way included.
+std::optional<std::u16string> FinalPath(const std::u16string& path) {
+  const UniqueHandle file(
+      CreateFileW(LongPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) return std::nullopt;
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (int tries = 0; tries < 2; ++tries) {
+    const DWORD length =
+        GetFinalPathNameByHandleW(file.get(), &buffer[0], static_cast<DWORD>(buffer.size()), 0);
+    if (length == 0) return std::nullopt;
+    if (length < buffer.size()) return FromWide(buffer.c_str(), length);
+    buffer.assign(length + 1, L'\0');
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
-bool IsSameFile(const std::u16string& a, const std::u16string& b) {
+std::optional<FileId> IdentifyFile(const std::u16string& path) { return IdOf(path, false); }
+
+std::optional<FileId> IdentifyFolder(const std::u16string& path) { return IdOf(path, true); }
+
+bool IsLink(const std::u16string& path) {
+  if (HasNul(path)) return false;
+  const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+  // Wine shows a Linux symbolic link as the file it points to, attributes
+  // and all; only its final path, which ends at the target, gives it away.
+  if (!RunsUnderWine()) return false;
+  const std::size_t separator = path.find_last_of(u"\\/");
+  const std::optional<std::u16string> stored = SystemNameOnDisk(path);
+  if (separator == std::u16string::npos || !stored) return false;
+  const std::optional<std::u16string> file = FinalPath(path);
+  const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
+  if (!file || !folder) return false;
+  std::u16string entry = *folder;
+  if (entry.empty() || entry.back() != u'\\') entry += u'\\';
+  entry += *stored;
+  return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
+}
+
+bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
   BY_HANDLE_FILE_INFORMATION first{};
   BY_HANDLE_FILE_INFORMATION second{};
   return Identify(a, first) && Identify(b, second) &&
@@ -30,11 +86,11 @@ bool IsSameFile(const std::u16string& a, const std::u16string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
   // Wildcards would make the search match other names.
   if (HasNul(path) || path.find_first_of(u"*?") != std::u16string::npos) return std::nullopt;
   WIN32_FIND_DATAW data{};
-  const UniqueFindHandle find(FindFirstFileW(Wide(path), &data));
+  const UniqueFindHandle find(FindFirstFileW(LongPath(path).c_str(), &data));
   if (!find) return std::nullopt;
   return FromWide(data.cFileName);
 }

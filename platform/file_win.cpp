@@ -1,6 +1,7 @@
 #include <stdio.h>
 
 #include "platform/file.h"
+#include "platform/long_path.h"
 #include "platform/wide.h"
 
 namespace platform {
@@ -8,7 +9,7 @@ namespace platform {
 ReadOnlyFile::ReadOnlyFile(const std::u16string& path) {
   // A path with a NUL inside would open a different, shorter path.
   if (path.find(u'\0') != std::u16string::npos) return;
-  file_ = _wfopen(Wide(path), L"rb");
+  file_ = _wfopen(LongPath(path).c_str(), L"rb");
 }
 
 std::int64_t ReadOnlyFile::Size() {

@@ -2,6 +2,7 @@
 
 #include "platform/folder.h"
 #include "platform/handles.h"
+#include "platform/long_path.h"
 #include "platform/wide.h"
 
 namespace platform {
@@ -11,7 +12,7 @@ bool ListFolder(const std::u16string& folder,
   if (folder.find(u'\0') != std::u16string::npos) return false;
   const std::u16string pattern = folder + u"\\*.*";
   WIN32_FIND_DATAW data{};
-  const UniqueFindHandle find(FindFirstFileW(Wide(pattern), &data));
+  const UniqueFindHandle find(FindFirstFileW(LongPath(pattern).c_str(), &data));
   if (!find) return false;
   do {
     FolderEntry entry;

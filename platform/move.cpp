@@ -12,6 +12,7 @@ namespace {
 struct Seam {
   std::mutex mutex;
   MoveInjector injector;
+  std::shared_ptr<const FileSystemStandIn> standIn;
 };
 
 // Never destroyed: a worker may still move a file while the process ends.
@@ -37,6 +38,16 @@ void SetMoveInjectorForTest(MoveInjector injector) {
   TheSeam().injector = std::move(injector);
 }
 
+void SetFileSystemStandInForTest(std::shared_ptr<const FileSystemStandIn> standIn) {
+  std::lock_guard<std::mutex> lock(TheSeam().mutex);
+  TheSeam().standIn = std::move(standIn);
+}
+
+std::shared_ptr<const FileSystemStandIn> CurrentFileSystemStandIn() {
+  std::lock_guard<std::mutex> lock(TheSeam().mutex);
+  return TheSeam().standIn;
+}
+
 MoveResult MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
   if (from.find(u'\0') != std::u16string::npos || to.find(u'\0') != std::u16string::npos) {
     return MoveResult::Failed;
@@ -51,6 +62,7 @@ MoveResult MoveWithoutReplacing(const std::u16string& from, const std::u16string
     case InjectedMove::ReportMovedUnchanged:
       return MoveResult::Moved;
   }
+  if (const auto standIn = CurrentFileSystemStandIn()) return standIn->move(from, to);
   return SystemMoveWithoutReplacing(from, to);
 }
 

@@ -4,7 +4,11 @@
 // and change nothing, as Wine does for a case-only move.
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "platform/move.h"
 
 namespace platform {
 
@@ -21,5 +25,19 @@ using MoveInjector =
 
 // An empty injector takes the seam out again.
 void SetMoveInjectorForTest(MoveInjector injector);
+
+// Stands in for the file system's own name lookup and moves, so that tests
+// on a file system that tells letter case apart can act out one that does
+// not. NameOnDisk, IsSameFile and the moves (after the injector) go through
+// it while it is set; an empty stand-in gives the system back.
+struct FileSystemStandIn {
+  std::function<MoveResult(const std::u16string& from, const std::u16string& to)> move;
+  std::function<std::optional<std::u16string>(const std::u16string& path)> nameOnDisk;
+  std::function<bool(const std::u16string& a, const std::u16string& b)> isSameFile;
+};
+void SetFileSystemStandInForTest(std::shared_ptr<const FileSystemStandIn> standIn);
+
+// The stand-in in place, if any.
+std::shared_ptr<const FileSystemStandIn> CurrentFileSystemStandIn();
 
 }  // namespace platform

@@ -8,7 +8,7 @@ root=$(pwd)
 jobs=${CORVANE_JOBS:-2}
 fuzz_seconds=${CORVANE_FUZZ_SECONDS:-30}
 
-bash tools/deps.sh test || { echo "0 passed, 1 failed"; exit 1; }
+bash tools/deps.sh test || { echo "0 passed, 1 failed, 0 skipped"; exit 1; }
 
 # Whatever ends the run, the Xvfb and wineserver it started end with it.
 cleanup() {
@@ -18,18 +18,21 @@ trap cleanup EXIT
 
 passed=0
 failed=0
+skipped=0
 failures=()
 
-# Adds the counts from a CTest log ("NN% tests passed, F tests failed out of T").
+# Adds the counts from a CTest log ("NN% tests passed, F tests failed out of T",
+# where T counts the skipped tests too, each listed as "N - name (Skipped)").
 count_ctest() {
-  local log=$1 name=$2 line total bad
+  local log=$1 name=$2 line total bad skip
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ]; then
     failed=$((failed + 1)); failures+=("$name: ran no test"); return
   fi
   bad=$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$line")
   total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
-  passed=$((passed + total - bad)); failed=$((failed + bad))
+  skip=$(grep -cE '^[[:space:]]*[0-9]+ - .* \(Skipped\)$' "$log")
+  passed=$((passed + total - bad - skip)); failed=$((failed + bad)); skipped=$((skipped + skip))
   [ "$bad" -eq 0 ] || failures+=("$name: $bad failed")
 }
 
@@ -122,5 +125,5 @@ fi
 
 echo
 for f in "${failures[@]}"; do echo "FAILED: $f"; done
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

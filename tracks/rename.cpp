@@ -5,7 +5,9 @@
 #include <thread>
 
 #include "platform/file_identity.h"
+#include "platform/folder.h"
 #include "platform/move.h"
+#include "platform/name_limit.h"
 #include "platform/text.h"
 #include "tracks/name_style.h"
 
@@ -103,6 +105,9 @@ MoveResult ChangeSpelling(const std::u16string& from, const std::u16string& fold
 // Gives the file at from the name `name` in folder; where follows the file.
 MoveResult GiveName(const std::u16string& from, const std::u16string& folder,
                     const std::u16string& name, std::u16string& where) {
+  // Never tried: the file system would cut it, drop ".mp3" and, under Wine,
+  // even report success.
+  if (!platform::NameFitsFileSystem(name)) return MoveResult::Failed;
   const std::u16string to = folder + name;
   // A second run finds a copied file already bearing its copy name.
   if (to == from) return NameOnDisk(to) == name ? MoveResult::Moved : MoveResult::Failed;
@@ -151,6 +156,36 @@ bool NamesADevice(std::u16string_view name) {
          number == u'\u00B3';
 }
 
+// The entry of folder (ending in a separator) that is the file id.
+std::optional<std::u16string> FindInFolder(const std::u16string& folder,
+                                           const platform::FileId& id) {
+  std::optional<std::u16string> found;
+  platform::ListFolder(folder.substr(0, folder.size() - 1),
+                       [&](const platform::FolderEntry& entry) {
+                         if (entry.isFolder || platform::IdentifyFile(folder + entry.name) != id)
+                           return true;
+                         found = folder + entry.name;
+                         return false;
+                       });
+  return found;
+}
+
+// The new name, or copy names while names are taken; outcome follows the file.
+void GiveNameOrCopyName(const std::u16string& oldPath, const std::u16string& folder,
+                        const std::u16string& newName, RenameOutcome& outcome) {
+  MoveResult moved = GiveName(oldPath, folder, newName, outcome.path);
+  if (moved == MoveResult::Moved) outcome.result = RenameResult::Renamed;
+  if (moved != MoveResult::NameTaken) return;
+
+  // The ".mp3" that MakeNewName appended gives way to the copy suffix.
+  const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
+  for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
+    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
+                     outcome.path);
+  }
+  if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
+}
+
 }  // namespace
 
 std::u16string_view RenameStatus(RenameResult result) {
@@ -181,7 +216,7 @@ bool IsAcceptableFileName(std::u16string_view name) {
       return false;
     }
   }
-  return !NamesADevice(name);
+  return !NamesADevice(name) && platform::NameFitsFileSystem(name);
 }
 
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName) {
@@ -195,18 +230,20 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
     return outcome;
   }
   if (!IsAcceptableFileName(newName)) return outcome;
+  // Moving a link can move the file it points to instead, or leave it
+  // pointing nowhere.
+  if (platform::IsLink(oldPath)) return outcome;
 
-  MoveResult moved = GiveName(oldPath, folder, newName, outcome.path);
-  if (moved == MoveResult::Moved) outcome.result = RenameResult::Renamed;
-  if (moved != MoveResult::NameTaken) return outcome;
-
-  // The ".mp3" that MakeNewName appended gives way to the copy suffix.
-  const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
-  for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
-    moved = GiveName(oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
-                     outcome.path);
+  const std::optional<platform::FileId> id = platform::IdentifyFile(oldPath);
+  GiveNameOrCopyName(oldPath, folder, newName, outcome);
+  // Every move checked where it took the file, but a move can still report
+  // success and leave it under a name that neither side asked for.
+  if (id && !NameOnDisk(outcome.path)) {
+    outcome.result = RenameResult::NotRenamed;
+    outcome.strayed = true;
+    if (const std::optional<std::u16string> found = FindInFolder(folder, *id))
+      outcome.path = *found;
   }
-  if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
   return outcome;
 }
 

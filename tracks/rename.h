@@ -18,6 +18,10 @@ struct RenameOutcome {
   // Where the file is afterwards: the old path unless the file was moved. A
   // case change cut short can leave it under a detour name ending in ".mp3".
   std::u16string path;
+  // A move reported success and left the file at neither its old nor its new
+  // name (a name the file system cut): path is where it was found in its
+  // folder, or the old path when it was found nowhere.
+  bool strayed = false;
 };
 
 // The row status: kStatusRenamed, kStatusCopied or kStatusUnchanged.
@@ -28,16 +32,18 @@ bool RenameSucceeded(RenameResult result);
 
 // True for a name that may be given to a file here: not "..", not blank
 // before its last dot (".mp3", " .mp3", ""), without a forbidden character or
-// a control character, and not a Windows device name (CON, NUL, COM1...
-// before the first dot). RenameTrack tries no name that fails this, and the
-// preview marks such a name as one that will not be used.
+// a control character, not a Windows device name (CON, NUL, COM1... before
+// the first dot), and short enough for the file system to keep it whole.
+// RenameTrack tries no name that fails this, and the preview marks such a
+// name as one that will not be used.
 bool IsAcceptableFileName(std::u16string_view name);
 
 // Gives the file at oldPath (a full path, never cut) the name newName (from
 // MakeNewName) in the same folder. When the name is taken, tries newName
 // without its last four characters followed by " - 拷贝 (N).mp3" for N = 1, 2,
 // ... until one is free or the move fails for another reason. A newName that
-// is not acceptable is not tried at all.
+// is not acceptable is not tried at all, nor is a name longer than the file
+// system keeps whole; a file that is a link is left alone.
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName);
 
 // Gives the file at path, where a renaming put it, back the name it had

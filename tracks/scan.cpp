@@ -1,19 +1,67 @@
 #include "tracks/scan.h"
 
+#include <optional>
+#include <set>
 #include <vector>
 
+#include "platform/file_identity.h"
 #include "platform/folder.h"
 #include "platform/text.h"
 
+namespace {
+
+// ASCII letters only: the names compared here are ASCII, and Windows' own
+// case rules for other letters are not ours to guess.
+bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char16_t c) {
+      return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// The recycle bin (of every Windows version) and the volume's own records:
+// renaming a deleted file there would keep it from being restored.
+bool IsSystemFolder(std::u16string_view name) {
+  for (const std::u16string_view system :
+       {u"$RECYCLE.BIN", u"RECYCLER", u"RECYCLED", u"System Volume Information"}) {
+    if (EqualIgnoringCase(name, system)) return true;
+  }
+  return false;
+}
+
+// The folders a scan has entered, by file identity, so that a link to one
+// of them (or back up the tree) does not list it again.
+class EnteredFolders {
+ public:
+  // True when path is to be entered: a folder not entered yet. A link whose
+  // folder cannot be identified is passed over, since it might lead back.
+  bool Enter(const std::u16string& path, bool isLink) {
+    const std::optional<platform::FileId> id = platform::IdentifyFolder(path);
+    if (!id) return !isLink;
+    return entered_.insert(*id).second;
+  }
+
+ private:
+  std::set<platform::FileId> entered_;
+};
+
+}  // namespace
+
 bool IsMp3Name(std::u16string_view name) {
   const std::size_t dot = name.rfind(u'.');
-  return dot != std::u16string_view::npos && name.substr(dot) == u".mp3";
+  return dot != std::u16string_view::npos && EqualIgnoringCase(name.substr(dot), u".mp3");
 }
 
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
                       const StopRequest& stop, const FolderLister& listFolder) {
   if (!folder.empty() && folder.back() == platform::kPathSeparator) folder.pop_back();
 
+  EnteredFolders entered;
+  entered.Enter(folder, false);
   // Last in, first out: the subfolder met last is listed first.
   std::vector<std::u16string> pending{std::move(folder)};
   while (!pending.empty() && !stop.Requested()) {
@@ -23,16 +71,18 @@ ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanR
     listFolder(parent, [&](const platform::FolderEntry& entry) {
       if (entry.isFolder) {
         if (!includeSubfolders || entry.name == u"." || entry.name == u"..") return true;
-        // A folder link is skipped whole, not only left unentered: its files
-        // belong to a real folder that the scan lists (or that lies outside
-        // it), and a link back up the tree would make the walk endless.
-        if (entry.isLink) return true;
+        if (IsSystemFolder(entry.name)) return true;
       } else if (!IsMp3Name(entry.name)) {
         return true;
       }
       if (stop.Requested()) return false;
       std::u16string path = parent + platform::kPathSeparator + entry.name;
-      if (entry.isFolder) pending.push_back(path);
+      if (entry.isFolder) {
+        // Linked and synced folders (junctions, symbolic links, cloud
+        // folders) are entered like any other, but each folder only once.
+        if (!entered.Enter(path, entry.isLink)) return true;
+        pending.push_back(path);
+      }
       report(path, entry.isFolder);
       return true;
     });

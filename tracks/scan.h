@@ -27,12 +27,14 @@ using FolderLister = std::function<bool(
 // Walks folder (one trailing separator dropped, so a drive root "D:\" is
 // walked as "D:"): the folder's entries in the order the file system gives
 // them, then, with includeSubfolders, the subfolders depth first, the one met
-// last first. A folder that cannot be listed is skipped. Folder links are
-// neither reported nor entered. The stop request is tested before every
-// report and before every folder is listed.
+// last first. A folder that cannot be listed is skipped. A folder link is
+// entered like a folder, but no folder is entered twice (by file identity),
+// and the recycle bin and "System Volume Information" never. The stop
+// request is tested before every report and before every folder is listed.
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
                       const StopRequest& stop,
                       const FolderLister& listFolder = platform::ListFolder);
 
-// True when the text from the name's last dot to its end is exactly ".mp3".
+// True when the text from the name's last dot to its end is ".mp3" in any
+// letter case.
 bool IsMp3Name(std::u16string_view name);

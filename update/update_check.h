@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // What the check's thread is started with; the thread owns and frees it.
@@ -22,3 +23,8 @@ DWORD WINAPI UpdateCheckThreadProc(void* request);
 // loopback server before the window is created.
 void SetUpdateAddress(const std::u16string& address);
 std::u16string UpdateAddress();
+
+// Tests record the request to open the home page instead of starting a
+// browser; an empty opener gives the shell back.
+using PageOpener = std::function<void(const std::u16string& address)>;
+void SetPageOpenerForTest(PageOpener opener);

@@ -6,6 +6,7 @@
 
 #include "platform/file.h"
 #include "platform/folder.h"
+#include "platform/long_path.h"
 #include "platform/move.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
@@ -167,5 +168,31 @@ TEST(MoveWithoutReplacing, NeverReplacesAnExistingFile) {
   const std::vector<std::u16string> names = {u"b.mp3", u"新 名字.mp3"};
   EXPECT_EQ(folder.Names(), names);
 }
+
+#ifdef _WIN32
+TEST(LongPath, TakesTheLongFormOnlyForAFullPathTooLongForThePlainOne) {
+  const std::u16string deep = u"\\" + std::u16string(260, u'd');
+  struct Case {
+    std::u16string path;
+    std::wstring expected;
+  };
+  const std::wstring wideDeep(deep.begin(), deep.end());
+  const Case cases[] = {
+      {u"C:\\short\\a.mp3", L"C:\\short\\a.mp3"},
+      {u"C:" + deep, L"\\\\?\\C:" + wideDeep},
+      {u"C:/x" + deep, L"\\\\?\\C:\\x" + wideDeep},
+      {u"\\\\server\\share" + deep, L"\\\\?\\UNC\\server\\share" + wideDeep},
+      // The long form takes every step literally: these stay as they are.
+      {u"C:\\x\\..\\y" + deep, L"C:\\x\\..\\y" + wideDeep},
+      {u"C:\\x\\.\\y" + deep, L"C:\\x\\.\\y" + wideDeep},
+      {u"relative" + deep, L"relative" + wideDeep},
+      {u"\\\\?\\C:" + deep, L"\\\\?\\C:" + wideDeep},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::LongPath(c.path), c.expected)
+        << platform::Utf16ToUtf8(c.path.substr(0, 20));
+  }
+}
+#endif
 
 }  // namespace

@@ -9,18 +9,25 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/case_blind_file_system.h"
+#include "platform/file_identity.h"
 #include "platform/injected_moves.h"
 #include "platform/text.h"
+#include "support/links.h"
+#include "support/tagged_files.h"
 #include "support/temp_folder.h"
 #include "tracks/last_renaming.h"
 #include "tracks/name_style.h"
+#include "tracks/read_track_tags.h"
 #include "tracks/rename.h"
+#include "tracks/scan.h"
 
 namespace {
 
 using platform::InjectedMove;
 using test_support::AtMove;
 using test_support::InjectedMoves;
+using test_support::LinkFile;
 using test_support::MoveRule;
 using test_support::TempFolder;
 using Bytes = std::vector<unsigned char>;
@@ -83,6 +90,13 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
        RenameResult::Copied,
        u"Song - 拷贝 (3).mp3",
        {u"Song - 拷贝 (1).mp3", u"Song - 拷贝 (2).mp3", u"Song - 拷贝 (3).mp3", u"Song.mp3"}},
+      {"a taken name whose copy names the file system would cut",
+       {u"a.mp3", std::u16string(250, u'x') + u".mp3"},
+       u"a.mp3",
+       std::u16string(250, u'x') + u".mp3",
+       RenameResult::NotRenamed,
+       u"a.mp3",
+       {u"a.mp3", std::u16string(250, u'x') + u".mp3"}},
       {"a name taken by a folder",
        {u"a.mp3", u"Song.mp3/inside.mp3"},
        u"a.mp3",
@@ -250,7 +264,10 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
       // Devices, whatever follows the first dot and however the case goes.
       u"Nul.mp3", u"CON.mp3", u"aux.mp3", u"COM1.mp3", u"lpt5.mp3", u"PRN.live.mp3",
       u"nul.remix.mp3", u"COM\u00B9.mp3", u"lpt\u00B3.mp3", u"com0.mp3", u"nul  .mp3",
-      u"CONIN$.mp3", u"conout$.x.mp3"};
+      u"CONIN$.mp3", u"conout$.x.mp3",
+      // Past 255 UTF-16 units, and past 255 UTF-8 bytes where Linux stores
+      // the name (natively, and under Wine, which cuts it and says nothing).
+      std::u16string(252, u'x') + u".mp3", std::u16string(100, u'歌') + u".mp3"};
   for (const std::u16string& name : refused) {
     SCOPED_TRACE(platform::Utf16ToUtf8(name));
     TempFolder root;
@@ -261,13 +278,15 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
     // Where the name itself is possible, a file bearing it would lead to a
     // copy name if the name were tried at all.
     if (name.find(u'/') == std::u16string::npos && name.find(u'\0') == std::u16string::npos &&
-        !name.empty() && name != u"." && name != u"..") {
+        !name.empty() && name != u"." && name != u".." && name.size() < 100) {
       WriteFiles(root, {u"work/" + name});
     }
 #endif
     const Names before = root.Names(u"work");
     EXPECT_FALSE(IsAcceptableFileName(name));
+    const InjectedMoves moves(AtMove(0, InjectedMove::None));
     const RenameOutcome outcome = RenameTrack(root.Path(u"work/a.mp3"), name);
+    EXPECT_EQ(moves.moves(), 0u);
     EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
     EXPECT_EQ(RenameStatus(outcome.result), kStatusUnchanged);
     EXPECT_EQ(outcome.path, root.Path(u"work/a.mp3"));
@@ -333,96 +352,120 @@ TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
   const Outcome copied{RenameResult::Copied, u"Song - 拷贝 (1).mp3"};
   const Outcome keptA{RenameResult::NotRenamed, u"a.mp3"};
   const Outcome keptSong{RenameResult::NotRenamed, u"song.mp3"};
-  const Case cases[] = {
-      {"the move fails", {u"a.mp3"}, u"a.mp3", AtMove(1, InjectedMove::Fail), keptA, keptA},
-      {"the free name reported taken",
-       {u"a.mp3"},
-       u"a.mp3",
-       AtMove(1, InjectedMove::ReportTaken),
-       copied,
-       copied},
-      {"success reported, nothing moved",
-       {u"a.mp3"},
-       u"a.mp3",
-       AtMove(1, InjectedMove::ReportMovedUnchanged),
-       keptA,
-       keptA},
-      {"the copy name's move fails",
-       {u"a.mp3", u"Song.mp3"},
-       u"a.mp3",
-       AtMove(2, InjectedMove::Fail),
-       keptA,
-       keptA},
-      {"the copy name's move reports success and moves nothing",
-       {u"a.mp3", u"Song.mp3"},
-       u"a.mp3",
-       AtMove(2, InjectedMove::ReportMovedUnchanged),
-       keptA,
-       keptA},
-      {"a case change whose move keeps the old case, as Wine's does",
-       {u"song.mp3"},
-       u"song.mp3",
-       AtMove(1, InjectedMove::ReportMovedUnchanged),
-       keptSong,
-       renamed},
-      {"a case change whose move into the detour fails",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(intoDetour, kAlways, InjectedMove::Fail),
-       renamed,
-       keptSong},
-      {"a case change whose second step fails once",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(outOfDetour(true), 1, InjectedMove::Fail),
-       renamed,
-       renamed},
-      {"a case change whose second step keeps failing",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(outOfDetour(true), kAlways, InjectedMove::Fail),
-       renamed,
-       keptSong},
-      {"a case change whose second step reports success and moves nothing",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(outOfDetour(true), kAlways, InjectedMove::ReportMovedUnchanged),
-       renamed,
-       keptSong},
-      {"a case change whose new name is taken meanwhile",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(outOfDetour(true), 1, InjectedMove::ReportTaken),
-       renamed,
-       copied},
-      {"a case change whose second step and move back both keep failing",
-       {u"song.mp3"},
-       u"song.mp3",
-       firstMatching(outOfDetour(false), kAlways, InjectedMove::Fail),
-       renamed,
-       {RenameResult::NotRenamed, u"~corvane-rename-1.mp3"}},
+  // Found where the move left it, as Wine leaves a name it cut.
+  const Outcome cutShort{RenameResult::NotRenamed, u"Song - Ba"};
+  const MoveRule cutTheName = [](unsigned, const std::u16string& from, const std::u16string&) {
+    std::filesystem::rename(std::filesystem::path(from),
+                            std::filesystem::path(from).parent_path() / u"Song - Ba");
+    return InjectedMove::ReportMovedUnchanged;
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    WriteFiles(folder, c.present);
-    const Outcome& expected = FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
-    RenameOutcome outcome;
-    {
-      const InjectedMoves injected(c.rule);
-      outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+  // Made afresh for each pass: a rule counts the moves it has seen.
+  const auto makeCases = [&] {
+    return std::vector<Case>{
+        {"the move fails", {u"a.mp3"}, u"a.mp3", AtMove(1, InjectedMove::Fail), keptA, keptA},
+        {"the free name reported taken",
+         {u"a.mp3"},
+         u"a.mp3",
+         AtMove(1, InjectedMove::ReportTaken),
+         copied,
+         copied},
+        {"success reported, nothing moved",
+         {u"a.mp3"},
+         u"a.mp3",
+         AtMove(1, InjectedMove::ReportMovedUnchanged),
+         keptA,
+         keptA},
+        {"success reported, the file left under a name cut short",
+         {u"a.mp3"},
+         u"a.mp3",
+         cutTheName,
+         cutShort,
+         cutShort},
+        {"the copy name's move fails",
+         {u"a.mp3", u"Song.mp3"},
+         u"a.mp3",
+         AtMove(2, InjectedMove::Fail),
+         keptA,
+         keptA},
+        {"the copy name's move reports success and moves nothing",
+         {u"a.mp3", u"Song.mp3"},
+         u"a.mp3",
+         AtMove(2, InjectedMove::ReportMovedUnchanged),
+         keptA,
+         keptA},
+        {"a case change whose move keeps the old case, as Wine's does",
+         {u"song.mp3"},
+         u"song.mp3",
+         AtMove(1, InjectedMove::ReportMovedUnchanged),
+         keptSong,
+         renamed},
+        {"a case change whose move into the detour fails",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(intoDetour, kAlways, InjectedMove::Fail),
+         renamed,
+         keptSong},
+        {"a case change whose second step fails once",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(outOfDetour(true), 1, InjectedMove::Fail),
+         renamed,
+         renamed},
+        {"a case change whose second step keeps failing",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(outOfDetour(true), kAlways, InjectedMove::Fail),
+         renamed,
+         keptSong},
+        {"a case change whose second step reports success and moves nothing",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(outOfDetour(true), kAlways, InjectedMove::ReportMovedUnchanged),
+         renamed,
+         keptSong},
+        {"a case change whose new name is taken meanwhile",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(outOfDetour(true), 1, InjectedMove::ReportTaken),
+         renamed,
+         copied},
+        {"a case change whose second step and move back both keep failing",
+         {u"song.mp3"},
+         u"song.mp3",
+         firstMatching(outOfDetour(false), kAlways, InjectedMove::Fail),
+         renamed,
+         {RenameResult::NotRenamed, u"~corvane-rename-1.mp3"}},
+    };
+  };
+  // Each case on this file system, and on one that ignores case acted out
+  // over it, so that the detour runs wherever the tests run.
+  for (const bool caseBlind : {false, true})
+    for (const Case& c : makeCases()) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(caseBlind ? "ignoring case" : "as the file system is");
+      TempFolder folder;
+      WriteFiles(folder, c.present);
+      const Outcome& expected =
+          caseBlind || FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
+      RenameOutcome outcome;
+      {
+        std::optional<test_support::CaseBlindFileSystem> standIn;
+        if (caseBlind) standIn.emplace();
+        const InjectedMoves injected(c.rule);
+        outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+      }
+      EXPECT_EQ(outcome.result, expected.result);
+      EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
+      EXPECT_EQ(outcome.strayed, expected.finalName == cutShort.finalName);
+      Names after;
+      for (const std::u16string& name : c.present) {
+        after.push_back(name == c.file ? expected.finalName : name);
+      }
+      std::sort(after.begin(), after.end());
+      // Listed as stored: a name the file does not bear would show here.
+      EXPECT_EQ(folder.Names(), after);
+      EXPECT_EQ(folder.Read(expected.finalName), ContentOf(c.file));
     }
-    EXPECT_EQ(outcome.result, expected.result);
-    EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
-    Names after;
-    for (const std::u16string& name : c.present) {
-      after.push_back(name == c.file ? expected.finalName : name);
-    }
-    std::sort(after.begin(), after.end());
-    // Listed as stored: a name the file does not bear would show here.
-    EXPECT_EQ(folder.Names(), after);
-    EXPECT_EQ(folder.Read(expected.finalName), ContentOf(c.file));
-  }
 }
 
 TEST(RenameTrack, KeepsTwoFilesApartWhenTheNameDiffersFromAnotherOnlyInCase) {
@@ -453,24 +496,49 @@ TEST(RenameTrack, TakesANameHeldByAHardLinkOfTheFileAsTaken) {
   EXPECT_EQ(folder.Names(), (Names{u"Song - 拷贝 (1).mp3", u"Song.mp3"}));
 }
 
-TEST(RenameTrack, UsesTheWholePathBeyondTheOldBufferLength) {
-  // Past the 259 units that a list cell holds: the move either happens to
-  // exactly this path or not at all, never to a cut one.
+TEST(RenameTrack, LeavesAFileThatIsALinkAlone) {
   TempFolder root;
-  const std::u16string folder(200, u'd');
-  WriteFiles(root, {folder + u"/a.mp3"});
-  const std::u16string newName = std::u16string(60, u'N') + u".mp3";
-  const std::u16string target = root.Path(folder + u"/" + newName);
-  ASSERT_GT(target.size(), 259u);
-  const RenameOutcome outcome = RenameTrack(root.Path(folder + u"/a.mp3"), newName);
-  if (outcome.result == RenameResult::Renamed) {
-    EXPECT_EQ(outcome.path, target);
-  } else {
-    EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
-    EXPECT_EQ(outcome.path, root.Path(folder + u"/a.mp3"));
+  WriteFiles(root, {u"elsewhere/target.mp3"});
+  root.MakeFolder(u"music");
+  if (!LinkFile(root.path() / "elsewhere" / "target.mp3", root.path() / "music" / "a.mp3")) {
+    GTEST_SKIP() << "no file links here";
   }
-  EXPECT_EQ(root.Names(folder), Names{std::u16string(FileNamePart(outcome.path))});
-  EXPECT_EQ(root.Names(), Names{folder});
+  const RenameOutcome outcome = RenameTrack(root.Path(u"music/a.mp3"), u"Song.mp3");
+  EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
+  EXPECT_EQ(outcome.path, root.Path(u"music/a.mp3"));
+  EXPECT_EQ(root.Names(u"music"), Names{u"a.mp3"});
+  EXPECT_EQ(root.Names(u"elsewhere"), Names{u"target.mp3"});
+}
+
+TEST(RenameTrack, ListsReadsAndRenamesAFileDeeperThan300Units) {
+  // Past the 259 units that a list cell holds and that plain Win32 paths
+  // reach: the file is found, read and moved to exactly this path.
+  TempFolder root;
+  const std::u16string folder = std::u16string(150, u'd') + u"/" + std::u16string(150, u'e');
+  root.Write(folder + u"/a.mp3", Tagged(u"歌曲", u"歌手", u"专辑"));
+  const std::u16string oldPath = root.Path(folder + u"/a.mp3");
+  ASSERT_GT(oldPath.size(), 300u);
+
+  std::vector<std::u16string> found;
+  const StopRequest stop;
+  ScanDirectory(
+      root.Path(), true,
+      [&](const std::u16string& path, bool isFolder) {
+        if (!isFolder) found.push_back(path);
+      },
+      stop);
+  EXPECT_EQ(found, std::vector<std::u16string>{oldPath});
+  const TrackTagsResult tags = ReadTrackTags(oldPath);
+  EXPECT_TRUE(tags.kept);
+  EXPECT_EQ(tags.entry.title, u"歌曲");
+
+  const std::u16string newName = std::u16string(60, u'N') + u".mp3";
+  const RenameOutcome outcome = RenameTrack(oldPath, newName);
+  EXPECT_EQ(outcome.result, RenameResult::Renamed);
+  EXPECT_EQ(outcome.path, root.Path(folder + u"/" + newName));
+  // Through the program's own lookup: the C++ library stops at MAX_PATH on Windows.
+  EXPECT_EQ(platform::NameOnDisk(outcome.path), newName);
+  EXPECT_FALSE(platform::NameOnDisk(oldPath));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -8,12 +9,14 @@
 
 #include "platform/folder.h"
 #include "platform/text.h"
+#include "support/links.h"
 #include "support/temp_folder.h"
 #include "tracks/scan.h"
 
 namespace {
 
 using platform::kPathSeparator;
+using test_support::LinkFolder;
 using test_support::TempFolder;
 
 struct Report {
@@ -118,12 +121,12 @@ struct NameCase {
   bool reported;
 };
 
-TEST(ScanDirectory, ReportsFilesWhoseTextFromTheLastDotIsExactlyDotMp3) {
+TEST(ScanDirectory, ReportsFilesWhoseTextFromTheLastDotIsDotMp3InAnyCase) {
   const NameCase cases[] = {
-      {u"song.mp3", false, true},      {u"song.MP3", false, false}, {u"song.Mp3", false, false},
-      {u"a.b.mp3", false, true},       {u".mp3", false, true},      {u"a.mp3.mp3", false, true},
-      {u"song.mp3.bak", false, false}, {u"mp3", false, false},      {u"songmp3", false, false},
-      {u"歌曲.mp3", false, true},      {u"x.mp3", true, true},      {u"plain", true, true},
+      {u"song.mp3", false, true},      {u"song.MP3", false, true}, {u"TRACK01.Mp3", false, true},
+      {u"a.b.mp3", false, true},       {u".mp3", false, true},     {u"a.mp3.mp3", false, true},
+      {u"song.mp3.bak", false, false}, {u"mp3", false, false},     {u"songmp3", false, false},
+      {u"歌曲.mp3", false, true},      {u"x.mp3", true, true},     {u"plain", true, true},
   };
   for (const NameCase& c : cases) {
     TempFolder root;
@@ -200,24 +203,64 @@ TEST(ScanDirectory, SkipsAFolderThatCannotBeListedAndGoesOn) {
   EXPECT_EQ(paths, expected);
 }
 
-TEST(ScanDirectory, NeverFollowsAFolderLink) {
-  TempFolder root;
-  root.Write(u"a/x.mp3", {1});
-  std::error_code error;
-  // A link back up the tree, and one to a sibling that would list x.mp3 twice.
-  std::filesystem::create_directory_symlink(root.path(), root.path() / "a" / "up", error);
-  if (!error)
-    std::filesystem::create_directory_symlink(root.path() / "a", root.path() / "b", error);
-  if (error) GTEST_SKIP() << "no folder links here: " << error.message();
+std::vector<std::u16string> SortedPaths(const std::vector<Report>& reports) {
+  std::vector<std::u16string> paths;
+  for (const Report& r : reports) paths.push_back(r.path);
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
 
-  // Ends a walk that would otherwise never end, so that a fault fails here.
-  const ScanRun run =
-      Scan(root.Path(), true, [count = 0](const Report&, StopRequest& stop) mutable {
-        if (++count == 50) stop.Request();
-      });
-  const std::vector<Report> expected = {{root.Path(u"a"), true}, {root.Path(u"a/x.mp3"), false}};
-  EXPECT_EQ(run.end, ScanEnd::Finished);
-  EXPECT_EQ(run.reports, expected);
+TEST(ScanDirectory, EntersLinkedFoldersButNoFolderTwice) {
+  TempFolder root;
+  TempFolder outside;
+  root.Write(u"a/x.mp3", {1});
+  root.MakeFolder(u"c");
+  outside.Write(u"o.mp3", {1});
+  // Back up the tree, to a sibling met before it (listed once, under its
+  // own name), and to a folder outside the tree (entered).
+  const bool linked = LinkFolder(root.path(), root.path() / "a" / "up") &&
+                      LinkFolder(root.path() / "a", root.path() / "c" / "sibling") &&
+                      LinkFolder(outside.path(), root.path() / "out");
+  std::vector<std::u16string> expected = {root.Path(u"a"), root.Path(u"a/x.mp3"), root.Path(u"c")};
+  FolderLister lister = platform::ListFolder;
+  if (linked) {
+    expected.insert(expected.end(), {root.Path(u"out"), root.Path(u"out/o.mp3")});
+  } else if (std::filesystem::exists(root.path() / "A")) {
+    // No links here (Wine), but a case-blind file system: "A" is a second
+    // name of folder a, as a link would be, and only its identity tells.
+    lister = [&](const std::u16string& folder,
+                 const std::function<bool(const platform::FolderEntry&)>& visit) {
+      if (!platform::ListFolder(folder, visit)) return false;
+      if (folder == root.Path()) visit({u"A", true, true});
+      return true;
+    };
+  } else {
+    GTEST_SKIP() << "no folder links here";
+  }
+  std::vector<Report> reports;
+  StopRequest stop;
+  const ScanEnd end = ScanDirectory(
+      root.Path(), true,
+      [&](const std::u16string& path, bool isFolder) {
+        reports.push_back({path, isFolder});
+        // Ends a walk that would otherwise never end, so that a fault fails here.
+        if (reports.size() == 50) stop.Request();
+      },
+      stop, lister);
+  EXPECT_EQ(end, ScanEnd::Finished);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(SortedPaths(reports), expected);
+}
+
+TEST(ScanDirectory, NeverEntersTheRecycleBinOrTheVolumesOwnFolder) {
+  TempFolder root;
+  for (const char16_t* file :
+       {u"$RECYCLE.BIN/S-1-5-21-1/$R1A2B3C.mp3", u"$Recycle.Bin/b.mp3", u"RECYCLER/c.mp3",
+        u"recycled/d.mp3", u"System Volume Information/e.mp3", u"Music/song.mp3"}) {
+    root.Write(file, {1});
+  }
+  const std::vector<std::u16string> expected = {root.Path(u"Music"), root.Path(u"Music/song.mp3")};
+  EXPECT_EQ(SortedPaths(Scan(root.Path(), true).reports), expected);
 }
 
 TEST(ScanDirectory, ReportsNothingMoreOnceAStopIsRequested) {

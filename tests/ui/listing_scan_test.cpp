@@ -22,7 +22,8 @@ namespace {
 using ListingScan = ListingTest;
 
 TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
-  // Names that only look like .mp3 files stay out; a folder named x.mp3 is a folder.
+  // Names that only look like .mp3 files stay out, ".mp3" in any letter case is in;
+  // a folder named x.mp3 is a folder.
   for (const char16_t* name :
        {u"A/a.mp3", u"A/A2/deep.mp3", u"B/b.mp3", u"x.mp3/inner.mp3", u"top.mp3", u"a.b.mp3",
         u".mp3", u"song.MP3", u"tune.Mp3", u"song.mp3.bak", u"nodot"}) {
@@ -44,18 +45,19 @@ TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::u16string>{folder.Path(u".mp3"), folder.Path(u"A/A2/deep.mp3"),
                                                 folder.Path(u"A/a.mp3"), folder.Path(u"B/b.mp3"),
-                                                folder.Path(u"a.b.mp3"), folder.Path(u"top.mp3"),
+                                                folder.Path(u"a.b.mp3"), folder.Path(u"song.MP3"),
+                                                folder.Path(u"top.mp3"), folder.Path(u"tune.Mp3"),
                                                 folder.Path(u"x.mp3/inner.mp3")}));
 
   StatusTrail trail;
   ChooseFolder(folder.Path());
   ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(trail.After(u"正在请求文件: "), expectedTexts);
-  EXPECT_EQ(State().filesFound, 7u);
+  EXPECT_EQ(State().filesFound, 9u);
   // Every file was untagged: the rows went with the tag reading, so the
   // order of the rows is checked through the tag reading's texts.
   EXPECT_EQ(trail.After(u"正在读取ID3标签: "), expectedRows);
-  EXPECT_EQ(StatusText(), u"共找到 7 个MP3文件, 成功读取 0 个ID3标签.");
+  EXPECT_EQ(StatusText(), u"共找到 9 个MP3文件, 成功读取 0 个ID3标签.");
 }
 
 TEST_F(ListingScan, TrailingBackslashIsDroppedAndSubfoldersOffListsTheFolderAlone) {

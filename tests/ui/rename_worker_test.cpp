@@ -124,6 +124,10 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
       {u"CONCERT", u"已修改", u"CONCERT.mp3"},
       // The move reports success and changes nothing.
       {u"Claimed", u"未修改", u"15.mp3"},
+      // The move reports success and leaves the file under a name cut short.
+      {u"Cut", u"未修改", u"Cu"},
+      // Longer than Linux keeps a name (under Wine): never tried.
+      {std::u16string(100, u'歌'), u"未修改", u"17.mp3"},
   };
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string number = std::to_string(i + 1);
@@ -138,11 +142,15 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
   std::vector<std::u16string> targets;
   {
     const test_support::InjectedMoves moves(
-        [&targets](unsigned, const std::u16string&, const std::u16string& to) {
+        [&targets](unsigned, const std::u16string& from, const std::u16string& to) {
           targets.push_back(to);
-          return to.size() >= 11 && to.substr(to.size() - 11) == u"Claimed.mp3"
-                     ? platform::InjectedMove::ReportMovedUnchanged
-                     : platform::InjectedMove::None;
+          if (FileNamePart(to) == u"Cut.mp3") {
+            std::filesystem::rename(std::filesystem::path(from),
+                                    std::filesystem::path(from).parent_path() / "Cu");
+            return platform::InjectedMove::ReportMovedUnchanged;
+          }
+          return FileNamePart(to) == u"Claimed.mp3" ? platform::InjectedMove::ReportMovedUnchanged
+                                                    : platform::InjectedMove::None;
         });
     ClickProcess();
     ASSERT_TRUE(WaitForRenamingOver());
@@ -160,7 +168,7 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
   // device name, and no copy name for one.
   Names tried;
   for (const char16_t* name : {u"Console.mp3", u"COM10.mp3", u"Null Island.mp3", u"nul-remix.mp3",
-                               u"Auxiliary.mp3", u"CONCERT.mp3", u"Claimed.mp3"}) {
+                               u"Auxiliary.mp3", u"CONCERT.mp3", u"Claimed.mp3", u"Cut.mp3"}) {
     tried.push_back(folder.Path(name));
   }
   tried.push_back(folder.Path(deep + u"/" + longName + u".mp3"));
@@ -179,6 +187,8 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
   EXPECT_EQ(folder.Names(deep), Names{std::u16string(FileNamePart(longPath))});
   EXPECT_EQ(folder.Read(deep + u"/" + std::u16string(FileNamePart(longPath))),
             ContentOf(deep + u"/long.mp3"));
+  // The user learns where the file that a move cut short went.
+  EXPECT_EQ(StatusText(), u"文件未能按新文件名保存, 现在的文件名: " + folder.Path(u"Cu"));
 }
 
 TEST_F(RenameWorker, SummaryCountsTheRowsTriedAndTheFilesRenamed) {

@@ -13,6 +13,7 @@
 #include "ui/window/keyboard.h"
 #include "ui/window/layout.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/program_end.h"
 #include "ui/window/rename_step.h"
 #include "ui/window/tag_batch.h"
 #include "ui/window/undo_step.h"
@@ -82,6 +83,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       case WM_FOLLOW_SELECTION:
         State().listFile->FollowSelection();
         return 0;
+      case WM_CLOSE:
+        StopRenamingBeforeTheEnd();
+        return DefWindowProcW(window, message, wParam, lParam);
       case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

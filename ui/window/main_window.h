@@ -16,5 +16,6 @@ HWND CreateMainWindow(HINSTANCE instance);
 
 // Routes only: creation, the end, the two notifications to the dispatchers,
 // the workers' reports to their handlers, a change of the display's scale,
-// a drop and Enter; everything else, WM_CLOSE included, to DefWindowProcW.
+// a drop and Enter; everything else to DefWindowProcW, WM_CLOSE after a
+// running renaming has stopped.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/window/control_states.h"
 #include "ui/window/main_window_state.h"
+#include "ui/window/program_end.h"
 #include "ui/workers/start_worker.h"
 #include "ui/workers/tag_worker.h"
 
@@ -45,5 +46,8 @@ void OnUpdateChecked(WPARAM outOfDate) {
   state.updateThread.reset();
   // Not DestroyWindow: the window is already hidden, and the quit message
   // that WM_DESTROY posts is all the loop needs to end.
-  if (outOfDate == 1) SendMessageW(state.mainWindow, WM_DESTROY, 0, 0);
+  if (outOfDate == 1) {
+    StopRenamingBeforeTheEnd();
+    SendMessageW(state.mainWindow, WM_DESTROY, 0, 0);
+  }
 }

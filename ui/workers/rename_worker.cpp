@@ -29,21 +29,24 @@ constexpr std::chrono::milliseconds kPauseAfterRow{100};
 bool HandOver(RenameStep& step) { return SendRecord(State().mainWindow, WM_RENAME_STEP, step); }
 
 // Renames the file of step.row, whose path step.nextPath holds, and leaves
-// the outcome in step. True when the row counts as renamed.
-bool RenameRow(RenameStep& step, const std::u16string& style) {
+// the outcome in step. True when the row counts as renamed. A file that a
+// move left under a name nobody asked for is named in strayed.
+bool RenameRow(RenameStep& step, const std::u16string& style, std::u16string& strayed) {
   step.oldPath = std::move(*step.nextPath);
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(step.row));
   step.tried = entry.has_value();
   if (!entry) return false;  // a row without tags has nothing to be named after
   const RenameOutcome outcome = RenameTrack(step.oldPath, MakeNewName(style, *entry));
   step.newPath = outcome.path;
+  if (outcome.strayed) strayed = outcome.path;
   step.status = RenameStatus(outcome.result);
   return RenameSucceeded(outcome.result);
 }
 
 // True when it was stopped before the last row. tried: the rows in the list
 // when it began, tagged or not.
-bool RenameAllRows(const StopRequest& stop, int& tried, std::uint32_t& renamed) {
+bool RenameAllRows(const StopRequest& stop, int& tried, std::uint32_t& renamed,
+                   std::u16string& strayed) {
   const std::u16string style = WindowText(State().editNameStyle->hwnd);
   RenameStep step;
   if (!HandOver(step)) return false;
@@ -54,7 +57,7 @@ bool RenameAllRows(const StopRequest& stop, int& tried, std::uint32_t& renamed) 
     // and its round trip fall within the pause instead of adding to it.
     const auto rowStart = std::chrono::steady_clock::now();
     ++step.row;
-    if (RenameRow(step, style)) ++renamed;
+    if (RenameRow(step, style, strayed)) ++renamed;
     if (!HandOver(step)) return false;
     if (stop.WaitUntil(rowStart + kPauseAfterRow)) return true;
   }
@@ -71,9 +74,12 @@ DWORD WINAPI RenameThreadProc(void* parameter) {
   NoThrow<bool>(false, [&run] {
     int tried = 0;
     std::uint32_t renamed = 0;
-    if (RenameAllRows(*run->stop, tried, renamed)) return false;
+    std::u16string strayed;
+    if (RenameAllRows(*run->stop, tried, renamed, strayed)) return false;
     SetStatusText(u"共尝试重命名 " + platform::DecimalText(tried) + u" 个MP3文件, 成功重命名 " +
                   platform::DecimalText(renamed) + u" 个MP3文件.");
+    // Rare enough to outweigh the summary: the user must learn where it went.
+    if (!strayed.empty()) SetStatusText(u"文件未能按新文件名保存, 现在的文件名: " + strayed);
     return true;
   });
   return 0;

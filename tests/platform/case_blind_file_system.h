@@ -1,0 +1,83 @@
+#pragma once
+// A file system that ignores letter case, acted out over one that does not,
+// through the platform's stand-in seam: names are looked up ignoring ASCII
+// case, a name taken under any spelling is refused, and a move between two
+// spellings of one name reports success and changes nothing, as Wine's does.
+// So the native tests, under the sanitizers, take the case change's detour.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "platform/file_identity_system.h"
+#include "platform/move_seam.h"
+#include "platform/move_system.h"
+#include "platform/text.h"
+
+namespace test_support {
+
+class CaseBlindFileSystem {
+ public:
+  CaseBlindFileSystem() {
+    auto standIn = std::make_shared<platform::FileSystemStandIn>();
+    standIn->nameOnDisk = [](const std::u16string& path) { return Stored(path); };
+    standIn->isSameFile = [](const std::u16string& a, const std::u16string& b) {
+      const std::optional<std::u16string> first = StoredPath(a);
+      const std::optional<std::u16string> second = StoredPath(b);
+      return first && second && platform::SystemIsSameFile(*first, *second);
+    };
+    standIn->move = [](const std::u16string& from, const std::u16string& to) {
+      const std::optional<std::u16string> source = StoredPath(from);
+      if (!source) return platform::MoveResult::Failed;
+      if (const std::optional<std::u16string> target = StoredPath(to)) {
+        return *target == *source ? platform::MoveResult::Moved : platform::MoveResult::NameTaken;
+      }
+      return platform::SystemMoveWithoutReplacing(*source, to);
+    };
+    platform::SetFileSystemStandInForTest(std::move(standIn));
+  }
+  CaseBlindFileSystem(const CaseBlindFileSystem&) = delete;
+  CaseBlindFileSystem& operator=(const CaseBlindFileSystem&) = delete;
+  ~CaseBlindFileSystem() { platform::SetFileSystemStandInForTest(nullptr); }
+
+  // Whether path names an entry here, under any spelling.
+  static bool Holds(const std::u16string& path) { return StoredPath(path).has_value(); }
+
+ private:
+  static bool SameIgnoringCase(const std::u16string& a, const std::u16string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto lower = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+      };
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  }
+
+  // The name path's entry is stored under, whatever the spelling in path.
+  static std::optional<std::u16string> Stored(const std::u16string& path) {
+    const std::size_t separator = path.rfind(platform::kPathSeparator);
+    if (separator == std::u16string::npos) return std::nullopt;
+    const std::u16string name = path.substr(separator + 1);
+    std::error_code error;
+    std::optional<std::u16string> found;
+    for (std::filesystem::directory_iterator entry(path.substr(0, separator), error), end;
+         !error && entry != end; entry.increment(error)) {
+      const std::u16string stored = entry->path().filename().u16string();
+      if (stored == name) return stored;
+      if (!found && SameIgnoringCase(stored, name)) found = stored;
+    }
+    return found;
+  }
+
+  static std::optional<std::u16string> StoredPath(const std::u16string& path) {
+    const std::optional<std::u16string> stored = Stored(path);
+    if (!stored) return std::nullopt;
+    return path.substr(0, path.rfind(platform::kPathSeparator) + 1) + *stored;
+  }
+};
+
+}  // namespace test_support
