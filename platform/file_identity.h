@@ -29,8 +29,9 @@ std::optional<FileId> IdentifyFile(const std::u16string& path);
 // The folder that path leads to, through any links on the way.
 std::optional<FileId> IdentifyFolder(const std::u16string& path);
 
-// True when path is a symbolic link, a junction or another reparse point:
-// moving one may move what it points to, or leave it pointing nowhere.
+// True when path is a symbolic link, a junction or another reparse point
+// that stands for another file: moving one may move what it points to, or
+// leave it pointing nowhere.
 bool IsLink(const std::u16string& path);
 
 // True when both paths name the same existing file or folder (same volume

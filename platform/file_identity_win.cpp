@@ -59,9 +59,15 @@ std::optional<FileId> IdentifyFolder(const std::u16string& path) { return IdOf(p
 
 bool IsLink(const std::u16string& path) {
   if (HasNul(path)) return false;
-  const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+  WIN32_FIND_DATAW data{};
+  if (path.find_first_of(u"*?") != std::u16string::npos) return false;
+  if (!UniqueFindHandle(FindFirstFileW(LongPath(path).c_str(), &data))) return false;
+  // Only a name surrogate (symbolic link, junction) stands for another file.
+  // A cloud file's placeholder (files on demand), a deduplicated or a
+  // compressed file is the file itself and moves as any other.
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    return IsReparseTagNameSurrogate(data.dwReserved0) != 0;
+  }
   // Wine shows a Linux symbolic link as the file it points to, attributes
   // and all; only its final path, which ends at the target, gives it away.
   if (!RunsUnderWine()) return false;
