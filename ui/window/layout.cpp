@@ -112,7 +112,10 @@ void MakeFileList() {
   for (const FileListColumn& column : kFileListColumns) {
     list.InsertColumn(ScaleToDpi(column.width, ControlDpi()), column.title);
   }
-  list.defaultFont.Note(list.hwnd, ControlDpi());
+  // Its own font is made at the scale the user signed in with, which the
+  // window's display need not have.
+  list.defaultFont.Note(list.hwnd, SystemDpi());
+  list.defaultFont.Follow(list.hwnd, ControlDpi());
 }
 
 }  // namespace
@@ -164,7 +167,8 @@ void CreateControls() {
   Edit(Make(s.editNewName), u"暂无", kValueBox, window);
 
   CreateStatusBar(Make(s.statusBar), window);
-  s.statusBar->defaultFont.Note(s.statusBar->hwnd, ControlDpi());
+  s.statusBar->defaultFont.Note(s.statusBar->hwnd, SystemDpi());
+  s.statusBar->defaultFont.Follow(s.statusBar->hwnd, ControlDpi());
   ApplyControlStates(ControlMoment::ProgramStart);
   SetStatusText(
       u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "

@@ -62,6 +62,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         State().mainWindow = window;
         SetListCommandTarget(window, MainWndProc);
         SetControlDpi(DpiOfWindow(window));
+        // Made at the scale the user signed in with; its display may have
+        // another.
+        if (ControlDpi() != SystemDpi()) {
+          SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, ControlDpi()),
+                       ScaleToDpi(kMainWindowHeight, ControlDpi()),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         CreateControls();
         DragAcceptFiles(window, TRUE);
         return 0;
