@@ -256,8 +256,11 @@ RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& 
     return outcome;
   }
   const std::u16string oldName = oldPath.substr(folder.size());
-  if (oldName.find(platform::kPathSeparator) != std::u16string::npos ||
-      !IsAcceptableFileName(oldName)) {
+  // The file's own earlier name in this folder, not one made from tag texts
+  // (".mp3" was a name too); still never one that leaves the folder or
+  // names a device.
+  if (oldName == u"." || oldName == u".." ||
+      oldName.find_first_of(u"/\\") != std::u16string::npos || NamesADevice(oldName)) {
     return outcome;
   }
   // Only a file still stored under the name the renaming gave it is taken
