@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -20,6 +21,19 @@ inline constexpr char16_t kPathSeparator = u'/';
 // plain Latin text; otherwise as GBK, a lead byte cut off at its end dropped.
 // Invalid bytes become '?', as Windows' own conversion gives them.
 std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count);
+
+// Equal but for the case of ASCII letters: Windows' case rules for other
+// letters are not ours to guess.
+inline bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  const auto lower = [](char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+  };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
 
 // The number in decimal digits, with a minus sign when it is negative.
 template <typename Integer>

@@ -10,25 +10,12 @@
 
 namespace {
 
-// ASCII letters only: the names compared here are ASCII, and Windows' own
-// case rules for other letters are not ours to guess.
-bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char16_t c) {
-      return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // The recycle bin (of every Windows version) and the volume's own records:
 // renaming a deleted file there would keep it from being restored.
 bool IsSystemFolder(std::u16string_view name) {
   for (const std::u16string_view system :
        {u"$RECYCLE.BIN", u"RECYCLER", u"RECYCLED", u"System Volume Information"}) {
-    if (EqualIgnoringCase(name, system)) return true;
+    if (platform::EqualIgnoringAsciiCase(name, system)) return true;
   }
   return false;
 }
@@ -53,7 +40,8 @@ class EnteredFolders {
 
 bool IsMp3Name(std::u16string_view name) {
   const std::size_t dot = name.rfind(u'.');
-  return dot != std::u16string_view::npos && EqualIgnoringCase(name.substr(dot), u".mp3");
+  return dot != std::u16string_view::npos &&
+         platform::EqualIgnoringAsciiCase(name.substr(dot), u".mp3");
 }
 
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,

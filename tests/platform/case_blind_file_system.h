@@ -46,17 +46,6 @@ class CaseBlindFileSystem {
   static bool Holds(const std::u16string& path) { return StoredPath(path).has_value(); }
 
  private:
-  static bool SameIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      const auto lower = [](char16_t c) {
-        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-      };
-      if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-  }
-
   // The name path's entry is stored under, whatever the spelling in path.
   static std::optional<std::u16string> Stored(const std::u16string& path) {
     const std::size_t separator = path.rfind(platform::kPathSeparator);
@@ -68,7 +57,7 @@ class CaseBlindFileSystem {
          !error && entry != end; entry.increment(error)) {
       const std::u16string stored = entry->path().filename().u16string();
       if (stored == name) return stored;
-      if (!found && SameIgnoringCase(stored, name)) found = stored;
+      if (!found && platform::EqualIgnoringAsciiCase(stored, name)) found = stored;
     }
     return found;
   }
