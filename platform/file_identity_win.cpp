@@ -72,14 +72,13 @@ bool IsLink(const std::u16string& path) {
   // and all; only its final path, which ends at the target, gives it away.
   if (!RunsUnderWine()) return false;
   const std::size_t separator = path.find_last_of(u"\\/");
-  const std::optional<std::u16string> stored = SystemNameOnDisk(path);
-  if (separator == std::u16string::npos || !stored) return false;
+  if (separator == std::u16string::npos) return false;
   const std::optional<std::u16string> file = FinalPath(path);
   const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
   if (!file || !folder) return false;
   std::u16string entry = *folder;
   if (entry.empty() || entry.back() != u'\\') entry += u'\\';
-  entry += *stored;
+  entry += FromWide(data.cFileName);  // the name as stored
   return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/name_limit.h"
 #include "platform/name_limit_common.h"
+#include "platform/text.h"
 #include "platform/wine.h"
 
 namespace platform {
@@ -15,7 +16,8 @@ bool RunsUnderWine() {
 }
 
 bool NameFitsFileSystem(std::u16string_view name) {
-  return name.size() <= kMaxNameUnits && (!RunsUnderWine() || Utf8Length(name) <= kMaxNameBytes);
+  return name.size() <= kMaxNameUnits &&
+         (!RunsUnderWine() || Utf16ToUtf8(std::u16string(name)).size() <= kMaxNameBytes);
 }
 
 }  // namespace platform

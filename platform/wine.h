@@ -4,8 +4,8 @@
 
 namespace platform {
 
-// True when ntdll exports wine_get_version; false on Windows, and always
-// false in a native (non-Windows) build.
+// True when ntdll exports wine_get_version; false on Windows. Windows builds
+// only: a native build asks its own file system.
 bool RunsUnderWine();
 
 }  // namespace platform

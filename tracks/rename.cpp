@@ -236,9 +236,9 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
 
   const std::optional<platform::FileId> id = platform::IdentifyFile(oldPath);
   GiveNameOrCopyName(oldPath, folder, newName, outcome);
-  // Every move checked where it took the file, but a move can still report
-  // success and leave it under a name that neither side asked for.
-  if (id && !NameOnDisk(outcome.path)) {
+  // Every move that counts as done checked where it took the file, but one
+  // can still report success and leave it under a name neither side asked for.
+  if (id && outcome.result == RenameResult::NotRenamed && !NameOnDisk(outcome.path)) {
     outcome.result = RenameResult::NotRenamed;
     outcome.strayed = true;
     if (const std::optional<std::u16string> found = FindInFolder(folder, *id))

@@ -170,11 +170,7 @@ void CListFile::OnMouseEnter() { ShowWindow(State().btnDeleteEmpty->hwnd, SW_SHO
 
 bool CreateFileList(int x, int y, int width, int height) {
   CorvaneWnd::CListFile* list = State().listFile;
-  if (list == nullptr ||
-      !CreateListWindow(*list, u"listFileLeft", x, y, width, height, State().mainWindow)) {
-    return false;
-  }
   // Reached with Tab, after the commands.
-  SetWindowLongPtrW(list->hwnd, GWL_STYLE, GetWindowLongPtrW(list->hwnd, GWL_STYLE) | WS_TABSTOP);
-  return true;
+  return list != nullptr && CreateListWindow(*list, u"listFileLeft", x, y, width, height,
+                                             State().mainWindow, WS_TABSTOP);
 }

@@ -1,18 +1,10 @@
 #include "ui/framework/button.h"
 
-#include <utility>
-
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
-#include "ui/framework/dpi.h"
 #include "ui/framework/win_text.h"
 
-void CCorvaneButton::ApplyFont() {
-  // The old font goes only once the window no longer uses it.
-  UniqueFont next = MakeControlFont(ControlDpi());
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
-  font = std::move(next);
-}
+void CCorvaneButton::ApplyFont() { ApplyControlFont(hwnd, font); }
 
 void CreateButton(CCorvaneButton& button, const char16_t* text, DWORD style, int x, int y,
                   int width, int height, HWND parent) {

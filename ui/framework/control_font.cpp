@@ -1,5 +1,7 @@
 #include "ui/framework/control_font.h"
 
+#include <utility>
+
 #include "ui/framework/dpi.h"
 
 UniqueFont MakeControlFont(UINT dpi) {
@@ -7,4 +9,10 @@ UniqueFont MakeControlFont(UINT dpi) {
   // Chinese system, font linking supplies the Chinese glyphs.
   return UniqueFont(CreateFontW(ScaleToDpi(-9, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                 ANSI_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
+}
+
+void ApplyControlFont(HWND window, UniqueFont& owned) {
+  UniqueFont next = MakeControlFont(ControlDpi());
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
+  owned = std::move(next);
 }

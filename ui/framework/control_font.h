@@ -5,3 +5,7 @@
 #include "platform/handles.h"
 
 UniqueFont MakeControlFont(UINT dpi);
+
+// Gives window a fresh control font at ControlDpi(), kept in owned; the old
+// one goes only once the window no longer uses it.
+void ApplyControlFont(HWND window, UniqueFont& owned);

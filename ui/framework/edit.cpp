@@ -1,19 +1,11 @@
 #include "ui/framework/edit.h"
 
-#include <utility>
-
 #include "platform/no_throw.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
-#include "ui/framework/dpi.h"
 #include "ui/framework/win_text.h"
 
-void CCorvaneEdit::ApplyFont() {
-  // The old font goes only once the window no longer uses it.
-  UniqueFont next = MakeControlFont(ControlDpi());
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
-  font = std::move(next);
-}
+void CCorvaneEdit::ApplyFont() { ApplyControlFont(hwnd, font); }
 
 void CCorvaneEdit::SetReadOnly(bool value) {
   readOnly = value;

@@ -147,10 +147,10 @@ LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, int width, int height,
-                      HWND parent) {
-  list.hwnd =
-      CreateWindowExW(0, WC_LISTVIEWW, Wide(name), WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT,
-                      x, y, width, height, parent, nullptr, nullptr, nullptr);
+                      HWND parent, DWORD extraStyle) {
+  list.hwnd = CreateWindowExW(0, WC_LISTVIEWW, Wide(name),
+                              WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | extraStyle, x, y,
+                              width, height, parent, nullptr, nullptr, nullptr);
   if (list.hwnd == nullptr) return false;
   list.ownerThread = GetCurrentThreadId();
   RegisterControl(list.hwnd, &list);

@@ -66,6 +66,7 @@ LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
 void SetListCommandTarget(HWND window, WNDPROC procedure);
 
 // Creates, registers and subclasses a report-view list and turns on full-row
-// selection and double buffering. False when no window came back.
+// selection and double buffering; extraStyle is added to its window style.
+// False when no window came back.
 bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, int width, int height,
-                      HWND parent);
+                      HWND parent, DWORD extraStyle = 0);

@@ -60,16 +60,13 @@ const Shortcut kShortcuts[] = {
     {'Z', true, Scope::OutsideEditBox, OfferUndoRenaming},
 };
 
-bool IsEditBox(HWND window) {
-  wchar_t className[8] = {};
-  GetClassNameW(window, className, 8);
-  return lstrcmpiW(className, L"Edit") == 0;
-}
-
 bool InScope(Scope scope, HWND target) {
   const MainWindowState& state = State();
   if (scope == Scope::List) return state.listFile != nullptr && target == state.listFile->hwnd;
-  if (scope == Scope::OutsideEditBox && IsEditBox(target)) return false;
+  if (scope == Scope::OutsideEditBox) {
+    const CCorvaneControl* control = FindControl(target);
+    if (control != nullptr && control->kind == ControlKind::Edit) return false;
+  }
   return target == state.mainWindow || IsChild(state.mainWindow, target);
 }
 

@@ -22,9 +22,6 @@
 
 namespace {
 
-// The pace of the rows, also of one that needed no move.
-constexpr std::chrono::milliseconds kPauseAfterRow{100};
-
 // The round trip: the row's outcome shown, the next row's path handed back.
 bool HandOver(RenameStep& step) { return SendRecord(State().mainWindow, WM_RENAME_STEP, step); }
 
@@ -59,12 +56,18 @@ bool RenameAllRows(const StopRequest& stop, int& tried, std::uint32_t& renamed,
     ++step.row;
     if (RenameRow(step, style, strayed)) ++renamed;
     if (!HandOver(step)) return false;
-    if (stop.WaitUntil(rowStart + kPauseAfterRow)) return true;
+    if (stop.WaitUntil(rowStart + kPauseAfterFile)) return true;
   }
   return false;
 }
 
 }  // namespace
+
+std::u16string FilesSummary(std::u16string_view action, std::int64_t tried, std::uint32_t done) {
+  const std::u16string verb(action);
+  return u"共尝试" + verb + u" " + platform::DecimalText(tried) + u" 个MP3文件, 成功" + verb +
+         u" " + platform::DecimalText(done) + u" 个MP3文件.";
+}
 
 DWORD WINAPI RenameThreadProc(void* parameter) {
   const std::unique_ptr<WorkerRun> run = TakeRun(parameter);
@@ -76,8 +79,7 @@ DWORD WINAPI RenameThreadProc(void* parameter) {
     std::uint32_t renamed = 0;
     std::u16string strayed;
     if (RenameAllRows(*run->stop, tried, renamed, strayed)) return false;
-    SetStatusText(u"共尝试重命名 " + platform::DecimalText(tried) + u" 个MP3文件, 成功重命名 " +
-                  platform::DecimalText(renamed) + u" 个MP3文件.");
+    SetStatusText(FilesSummary(u"重命名", tried, renamed));
     // Rare enough to outweigh the summary: the user must learn where it went.
     if (!strayed.empty()) SetStatusText(u"文件未能按新文件名保存, 现在的文件名: " + strayed);
     return true;

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "platform/no_throw.h"
-#include "platform/text.h"
 #include "tracks/rename.h"
 #include "ui/framework/closing_message.h"
 #include "ui/framework/status_bar.h"
@@ -13,12 +12,10 @@
 #include "ui/window/main_window_state.h"
 #include "ui/window/undo_step.h"
 #include "ui/window/window_messages.h"
+#include "ui/workers/rename_worker.h"
 #include "ui/workers/worker_run.h"
 
 namespace {
-
-// The renaming's pace, so that a stop can fall between any two files.
-constexpr std::chrono::milliseconds kPauseAfterFile{100};
 
 bool HandOver(UndoStep& step) { return SendRecord(State().mainWindow, WM_UNDO_STEP, step); }
 
@@ -48,8 +45,7 @@ DWORD WINAPI UndoThreadProc(void* parameter) {
     std::uint32_t tried = 0;
     std::uint32_t restored = 0;
     if (UndoAllMoves(*run->stop, tried, restored)) return false;
-    SetStatusText(u"共尝试恢复 " + platform::DecimalText(tried) + u" 个MP3文件, 成功恢复 " +
-                  platform::DecimalText(restored) + u" 个MP3文件.");
+    SetStatusText(FilesSummary(u"恢复", tried, restored));
     return true;
   });
   return 0;
