@@ -55,6 +55,7 @@ mkdir -p build
 step "Source format and layers"
 check "source format" bash tools/check_format.sh
 check "layer check" bash tools/check_layers.sh
+check "layer check catches an include going up" bash tests/tools/check_layers_test.sh
 
 step "Native build with ASan and UBSan"
 if build build/native -DCORVANE_SANITIZE=ON; then

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/window/start_up.h"
+#include "ui/frame/start_up.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const int exitCode = RunCorvane(instance, showCommand);

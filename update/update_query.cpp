@@ -7,16 +7,10 @@
 #include <array>
 #include <cstring>
 
-#include "platform/handles.h"
+#include "platform/shell_handles.h"
 #include "platform/wide.h"
 
 namespace {
-
-struct InternetHandleTraits {
-  static bool IsSet(HINTERNET handle) { return handle != nullptr; }
-  static void Free(HINTERNET handle) { InternetCloseHandle(handle); }
-};
-using InternetHandle = UniqueResource<HINTERNET, InternetHandleTraits>;
 
 constexpr DWORD kReplyBytes = 260;
 

@@ -16,7 +16,7 @@
 
 #include "listing_fixture.h"
 #include "tracks/read_track_tags.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/list_file.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ bool BenchScan() {
   // From the scan thread's start (the refresh's own pause is over) to its
   // closing message handled.
   const Clock::time_point start = Clock::now();
-  const bool ended = PumpUntil([] { return !State().scanThread; }, 120000);
+  const bool ended = PumpUntil([] { return !SlotOf(Worker::Scan).thread; }, 120000);
   const double total = MillisecondsSince(start);
   window.WaitForListing(120000);
   const int reports = kScanFolders * kFilesPerFolder + kScanFolders;

@@ -17,8 +17,8 @@
 #include "platform/wide.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/win_text.h"
 
 namespace {
@@ -47,7 +47,7 @@ constexpr int kRenamedFiles = 200;
 void BenchKeyRelease() {
   RenamingWindow window;
   window.Open();
-  CorvaneWnd::CListFile& list = *State().listFile;
+  CCorvaneList& list = *State().listFile;
   const std::u16string style = WindowText(State().editNameStyle->hwnd);
   std::vector<std::u16string> statuses;
   // Filling a list that repaints after every insertion takes minutes under Wine.

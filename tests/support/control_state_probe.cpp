@@ -5,11 +5,11 @@
 
 #include "platform/text.h"
 #include "support/main_window_fixture.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
 #include "ui/framework/check_box.h"
 
 bool ControlStates::operator==(const ControlStates& o) const {

@@ -7,10 +7,10 @@
 
 #include "platform/wide.h"
 #include "support/loopback_http.h"
+#include "ui/frame/keyboard.h"
+#include "ui/frame/main_window.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/status_bar.h"
-#include "ui/window/keyboard.h"
-#include "ui/window/main_window.h"
 #include "update/update_check.h"
 
 namespace {
@@ -103,19 +103,20 @@ void MainWindowTest::SetUp() {
     ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
   }
   ForgetQuitCode();
-  SetUpdateAddress(UpdateAddressForTest());
+  State().updateAddress = UpdateAddressForTest();
   const HWND window = CreateMainWindow(state.instance);
   ASSERT_NE(window, nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
   UpdateWindow(window);
-  ASSERT_TRUE(PumpUntil([&state] { return !state.updateThread; }))
+  ASSERT_TRUE(PumpUntil([&state] { return !SlotOf(Worker::Update).thread; }))
       << "the update check did not report";
 }
 
 void MainWindowTest::TearDown() {
   MainWindowState& state = State();
-  for (UniqueHandle* thread : {&state.updateThread, &state.scanThread, &state.tagThread,
-                               &state.renameThread, &state.lyricsThread}) {
+  for (UniqueHandle* thread :
+       {&SlotOf(Worker::Update).thread, &SlotOf(Worker::Scan).thread, &SlotOf(Worker::Tags).thread,
+        &SlotOf(Worker::Renaming).thread, &SlotOf(Worker::Lyrics).thread}) {
     EXPECT_TRUE(PumpUntil([thread] { return Ended(*thread); })) << "a worker did not end";
     thread->reset();
   }

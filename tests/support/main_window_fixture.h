@@ -6,7 +6,7 @@
 //   TEST_F(MainWindowTest, Something) {
 //     MainWindowState& s = State();                 // the controls, counts, handles
 //     SendMessageW(s.btnProcess->hwnd, BM_CLICK, 0, 0);   // act as Windows would
-//     ASSERT_TRUE(PumpUntil([&] { return s.tagThread.get() == nullptr; }));
+//     ASSERT_TRUE(PumpUntil([&] { return SlotOf(Worker::Tags).thread.get() == nullptr; }));
 //     EXPECT_EQ(StatusText(), u"...");
 //   }
 //
@@ -35,7 +35,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/window/main_window_state.h"
+#include "ui/state/main_window_state.h"
+#include "ui/state/workers.h"
 
 // Runs this thread's messages until condition() is true; false if it is not
 // true within maxMilliseconds.

@@ -8,16 +8,16 @@
 
 #include "platform/text.h"
 #include "platform/wide.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
+#include "ui/frame/keyboard.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/keyboard.h"
 
 void RenamingTest::SetUp() {
   MainWindowTest::SetUp();
@@ -73,7 +73,8 @@ bool RenamingTest::WaitForRenamingOver(DWORD maxMilliseconds) {
   const MainWindowState& s = State();
   return PumpUntil(
       [&s] {
-        return !s.renameThread && !s.lyricsThread && TextOf(s.btnProcess->hwnd) == u"开始重命名!";
+        return !SlotOf(Worker::Renaming).thread && !SlotOf(Worker::Lyrics).thread &&
+               TextOf(s.btnProcess->hwnd) == u"开始重命名!";
       },
       maxMilliseconds);
 }

@@ -6,7 +6,7 @@
 
 #include "platform/wide.h"
 #include "ui/framework/status_bar.h"
-#include "ui/window/main_window_state.h"
+#include "ui/state/main_window_state.h"
 
 namespace {
 

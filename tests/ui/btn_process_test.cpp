@@ -13,12 +13,12 @@
 #include "platform/text.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/window_messages.h"
+#include "ui/state/window_messages.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterOrNoPlaceholderAndChang
     EXPECT_EQ(TextOf(State().editNameStyle->hwnd), style);
     EXPECT_EQ(StatusText(), u"before");
     EXPECT_EQ(Cell(0, 2), u"已修改");
-    EXPECT_FALSE(State().renameThread);
+    EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
     EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"a.mp3"});
   }
 }
@@ -85,19 +85,19 @@ TEST_F(RenameButton, StartMarksEveryRowUnchangedAndTheEndGivesTheControlsBackWit
     EXPECT_EQ(StatusText(), u"正在重命名中...");
     EXPECT_EQ(Cell(0, 2), u"未修改");
     EXPECT_EQ(Cell(1, 2), u"未修改");
-    ASSERT_TRUE(s.renameThread);
+    ASSERT_TRUE(SlotOf(Worker::Renaming).thread);
 
-    ASSERT_TRUE(WaitForThreadKeepingPostedMessages(s.renameThread.get()));
+    ASSERT_TRUE(WaitForThreadKeepingPostedMessages(SlotOf(Worker::Renaming).thread.get()));
     ASSERT_TRUE(RenameDoneQueued());
     HandleQueuedRenameDone();
-    EXPECT_FALSE(s.renameThread);
+    EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
     const std::u16string summary = u"共尝试重命名 2 个MP3文件, 成功重命名 2 个MP3文件.";
     if (lyrics) {
-      ASSERT_TRUE(s.lyricsThread);
+      ASSERT_TRUE(SlotOf(Worker::Lyrics).thread);
       EXPECT_EQ(CurrentControlStates(), RenamingRuns());
       // "停止" during the lyrics stage: nothing to stop, nothing shown.
       ClickProcess();
-      EXPECT_TRUE(s.lyricsThread);
+      EXPECT_TRUE(SlotOf(Worker::Lyrics).thread);
       EXPECT_EQ(CurrentControlStates(), RenamingRuns());
       EXPECT_EQ(StatusText(), summary);
     }
@@ -113,20 +113,19 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
   for (const char16_t* name : {u"a.mp3", u"b.mp3", u"c.mp3", u"d.mp3", u"e.mp3"}) {
     AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
   }
-  const MainWindowState& s = State();
   // The stop arrives while row 2 is under way, before its file is moved.
   const std::u16string rowTwoProgress = u"正在重命名文件: " + folder.Path(u"c.mp3");
   const StatusTrail stopAtRowTwo([&](const std::u16string& text) {
-    if (text == rowTwoProgress) s.renameRun.stop->Request();
+    if (text == rowTwoProgress) SlotOf(Worker::Renaming).run.stop->Request();
   });
   ClickProcess();
   ASSERT_TRUE(PumpUntil([this] { return Cell(2, 2) == u"已修改"; }));
   ClickProcess();
-  EXPECT_FALSE(s.renameThread);
+  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   PumpPending();
-  EXPECT_FALSE(s.lyricsThread) << "no lyrics stage after a stop";
+  EXPECT_FALSE(SlotOf(Worker::Lyrics).thread) << "no lyrics stage after a stop";
   EXPECT_EQ(StatusText(), u"操作被中断!");
 
   for (int row = 0; row < 3; ++row) {
@@ -143,19 +142,18 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
 }
 
 TEST_F(RenameButton, StopAfterTheWorkerReportedClosesItsHandleOnceAndRunsNoLyricsStage) {
-  MainWindowState& s = State();
   AddTrack(u"a.mp3", u"Song", u"Band");
   ClickProcess();
-  ASSERT_TRUE(WaitForThreadKeepingPostedMessages(s.renameThread.get()));
+  ASSERT_TRUE(WaitForThreadKeepingPostedMessages(SlotOf(Worker::Renaming).thread.get()));
   ASSERT_TRUE(RenameDoneQueued());
 
   ClickProcess();
-  EXPECT_FALSE(s.renameThread);
+  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
 
   HandleQueuedRenameDone();
-  EXPECT_FALSE(s.lyricsThread);
+  EXPECT_FALSE(SlotOf(Worker::Lyrics).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_EQ(Cell(0, 0), folder.Path(u"Song - Band.mp3"));
@@ -184,7 +182,7 @@ TEST_F(RenameButton, ClosingTheWindowStopsTheRenamingBetweenTwoFilesThenEnds) {
   ClickProcess();
   ASSERT_TRUE(PumpUntil([] { return QuitCode().has_value(); }));
   // The program would end here: its worker must already be gone.
-  EXPECT_FALSE(s.renameThread);
+  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
   EXPECT_EQ(QuitCode(), WPARAM{0});
   const std::lock_guard<std::mutex> guard(lock);
   if (!closed) GTEST_SKIP() << "this file system changed the case in one move";

@@ -11,8 +11,8 @@
 
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"

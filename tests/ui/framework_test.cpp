@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "support/main_window_fixture.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/control_registry.h"
 #include "ui/framework/edit.h"
@@ -247,7 +247,7 @@ TEST_F(FrameworkTest, MouseEntersOnceUntilItLeaves) {
   }
 
   // The file list follows the same states.
-  CorvaneWnd::CListFile& fileList = *State().listFile;
+  CCorvaneList& fileList = *State().listFile;
   SendMessageW(fileList.hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   EXPECT_TRUE(fileList.mouseInside);
   SendMessageW(fileList.hwnd, WM_MOUSELEAVE, 0, 0);

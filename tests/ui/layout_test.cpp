@@ -16,12 +16,13 @@
 
 #include "platform/wide.h"
 #include "support/main_window_fixture.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
+#include "ui/frame/layout.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
@@ -29,7 +30,6 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/status_bar.h"
-#include "ui/window/layout.h"
 
 namespace {
 
@@ -248,7 +248,7 @@ TEST_F(LayoutTest, StatusBarRunsAlongTheBottomAndShowsTheTip) {
 }
 
 void ExpectColumns() {
-  const CorvaneWnd::CListFile& list = *State().listFile;
+  const CCorvaneList& list = *State().listFile;
   EXPECT_EQ(list.columnCount, 3);
   struct Column {
     const char16_t* title;
@@ -274,7 +274,7 @@ void ExpectColumns() {
 }
 
 TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
-  CorvaneWnd::CListFile& list = *State().listFile;
+  CCorvaneList& list = *State().listFile;
   ExpectColumns();
   EXPECT_EQ(list.GetItemCount(), 0);
   EXPECT_FALSE(list.mouseInside);

@@ -12,9 +12,9 @@
 
 #include "listing_fixture.h"
 #include "platform/text.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/win_text.h"
@@ -223,7 +223,7 @@ class RowPicture {
 };
 
 TEST_F(FileList, RowsAreDrawnWithTheirStatusColourAndSelectionBackground) {
-  CorvaneWnd::CListFile& list = *State().listFile;
+  CCorvaneList& list = *State().listFile;
   list.SetItemText(0, 2, u"未修改");
   list.SetItemText(1, 2, u"已修改");
   list.SetItemText(2, 2, u"已拷贝");
@@ -285,7 +285,7 @@ TEST_F(FileList, CustomDrawAsksForRowsAndLeavesOtherStagesAlone) {
 }
 
 TEST_F(FileList, DeleteButtonShowsOverTheListAndStaysWhileThePointerIsOnIt) {
-  CorvaneWnd::CListFile& list = *State().listFile;
+  CCorvaneList& list = *State().listFile;
   const HWND button = State().btnDeleteEmpty->hwnd;
   ASSERT_FALSE(IsWindowVisible(button));
   list.OnMouseEnter();

@@ -14,17 +14,17 @@
 
 #include "listing_fixture.h"
 #include "platform/text.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/tag_batch.h"
+#include "ui/listing/tag_batch.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
   EXPECT_EQ(TextOf(State().editTitle->hwnd), u"暂无");
   EXPECT_EQ(StatusText(), u"正在刷新文件列表中...");
   EXPECT_EQ(CurrentControlStates(), RefreshStarted());
-  EXPECT_TRUE(State().scanThread);
+  EXPECT_TRUE(SlotOf(Worker::Scan).thread);
 
   ASSERT_TRUE(WaitForListing());
   // While the scan reports and while the tags are read, nothing changes.
@@ -107,9 +107,9 @@ TEST_F(ListingCommands, NoFolderOrOneWithoutAFileSystemPathStartsNothing) {
   const ControlStates before = CurrentControlStates();
   const std::u16string status = StatusText();
   for (FolderBrowser browser : {Cancel, ChooseMyComputer}) {
-    SetFolderBrowserForTest(browser);
+    State().browseForFolder = browser;
     ClickButton(State().btnSetWorkDir->hwnd);
-    EXPECT_FALSE(State().scanThread);
+    EXPECT_FALSE(SlotOf(Worker::Scan).thread);
     EXPECT_EQ(CurrentControlStates(), before);
     EXPECT_EQ(TextOf(State().editWorkDir->hwnd), u"C:\\before");
     EXPECT_EQ(StatusText(), status);
@@ -126,10 +126,10 @@ TEST_F(ListingCommands, StoppingAScanThatFoundFilesReadsTheirTags) {
   ClickButton(State().btnListFile->hwnd);
 
   // At the click: the scan is over, its texts are written, the tags are read.
-  EXPECT_FALSE(State().scanThread);
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), ScanStoppedWithFiles());
-  EXPECT_TRUE(State().tagThread);
+  EXPECT_TRUE(SlotOf(Worker::Tags).thread);
   const unsigned found = State().filesFound;
   EXPECT_EQ(State().listFile->GetItemCount(), static_cast<int>(found))
       << "the reports the scan made before it ended are all in";
@@ -151,8 +151,8 @@ TEST_F(ListingCommands, StoppingAScanThatFoundNoFileGivesTheSettingsBack) {
   ChooseFolder(folder.Path());
   ASSERT_TRUE(PumpUntil([&trail] { return !trail.After(u"正在请求文件: ").empty(); }));
   ClickButton(State().btnListFile->hwnd);
-  EXPECT_FALSE(State().scanThread);
-  EXPECT_FALSE(State().tagThread);
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread);
+  EXPECT_FALSE(SlotOf(Worker::Tags).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
   PumpPending();
@@ -165,16 +165,16 @@ TEST_F(ListingCommands, AStopAfterTheScansLastMessageClosesItOnceAndReadsOnce) {
   StatusTrail trail;
   ChooseFolder(folder.Path());
   // The scan has posted its report and WM_SCAN_DONE; neither was handled.
-  ASSERT_TRUE(State().scanThread);
-  ASSERT_EQ(WaitForSingleObject(State().scanThread.get(), 20000), WAIT_OBJECT_0);
+  ASSERT_TRUE(SlotOf(Worker::Scan).thread);
+  ASSERT_EQ(WaitForSingleObject(SlotOf(Worker::Scan).thread.get(), 20000), WAIT_OBJECT_0);
   ClickButton(State().btnListFile->hwnd);
-  EXPECT_FALSE(State().scanThread);
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(State().filesFound, 1u);
-  EXPECT_TRUE(State().tagThread) << "the queued report counts";
-  const HANDLE reader = State().tagThread.get();
+  EXPECT_TRUE(SlotOf(Worker::Tags).thread) << "the queued report counts";
+  const HANDLE reader = SlotOf(Worker::Tags).thread.get();
   PumpPending();  // WM_SCAN_DONE finds the handle closed and starts no reading
-  EXPECT_TRUE(State().tagThread.get() == reader || !State().tagThread);
+  EXPECT_TRUE(SlotOf(Worker::Tags).thread.get() == reader || !SlotOf(Worker::Tags).thread);
   ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(trail.Count(u"共找到 1 个MP3文件, 成功读取 1 个ID3标签."), 1);
   ExpectRowsMatchTable();
@@ -185,7 +185,7 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadEndsBetweenBatchesAndDropsTheRows
   StatusTrail trail;
   ChooseFolder(folder.Path());
   ASSERT_TRUE(RunUntilScanDoneHandled());
-  ASSERT_TRUE(State().tagThread);
+  ASSERT_TRUE(SlotOf(Worker::Tags).thread);
   // More rows than a batch holds, one in five without a tag. The reader's
   // first request waits for this thread, so it sees them all.
   const std::vector<std::u16string> files = {folder.Write(u"u.mp3", Untagged()),
@@ -205,7 +205,7 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadEndsBetweenBatchesAndDropsTheRows
   ASSERT_TRUE(RunSentMessagesUntil([] { return Tracks().Size() > 0; }));
   ClickButton(State().btnListFile->hwnd);
 
-  EXPECT_FALSE(State().tagThread);
+  EXPECT_FALSE(SlotOf(Worker::Tags).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
   const std::size_t read = Tracks().Size();
@@ -215,7 +215,7 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadEndsBetweenBatchesAndDropsTheRows
   EXPECT_EQ(Column(0), keptPaths) << "dropped rows removed in order, unread rows gone";
   ExpectRowsMatchTable();
   PumpPending();  // the reader's closing message comes after the stop closed its handle
-  EXPECT_FALSE(State().tagThread);
+  EXPECT_FALSE(SlotOf(Worker::Tags).thread);
   EXPECT_EQ(trail.Count(u"操作被中断!"), 1);
   EXPECT_TRUE(trail.After(u"共找到 ").empty()) << "no summary after the stop";
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
@@ -226,7 +226,7 @@ TEST_F(ListingCommands, AClickAsTheTagReadingEndsFindsItRunningOrOverNeverHalfwa
   StatusTrail trail;
   ChooseFolder(folder.Path());
   ASSERT_TRUE(RunUntilScanDoneHandled());
-  const HANDLE reader = State().tagThread.get();
+  const HANDLE reader = SlotOf(Worker::Tags).thread.get();
   ASSERT_NE(reader, nullptr);
   // The reader has done all its work; its closing message waits in the queue.
   ASSERT_TRUE(WaitForThreadKeepingPostedMessages(reader));
@@ -234,8 +234,8 @@ TEST_F(ListingCommands, AClickAsTheTagReadingEndsFindsItRunningOrOverNeverHalfwa
   // "停止" on a reading that has read every row ends it as it ends by
   // itself: all of the end in one step.
   ClickButton(State().btnListFile->hwnd);
-  EXPECT_FALSE(State().tagThread);
-  EXPECT_FALSE(State().scanThread) << "no refresh started under the reading";
+  EXPECT_FALSE(SlotOf(Worker::Tags).thread);
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread) << "no refresh started under the reading";
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
   EXPECT_EQ(StatusText(), u"共找到 1 个MP3文件, 成功读取 1 个ID3标签.");
 
@@ -261,7 +261,7 @@ TEST_F(ListingCommands, ADroppedFolderOrFileListsAsAChosenOneAndF5RefreshesIt) {
        {std::vector<std::u16string>{folder.Path(u"a.mp3"), other},
         std::vector<std::u16string>{folder.Path(u"无.mp3")}, std::vector<std::u16string>{}}) {
     Drop(items);
-    EXPECT_FALSE(State().scanThread);
+    EXPECT_FALSE(SlotOf(Worker::Scan).thread);
     EXPECT_EQ(TextOf(State().editWorkDir->hwnd), u"");
   }
   for (const std::u16string& dropped : {folder.Path(), folder.Path(u"a.mp3")}) {
@@ -303,9 +303,10 @@ TEST_F(ListingCommands, KeysAndDropsStartNothingWhileAScanOrARenamingRuns) {
   expectNothingStarts("scan");
   ASSERT_TRUE(WaitForListing());
   ClickButton(State().btnProcess->hwnd);
-  ASSERT_TRUE(State().renameThread);
+  ASSERT_TRUE(SlotOf(Worker::Renaming).thread);
   expectNothingStarts("renaming");
-  ASSERT_TRUE(PumpUntil([] { return !State().renameThread && !State().lyricsThread; }));
+  ASSERT_TRUE(
+      PumpUntil([] { return !SlotOf(Worker::Renaming).thread && !SlotOf(Worker::Lyrics).thread; }));
   EXPECT_EQ(State().listFile->GetItemCount(), 1);
 }
 

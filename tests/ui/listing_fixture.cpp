@@ -3,20 +3,20 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "platform/redraw_held.h"
 #include "platform/text.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/redraw_held.h"
-#include "ui/window/window_messages.h"
-#include "ui/workers/start_worker.h"
-#include "ui/workers/tag_worker.h"
+#include "ui/listing/listing_end.h"
+#include "ui/state/window_messages.h"
+#include "ui/state/workers.h"
 
 namespace {
 
@@ -32,26 +32,29 @@ PIDLIST_ABSOLUTE WINAPI ChooseGivenFolder(LPBROWSEINFOW info) {
 }  // namespace
 
 void ListingTest::TearDown() {
-  SetFolderBrowserForTest(nullptr);
+  State().browseForFolder = SHBrowseForFolderW;
   MainWindowTest::TearDown();
 }
 
 void ListingTest::ChooseFolder(const std::u16string& path) {
   folderToChoose = path;
-  SetFolderBrowserForTest(ChooseGivenFolder);
+  State().browseForFolder = ChooseGivenFolder;
   SendMessageW(State().btnSetWorkDir->hwnd, BM_CLICK, 0, 0);
 }
 
 bool ListingTest::WaitForListing(DWORD maxMilliseconds) {
   const MainWindowState& s = State();
   return PumpUntil(
-      [&s] { return !s.scanThread && !s.tagThread && StatusText().rfind(u"共找到 ", 0) == 0; },
+      [&s] {
+        return !SlotOf(Worker::Scan).thread && !SlotOf(Worker::Tags).thread &&
+               StatusText().rfind(u"共找到 ", 0) == 0;
+      },
       maxMilliseconds);
 }
 
 bool ListingTest::RunUntilScanDoneHandled() {
-  const MainWindowState& s = State();
-  if (!s.scanThread || WaitForSingleObject(s.scanThread.get(), 20000) != WAIT_OBJECT_0)
+  if (!SlotOf(Worker::Scan).thread ||
+      WaitForSingleObject(SlotOf(Worker::Scan).thread.get(), 20000) != WAIT_OBJECT_0)
     return false;
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -82,11 +85,11 @@ void ListingTest::ListPaths(const std::vector<std::u16string>& paths) {
   }
 }
 
-void ListingTest::StartTagReading() { State().tagThread = StartRun(TagThreadProc, State().tagRun); }
+void ListingTest::StartTagReading() { ::StartTagReading(true); }
 
 std::vector<std::u16string> ListingTest::Column(int column) const {
   std::vector<std::u16string> texts;
-  const CorvaneWnd::CListFile& list = *State().listFile;
+  const CCorvaneList& list = *State().listFile;
   for (int row = 0; row < list.GetItemCount(); ++row)
     texts.push_back(list.GetWholeItemText(row, column));
   return texts;

@@ -14,16 +14,16 @@
 #include "platform/wide.h"
 #include "support/loopback_http.h"
 #include "support/main_window_fixture.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/win_text.h"
-#include "ui/window/found_item.h"
-#include "ui/window/window_messages.h"
+#include "ui/listing/found_item.h"
+#include "ui/state/window_messages.h"
 #include "update/update_check.h"
 #include "update/update_query.h"
 
@@ -58,7 +58,7 @@ TEST_F(MainWindowReports, FoundItemsShowTheirPathAndFilesAddRows) {
       {"another folder", u"C:\\音乐\\其他", true, 1, 1},
       {"a path with format signs", u"C:\\100%\\%s %d %%.mp3", false, 2, 2},
   };
-  CorvaneWnd::CListFile& list = *State().listFile;
+  CCorvaneList& list = *State().listFile;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::u16string expected = u"正在请求文件: " + c.path;
@@ -83,9 +83,9 @@ TEST_F(MainWindowReports, UpdateCheckedClosesTheHandleAndOnlyOneEndsTheProgram) 
   for (const Case& c : {Case{0, false}, Case{2, false}, Case{1, true}}) {
     SCOPED_TRACE(c.outOfDate);
     const HANDLE thread = DuplicateOfThisThread();
-    State().updateThread.reset(thread);
+    SlotOf(Worker::Update).thread.reset(thread);
     EXPECT_EQ(SendMessageW(State().mainWindow, WM_UPDATE_CHECKED, c.outOfDate, 0), 0);
-    EXPECT_FALSE(State().updateThread);
+    EXPECT_FALSE(SlotOf(Worker::Update).thread);
     EXPECT_TRUE(IsClosed(thread));
     PumpPending();
     EXPECT_EQ(QuitCode().has_value(), c.quits);
@@ -98,12 +98,12 @@ TEST_F(MainWindowReports, UpdateCheckedClosesTheHandleAndOnlyOneEndsTheProgram) 
 }
 
 TEST_F(MainWindowReports, ScanDoneStartsTheTagReadingWhoseReportClosesItsHandle) {
-  State().scanThread.reset(DuplicateOfThisThread());
-  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, State().scanRun.number, 0), 0);
+  SlotOf(Worker::Scan).thread.reset(DuplicateOfThisThread());
+  EXPECT_EQ(SendMessageW(State().mainWindow, WM_SCAN_DONE, SlotOf(Worker::Scan).run.number, 0), 0);
   // Not IsClosed(scan): the tag thread's new handle may well reuse its value.
-  EXPECT_FALSE(State().scanThread);
-  EXPECT_TRUE(State().tagThread) << "started even though no file was found";
-  EXPECT_TRUE(PumpUntil([] { return !State().tagThread; }));
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread);
+  EXPECT_TRUE(SlotOf(Worker::Tags).thread) << "started even though no file was found";
+  EXPECT_TRUE(PumpUntil([] { return !SlotOf(Worker::Tags).thread; }));
 }
 
 TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
@@ -118,17 +118,17 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     }
     s.editNameStyle->SetReadOnly(true);
     SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
-    s.renameThread.reset(DuplicateOfThisThread());
+    SlotOf(Worker::Renaming).thread.reset(DuplicateOfThisThread());
 
-    SendMessageW(s.mainWindow, WM_RENAME_DONE, s.renameRun.number, 0);
-    EXPECT_FALSE(s.renameThread);
+    SendMessageW(s.mainWindow, WM_RENAME_DONE, SlotOf(Worker::Renaming).run.number, 0);
+    EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
     if (lyrics) {
-      EXPECT_TRUE(s.lyricsThread);
+      EXPECT_TRUE(SlotOf(Worker::Lyrics).thread);
       EXPECT_EQ(TextOf(s.btnProcess->hwnd), u"停止") << "controls stay until the lyrics are done";
       EXPECT_FALSE(IsWindowEnabled(s.btnListFile->hwnd));
-      ASSERT_TRUE(PumpUntil([&s] { return !s.lyricsThread; }));
+      ASSERT_TRUE(PumpUntil([&s] { return !SlotOf(Worker::Lyrics).thread; }));
     } else {
-      EXPECT_FALSE(s.lyricsThread);
+      EXPECT_FALSE(SlotOf(Worker::Lyrics).thread);
     }
     EXPECT_EQ(TextOf(s.btnProcess->hwnd), u"开始重命名!");
     for (HWND control : {s.btnListFile->hwnd, s.btnDeleteEmpty->hwnd, s.btnSetWorkDir->hwnd,
@@ -144,20 +144,19 @@ TEST_F(MainWindowReports, AClosingMessageClosesOnlyTheHandleOfTheRunItNames) {
   struct Case {
     const char* worker;
     UINT closing;
-    UniqueHandle MainWindowState::*thread;
-    WorkerRun MainWindowState::*run;
+    Worker slot;
   };
   const Case cases[] = {
-      {"scan", WM_SCAN_DONE, &MainWindowState::scanThread, &MainWindowState::scanRun},
-      {"tag reading", WM_TAGS_DONE, &MainWindowState::tagThread, &MainWindowState::tagRun},
-      {"renaming", WM_RENAME_DONE, &MainWindowState::renameThread, &MainWindowState::renameRun},
-      {"lyrics", WM_LYRICS_DONE, &MainWindowState::lyricsThread, &MainWindowState::lyricsRun},
+      {"scan", WM_SCAN_DONE, Worker::Scan},
+      {"tag reading", WM_TAGS_DONE, Worker::Tags},
+      {"renaming", WM_RENAME_DONE, Worker::Renaming},
+      {"lyrics", WM_LYRICS_DONE, Worker::Lyrics},
   };
   MainWindowState& s = State();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.worker);
-    UniqueHandle& thread = s.*c.thread;
-    WorkerRun& run = s.*c.run;
+    UniqueHandle& thread = SlotOf(c.slot).thread;
+    WorkerRun& run = SlotOf(c.slot).run;
     const WPARAM earlier = NewRun().number;
     run = NewRun();
     const HANDLE newer = DuplicateOfThisThread();
@@ -178,7 +177,8 @@ TEST_F(MainWindowReports, AClosingMessageClosesOnlyTheHandleOfTheRunItNames) {
     // Not IsClosed(newer): a worker started by the handler may reuse the value.
     EXPECT_FALSE(thread);
     // What follows the scan and the renaming (tag reading, lyrics) ends by itself.
-    ASSERT_TRUE(PumpUntil([&s] { return !s.tagThread && !s.lyricsThread; }));
+    ASSERT_TRUE(
+        PumpUntil([&s] { return !SlotOf(Worker::Tags).thread && !SlotOf(Worker::Lyrics).thread; }));
   }
 }
 
@@ -238,14 +238,14 @@ TEST_F(MainWindowKeys, TabGoesThroughTheCommandsInOrderAndEnterOrSpacePressesABu
   PressKey(s.checkSubfolders->hwnd, VK_SPACE);
   EXPECT_EQ(SendMessageW(s.checkSubfolders->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-  SetFolderBrowserForTest(CountAndCancel);
+  State().browseForFolder = CountAndCancel;
   for (const UINT key : {VK_RETURN, VK_SPACE}) {
     browsed = 0;
     SetFocus(s.btnSetWorkDir->hwnd);
     PressKey(s.btnSetWorkDir->hwnd, key);
     EXPECT_EQ(browsed, 1) << "key " << key << " opens the folder browser once";
   }
-  SetFolderBrowserForTest(nullptr);
+  State().browseForFolder = SHBrowseForFolderW;
 }
 
 // The whole check as it runs at start-up, against a server that says "no".
@@ -272,10 +272,10 @@ TEST_F(UpdateCheckAtStart, AsksTheEndpointOnceAndLeavesTheWindowAlone) {
 class OutOfDateAtStart : public MainWindowTest {
  protected:
   void SetUp() override {
-    SetPageOpenerForTest([this](const std::u16string& address) {
+    State().openPage = [this](const std::u16string& address) {
       const std::lock_guard<std::mutex> guard(lock);
       opened.push_back(address);
-    });
+    };
     // The box belongs to the check's thread, where no hook of ours runs:
     // it is found by its caption and answered from outside.
     answerer = std::thread([this] {
@@ -300,7 +300,7 @@ class OutOfDateAtStart : public MainWindowTest {
   void TearDown() override {
     done = true;
     answerer.join();
-    SetPageOpenerForTest({});
+    State().openPage = OpenInBrowser;
     MainWindowTest::TearDown();
   }
   std::u16string UpdateAddressForTest() override {

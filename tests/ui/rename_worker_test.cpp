@@ -15,11 +15,11 @@
 #include "support/control_state_probe.h"
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
-#include "ui/behaviour/list_menu.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
+#include "ui/controls/list_menu.h"
 
 namespace {
 
@@ -265,7 +265,7 @@ TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGon
   ASSERT_TRUE(WaitForRenamingOver());
   EXPECT_EQ(StatusText(), u"共尝试恢复 6 个MP3文件, 成功恢复 4 个MP3文件.");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
-  EXPECT_FALSE(s.lyricsThread) << "no lyrics stage after an undo";
+  EXPECT_FALSE(SlotOf(Worker::Lyrics).thread) << "no lyrics stage after an undo";
 
   Names expectedOnDisk = {u"taken.mp3", u"elsewhere.mp3"};
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -286,7 +286,7 @@ TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGon
   // Undone is forgotten: a second Ctrl+Z asks nothing.
   EXPECT_TRUE(PressCtrlZ(s.listFile->hwnd));
   EXPECT_EQ(yes.shown().size(), 1u);
-  EXPECT_FALSE(s.renameThread);
+  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
 }
 
 TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsAndStops) {
@@ -314,13 +314,13 @@ TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsA
     EXPECT_TRUE(PressCtrlZ(s.mainWindow));
     ASSERT_EQ(no.shown().size(), 1u);
     EXPECT_EQ(Cell(0, 0), folder.Path(u"New a - Band.mp3"));
-    EXPECT_FALSE(s.renameThread) << "a no starts nothing";
+    EXPECT_FALSE(SlotOf(Worker::Renaming).thread) << "a no starts nothing";
   }
 
   // The stop comes as the first file, the last row's, goes back.
   const test_support::InjectedMoves stopAtFirst(
       [&s](unsigned number, const std::u16string&, const std::u16string&) {
-        if (number == 1) s.renameRun.stop->Request();
+        if (number == 1) SlotOf(Worker::Renaming).run.stop->Request();
         return platform::InjectedMove::None;
       });
   for (int undo = 1; undo <= 2; ++undo) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "listing_fixture.h"
-#include "ui/behaviour/btn_process.h"
-#include "ui/behaviour/edit_name_style.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_process.h"
+#include "ui/controls/edit_name_style.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/win_text.h"
 
 namespace {

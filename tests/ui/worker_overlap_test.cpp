@@ -15,10 +15,10 @@
 
 #include "support/renaming_fixture.h"
 #include "support/status_trail.h"
-#include "ui/behaviour/btn_delete_empty.h"
-#include "ui/behaviour/btn_list_file.h"
-#include "ui/behaviour/btn_set_work_dir.h"
-#include "ui/behaviour/list_file.h"
+#include "ui/controls/btn_delete_empty.h"
+#include "ui/controls/btn_list_file.h"
+#include "ui/controls/btn_set_work_dir.h"
+#include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
 
@@ -95,8 +95,7 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
     const DeadlockWatch watch("the stop of a worker blocked in SendMessageW");
     ClickProcess();
   }
-  const MainWindowState& s = State();
-  EXPECT_FALSE(s.renameThread);
+  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   // Row 1, the row the worker was in, finished while the stop waited for it;
@@ -109,7 +108,7 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
   EXPECT_EQ(Cell(2, 2), u"未修改");
   ExpectRowsMatchDisk();
   PumpPending();
-  EXPECT_FALSE(s.lyricsThread);
+  EXPECT_FALSE(SlotOf(Worker::Lyrics).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
 }
 
@@ -132,10 +131,10 @@ class CommandsWhileTheBrowserIsOpen : public RenamingTest {
   void SetUp() override {
     RenamingTest::SetUp();
     script = {};
-    SetFolderBrowserForTest(ScriptedBrowser);
+    State().browseForFolder = ScriptedBrowser;
   }
   void TearDown() override {
-    SetFolderBrowserForTest(nullptr);
+    State().browseForFolder = SHBrowseForFolderW;
     RenamingTest::TearDown();
   }
   void ClickSetWorkDir() { SendMessageW(State().btnSetWorkDir->hwnd, BM_CLICK, 0, 0); }
@@ -155,8 +154,8 @@ TEST_F(CommandsWhileTheBrowserIsOpen, ARenamingStartedMeanwhileRunsAloneAndLoses
 
   const MainWindowState& s = State();
   EXPECT_EQ(script.owner, s.mainWindow) << "the browser is modal";
-  EXPECT_TRUE(s.renameThread);
-  EXPECT_FALSE(s.scanThread);
+  EXPECT_TRUE(SlotOf(Worker::Renaming).thread);
+  EXPECT_FALSE(SlotOf(Worker::Scan).thread);
   EXPECT_EQ(CurrentControlStates(), RenamingRuns());
   EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
   {
@@ -188,17 +187,18 @@ TEST_F(CommandsWhileTheBrowserIsOpen, ARefreshStartedMeanwhileIsTheOnlyOne) {
   HANDLE scanStartedMeanwhile = nullptr;
   script.whileOpen = [&] {
     SendMessageW(s.btnListFile->hwnd, BM_CLICK, 0, 0);
-    scanStartedMeanwhile = s.scanThread.get();
+    scanStartedMeanwhile = SlotOf(Worker::Scan).thread.get();
   };
   script.answer = chosen.Path();
   StatusTrail shown;
   ClickSetWorkDir();
 
   ASSERT_NE(scanStartedMeanwhile, nullptr);
-  EXPECT_EQ(s.scanThread.get(), scanStartedMeanwhile);
+  EXPECT_EQ(SlotOf(Worker::Scan).thread.get(), scanStartedMeanwhile);
   EXPECT_EQ(TextOf(s.editWorkDir->hwnd), folder.Path());
   EXPECT_EQ(CurrentControlStates(), RefreshStarted());
-  ASSERT_TRUE(PumpUntil([&s] { return !s.scanThread && !s.tagThread; }));
+  ASSERT_TRUE(
+      PumpUntil([&s] { return !SlotOf(Worker::Scan).thread && !SlotOf(Worker::Tags).thread; }));
   // Neither file has a tag, so "开始重命名!" stays off.
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
   EXPECT_EQ(StatusText(), u"共找到 2 个MP3文件, 成功读取 0 个ID3标签.");

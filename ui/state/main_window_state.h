@@ -1,0 +1,92 @@
+#pragma once
+// The process-wide variables of the main thread: the instance, the main
+// window, the two counts, the undo record, what the window reaches outside
+// itself, and the controls. The workers' threads are in ui/state/workers.h.
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "tracks/last_renaming.h"
+#include "tracks/track_table.h"
+#include "update/update_check.h"
+#include "update/update_query.h"
+
+class CCorvaneButton;
+class CCorvaneCheckBox;
+class CCorvaneEdit;
+class CCorvaneLabel;
+class CCorvaneList;
+class CCorvaneStatusBar;
+
+// What shows the folder browser; its item list is freed with CoTaskMemFree.
+using FolderBrowser = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
+
+struct MainWindowState {
+  HINSTANCE instance = nullptr;
+  // Set in WM_CREATE before any control or worker exists; workers post to it.
+  HWND mainWindow = nullptr;
+
+  // File rows added since the last refresh; the tag-reading worker reads it.
+  std::atomic<std::uint32_t> filesFound{0};
+  // Rows whose tags the tag-reading worker read.
+  std::atomic<std::uint32_t> tagsRead{0};
+  // What "撤销上次重命名" would take back; in memory only.
+  LastRenaming lastRenaming;
+
+  // What the window reaches outside itself. Each worker is handed what it
+  // needs when it starts; a test puts its stand-ins here before it acts.
+  FolderBrowser browseForFolder = SHBrowseForFolderW;
+  PageOpener openPage = OpenInBrowser;
+  std::u16string updateAddress = DefaultUpdateAddress();
+
+  // The controls, in the order CreateControls makes them, each named by the
+  // framework class it is; what each does is its own (ui/controls/). Created
+  // once and never deleted: they live as long as the process.
+  CCorvaneButton* groupFileList = nullptr;
+  CCorvaneList* listFile = nullptr;
+  CCorvaneButton* groupSettings = nullptr;
+  CCorvaneButton* btnDeleteEmpty = nullptr;
+  CCorvaneLabel* labelWorkDir = nullptr;
+  CCorvaneEdit* editWorkDir = nullptr;
+  CCorvaneButton* btnSetWorkDir = nullptr;
+  CCorvaneCheckBox* checkSubfolders = nullptr;
+  CCorvaneCheckBox* checkLyrics = nullptr;
+  CCorvaneLabel* labelNameStyle = nullptr;
+  CCorvaneEdit* editNameStyle = nullptr;
+  CCorvaneLabel* labelNameStyleHelp = nullptr;
+  CCorvaneButton* btnListFile = nullptr;
+  CCorvaneButton* btnProcess = nullptr;
+  CCorvaneButton* groupDetails = nullptr;
+  CCorvaneLabel* labelSelection = nullptr;
+  CCorvaneLabel* labelFileName = nullptr;
+  CCorvaneEdit* editFileName = nullptr;
+  CCorvaneLabel* labelTitle = nullptr;
+  CCorvaneEdit* editTitle = nullptr;
+  CCorvaneLabel* labelArtist = nullptr;
+  CCorvaneEdit* editArtist = nullptr;
+  CCorvaneLabel* labelAlbum = nullptr;
+  CCorvaneEdit* editAlbum = nullptr;
+  CCorvaneLabel* labelNewName = nullptr;
+  CCorvaneEdit* editNewName = nullptr;
+  CCorvaneStatusBar* statusBar = nullptr;
+};
+
+// Neither is ever destroyed: workers that are still running when the window
+// closes end with the process, and must not find these torn down by the
+// static destructors first.
+inline MainWindowState& State() {
+  static auto* state = new MainWindowState();
+  return *state;
+}
+
+// Entry i belongs to row i of the file list; only ui/state/rows.h removes
+// entries.
+inline TrackTable& Tracks() {
+  static auto* table = new TrackTable();
+  return *table;
+}
