@@ -28,8 +28,6 @@
 
 namespace {
 
-using ListingCommands = ListingTest;
-
 PIDLIST_ABSOLUTE WINAPI ChooseMyComputer(LPBROWSEINFOW) {
   PIDLIST_ABSOLUTE items = nullptr;
   SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &items);
@@ -37,34 +35,6 @@ PIDLIST_ABSOLUTE WINAPI ChooseMyComputer(LPBROWSEINFOW) {
 }
 
 PIDLIST_ABSOLUTE WINAPI Cancel(LPBROWSEINFOW) { return nullptr; }
-
-void ClickButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-
-// Items dragged from the file manager and dropped on the window; the window
-// releases the drop.
-void Drop(const std::vector<std::u16string>& paths) {
-  std::u16string names;
-  for (const std::u16string& path : paths) names += path + u'\0';
-  names += u'\0';
-  const std::size_t bytes = names.size() * sizeof(char16_t);
-  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), bytes);
-  GlobalUnlock(memory);
-  SendMessageW(State().mainWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
-void SelectRows(const std::vector<int>& rows) {
-  for (int row : rows) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED;
-    item.state = LVIS_SELECTED;
-    SendMessageW(State().listFile->hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
-  }
-}
 
 TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
   folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
@@ -252,80 +222,6 @@ TEST_F(ListingCommands, AClickAsTheTagReadingEndsFindsItRunningOrOverNeverHalfwa
   ExpectRowsMatchTable();
 }
 
-TEST_F(ListingCommands, ADroppedFolderOrFileListsAsAChosenOneAndF5RefreshesIt) {
-  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
-  folder.MakeFolder(u"其他");
-  const std::u16string other = folder.Path(u"其他");
-  // Several items, or one that is not there, are no folder to take.
-  for (const std::vector<std::u16string>& items :
-       {std::vector<std::u16string>{folder.Path(u"a.mp3"), other},
-        std::vector<std::u16string>{folder.Path(u"无.mp3")}, std::vector<std::u16string>{}}) {
-    Drop(items);
-    EXPECT_FALSE(SlotOf(Worker::Scan).thread);
-    EXPECT_EQ(TextOf(State().editWorkDir->hwnd), u"");
-  }
-  for (const std::u16string& dropped : {folder.Path(), folder.Path(u"a.mp3")}) {
-    SCOPED_TRACE(platform::Utf16ToUtf8(dropped));
-    ListPaths({u"D:\\old\\row.mp3"});
-    Drop({dropped});
-    EXPECT_EQ(TextOf(State().editWorkDir->hwnd), folder.Path());
-    EXPECT_EQ(CurrentControlStates(), RefreshStarted());
-    ASSERT_TRUE(WaitForListing());
-    EXPECT_EQ(Column(0), std::vector<std::u16string>{folder.Path(u"a.mp3")});
-  }
-  // F5 from any control refreshes as the button does.
-  folder.Write(u"b.mp3", Tagged(u"T2", u"A", u"L"));
-  PressKey(State().editNameStyle->hwnd, VK_F5);
-  EXPECT_EQ(CurrentControlStates(), RefreshStarted());
-  ASSERT_TRUE(WaitForListing());
-  EXPECT_EQ(Column(0), (std::vector<std::u16string>{folder.Path(u"a.mp3"), folder.Path(u"b.mp3")}));
-}
-
-TEST_F(ListingCommands, KeysAndDropsStartNothingWhileAScanOrARenamingRuns) {
-  folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
-  folder.MakeFolder(u"其他");
-  const std::u16string other = folder.Path(u"其他");
-  const HWND list = State().listFile->hwnd;
-  auto expectNothingStarts = [&](const char* what) {
-    SCOPED_TRACE(what);
-    const ControlStates states = CurrentControlStates();
-    MessageBoxAnswers yes(IDYES);
-    SetFocus(list);
-    PressKey(list, VK_DELETE);
-    PressKey(list, VK_F5);  // "停止" is never pressed by F5 either
-    Drop({other});
-    EXPECT_TRUE(yes.shown().empty());
-    EXPECT_EQ(TextOf(State().editWorkDir->hwnd), folder.Path());
-    EXPECT_EQ(CurrentControlStates(), states);
-    EXPECT_NE(StatusText(), u"操作被中断!");
-  };
-  ChooseFolder(folder.Path());
-  expectNothingStarts("scan");
-  ASSERT_TRUE(WaitForListing());
-  ClickButton(State().btnProcess->hwnd);
-  ASSERT_TRUE(SlotOf(Worker::Renaming).thread);
-  expectNothingStarts("renaming");
-  ASSERT_TRUE(
-      PumpUntil([] { return !SlotOf(Worker::Renaming).thread && !SlotOf(Worker::Lyrics).thread; }));
-  EXPECT_EQ(State().listFile->GetItemCount(), 1);
-}
-
-class DeleteAndClear : public ListingTest {
- protected:
-  void SetUp() override {
-    ListingTest::SetUp();
-    ListPaths({u"D:\\m\\0.mp3", u"D:\\m\\1.mp3", u"D:\\m\\2.mp3", u"D:\\m\\3.mp3"});
-    // Rows 0 to 2 have been read; row 3 not yet.
-    for (const char16_t* title : {u"0", u"1", u"2"}) {
-      const int row = static_cast<int>(Tracks().Size());
-      Tracks().Append({title, u"A", u"L"}, State().listFile->GetWholeItemText(row, 0));
-      State().listFile->SetItemText(row, 1, title);
-    }
-    EnableWindow(State().btnProcess->hwnd, TRUE);
-  }
-  void ClickDeleteEmpty() { ClickButton(State().btnDeleteEmpty->hwnd); }
-};
-
 TEST_F(DeleteAndClear, DeleteAsksWithTheCountAndRemovesRowsWithTheirEntries) {
   SelectRows({1, 3});
   {
@@ -353,32 +249,6 @@ TEST_F(DeleteAndClear, DeleteAsksWithTheCountAndRemovesRowsWithTheirEntries) {
   EXPECT_EQ(TextOf(State().editTitle->hwnd), u"暂无");
   EXPECT_EQ(GetFocus(), State().listFile->hwnd);
   EXPECT_TRUE(IsWindowEnabled(State().btnProcess->hwnd)) << "deleting leaves the rename button";
-}
-
-TEST_F(DeleteAndClear, DeleteAndCtrlAInTheListDoWhatTheButtonDoes) {
-  const HWND list = State().listFile->hwnd;
-  SetFocus(list);
-  SelectRows({1, 3});
-  {
-    MessageBoxAnswers yes(IDYES);
-    PressKey(State().editNameStyle->hwnd, VK_DELETE);  // the box's own key
-    PressKey(list, VK_DELETE);
-    ASSERT_EQ(yes.shown().size(), 1u);
-    EXPECT_EQ(yes.shown()[0].text, u"您确定要从列表中删除选中的 2 项吗?");
-  }
-  EXPECT_EQ(Column(0), (std::vector<std::u16string>{u"D:\\m\\0.mp3", u"D:\\m\\2.mp3"}));
-  ExpectRowsMatchTable();
-  PressKey(list, 'A', VK_CONTROL);
-  PumpPending();
-  EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 2);
-  EXPECT_EQ(TextOf(State().labelSelection->hwnd), u"当前选中了第 1 项.");
-  EXPECT_EQ(TextOf(State().btnDeleteEmpty->hwnd), u"清空");
-  // With every row selected, the key asks to clear, as the button does.
-  MessageBoxAnswers no(IDNO);
-  PressKey(list, VK_DELETE);
-  ASSERT_EQ(no.shown().size(), 1u);
-  EXPECT_EQ(no.shown()[0].text, u"您确定要清空文件列表吗?");
-  EXPECT_EQ(GetFocus(), list) << "the keys go on where they were";
 }
 
 TEST_F(DeleteAndClear, NoneOrAllSelectedClearsAfterAYes) {

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstring>
+
 #include "platform/redraw_held.h"
 #include "platform/text.h"
 #include "ui/controls/btn_delete_empty.h"
@@ -106,3 +108,43 @@ void ListingTest::ExpectRowsMatchTable() const {
 }
 
 BrowseSeen LastBrowse() { return lastBrowse; }
+
+void DeleteAndClear::SetUp() {
+  ListingTest::SetUp();
+  ListPaths({u"D:\\m\\0.mp3", u"D:\\m\\1.mp3", u"D:\\m\\2.mp3", u"D:\\m\\3.mp3"});
+  // Rows 0 to 2 have been read; row 3 not yet.
+  for (const char16_t* title : {u"0", u"1", u"2"}) {
+    const int row = static_cast<int>(Tracks().Size());
+    Tracks().Append({title, u"A", u"L"}, State().listFile->GetWholeItemText(row, 0));
+    State().listFile->SetItemText(row, 1, title);
+  }
+  EnableWindow(State().btnProcess->hwnd, TRUE);
+}
+
+void DeleteAndClear::ClickDeleteEmpty() { ClickButton(State().btnDeleteEmpty->hwnd); }
+
+void ClickButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+void Drop(const std::vector<std::u16string>& paths) {
+  std::u16string names;
+  for (const std::u16string& path : paths) names += path + u'\0';
+  names += u'\0';
+  const std::size_t bytes = names.size() * sizeof(char16_t);
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), bytes);
+  GlobalUnlock(memory);
+  SendMessageW(State().mainWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+void SelectRows(const std::vector<int>& rows) {
+  for (int row : rows) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(State().listFile->hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+  }
+}

@@ -40,6 +40,21 @@ class ListingTest : public MainWindowTest {
   test_support::TempFolder folder;
 };
 
+using ListingCommands = ListingTest;
+
+// Four rows in the list, the first three read.
+class DeleteAndClear : public ListingTest {
+ protected:
+  void SetUp() override;
+  void ClickDeleteEmpty();
+};
+
+void ClickButton(HWND button);
+// Items dragged from the file manager and dropped on the window; the window
+// releases the drop.
+void Drop(const std::vector<std::u16string>& paths);
+void SelectRows(const std::vector<int>& rows);
+
 // What the folder browser stand-in was last shown with.
 struct BrowseSeen {
   HWND owner;
