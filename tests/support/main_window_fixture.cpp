@@ -62,12 +62,14 @@ bool WaitForThreadKeepingPostedMessages(HANDLE thread) {
 std::optional<WPARAM> QuitCode() { return lastQuit; }
 void ForgetQuitCode() { lastQuit.reset(); }
 
-void PressKey(HWND target, UINT key, UINT modifier) {
+void PressKey(HWND target, UINT key, UINT modifier, UINT secondModifier) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   BYTE held[256] = {};
   std::copy(std::begin(keys), std::end(keys), std::begin(held));
-  if (modifier != 0) held[modifier] = 0x80;
+  for (const UINT down : {modifier, secondModifier}) {
+    if (down != 0) held[down] = 0x80;
+  }
   SetKeyboardState(held);
   for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
     MSG m{};
@@ -78,6 +80,15 @@ void PressKey(HWND target, UINT key, UINT modifier) {
     RouteMessage(m);
   }
   SetKeyboardState(keys);
+}
+
+void RepeatKey(HWND target, UINT key) {
+  MSG m{};
+  m.hwnd = target;
+  m.message = WM_KEYDOWN;
+  m.wParam = key;
+  m.lParam = static_cast<LPARAM>(0x40000001);  // bit 30: the key was down already
+  RouteMessage(m);
 }
 
 std::u16string TextOf(HWND window) {

@@ -50,10 +50,12 @@ bool WaitForThreadKeepingPostedMessages(HANDLE thread);
 std::optional<WPARAM> QuitCode();
 void ForgetQuitCode();
 
-// A key pressed and released on target, with modifier (VK_CONTROL,
-// VK_SHIFT or 0) held, through the program's own message path. What that
-// queued stays queued.
-void PressKey(HWND target, UINT key, UINT modifier = 0);
+// A key pressed and released on target, with up to two modifiers (VK_CONTROL,
+// VK_SHIFT, VK_MENU or 0) held, through the program's own message path. What
+// that queued stays queued.
+void PressKey(HWND target, UINT key, UINT modifier = 0, UINT secondModifier = 0);
+// The key held down on target: one more press as the keyboard repeats it.
+void RepeatKey(HWND target, UINT key);
 
 std::u16string TextOf(HWND window);
 std::u16string StatusText();

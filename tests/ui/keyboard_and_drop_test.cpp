@@ -60,6 +60,9 @@ TEST_F(MainWindowKeys, TabGoesThroughTheCommandsInOrderAndEnterOrSpacePressesABu
     SetFocus(s.btnSetWorkDir->hwnd);
     PressKey(s.btnSetWorkDir->hwnd, key);
     EXPECT_EQ(browsed, 1) << "key " << key << " opens the folder browser once";
+    // Held, it repeats: the button it pressed may read "停止" by now.
+    RepeatKey(s.btnSetWorkDir->hwnd, key);
+    EXPECT_EQ(browsed, 1) << "key " << key << " held presses once";
   }
   State().browseForFolder = SHBrowseForFolderW;
 }
@@ -91,6 +94,18 @@ TEST_F(ListingCommands, ADroppedFolderOrFileListsAsAChosenOneAndF5RefreshesIt) {
   EXPECT_EQ(CurrentControlStates(), RefreshStarted());
   ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(Column(0), (std::vector<std::u16string>{folder.Path(u"a.mp3"), folder.Path(u"b.mp3")}));
+
+  // A folder deeper than MAX_PATH is listed whole: cut, it would name its
+  // parent, or here a sibling whose name it starts.
+  const std::u16string deep = std::u16string(150, u'd') + u"/" + std::u16string(150, u'e');
+  folder.Write(deep + u"/deep.mp3", Tagged(u"T", u"A", u"L"));
+  const std::u16string deepFolder = folder.Path(deep);
+  ASSERT_GT(deepFolder.size(), 259u);
+  const std::u16string cut = deepFolder.substr(0, 259);
+  folder.Write(cut.substr(folder.Path().size() + 1) + u"/cut.mp3", Tagged(u"T", u"A", u"L"));
+  Drop({deepFolder});
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(Column(0), std::vector<std::u16string>{folder.Path(deep + u"/deep.mp3")});
 }
 
 TEST_F(ListingCommands, KeysAndDropsStartNothingWhileAScanOrARenamingRuns) {
@@ -125,6 +140,13 @@ TEST_F(ListingCommands, KeysAndDropsStartNothingWhileAScanOrARenamingRuns) {
 TEST_F(DeleteAndClear, DeleteAndCtrlAInTheListDoWhatTheButtonDoes) {
   const HWND list = State().listFile->hwnd;
   SetFocus(list);
+  {
+    // Nothing selected: Delete neither asks to clear nor removes a row.
+    MessageBoxAnswers yes(IDYES);
+    PressKey(list, VK_DELETE);
+    EXPECT_TRUE(yes.shown().empty());
+    EXPECT_EQ(State().listFile->GetItemCount(), 4);
+  }
   SelectRows({1, 3});
   {
     MessageBoxAnswers yes(IDYES);

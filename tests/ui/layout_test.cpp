@@ -23,6 +23,7 @@
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/frame/layout.h"
+#include "ui/frame/main_window.h"
 #include "ui/framework/check_box.h"
 #include "ui/framework/control_font.h"
 #include "ui/framework/control_registry.h"
@@ -412,6 +413,19 @@ TEST_F(LayoutTest, MainWindowIsAFixedCentredCorvaneWindow) {
   EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
   EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   EXPECT_NE(windowClass.hIcon, nullptr) << "icon 103 missing";
+
+  // Its display at another scale than the one signed in with: sized for the
+  // display's, then centred on its work area, clear of the taskbar.
+  const UINT other = ControlDpi() == 96 ? 144 : 96;
+  FitToDisplay(window, other);
+  MONITORINFO display{};
+  display.cbSize = sizeof(display);
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &display));
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.right - rect.left, ScaleToDpi(700, other));
+  EXPECT_EQ(rect.bottom - rect.top, ScaleToDpi(515, other));
+  EXPECT_NEAR(rect.left - display.rcWork.left, display.rcWork.right - rect.right, 1);
+  EXPECT_NEAR(rect.top - display.rcWork.top, display.rcWork.bottom - rect.bottom, 1);
 }
 
 // Where a control stands at 96 dpi: its place, a label grown to its text

@@ -110,6 +110,8 @@ TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsA
     EXPECT_FALSE(PressCtrlZ(s.editNameStyle->hwnd));
     EXPECT_TRUE(PressCtrlZ(s.mainWindow));
     ASSERT_EQ(no.shown().size(), 1u);
+    PressKey(s.listFile->hwnd, 'Z', VK_CONTROL, VK_MENU);
+    EXPECT_EQ(no.shown().size(), 1u) << "Ctrl+Alt+Z is AltGr+Z, a letter, not the undo";
     EXPECT_EQ(Cell(0, 0), folder.Path(u"New a - Band.mp3"));
     EXPECT_FALSE(SlotOf(Worker::Renaming).thread) << "a no starts nothing";
   }

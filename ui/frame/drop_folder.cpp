@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/long_path.h"
 #include "platform/shell_handles.h"
 #include "platform/wide.h"
 #include "ui/framework/button.h"
@@ -26,7 +27,8 @@ std::optional<std::wstring> OnlyItem(HDROP drop) {
 // The folder that a dropped item stands for: itself when it is a folder,
 // else the folder it is in. Nothing when the item is not there.
 std::optional<std::wstring> FolderOfDroppedItem(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes =
+      GetFileAttributesW(platform::LongPath(platform::FromWide(path.c_str(), path.size())).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return path;
   const std::size_t slash = path.find_last_of(L"\\/");

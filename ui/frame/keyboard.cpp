@@ -30,11 +30,16 @@ bool Usable(const CCorvaneControl* control) {
   return control != nullptr && IsWindowEnabled(control->hwnd) && !AnyWorkerRuns();
 }
 
-// As a click on the delete/clear button: the same question, and nothing
-// while a worker runs.
+// As a click on the delete/clear button, for the selected rows only: the
+// same question, and nothing while a worker runs. With no row selected the
+// button would offer to clear the whole list, which a stray Delete (then
+// Enter, its default answer) must never do.
 void DeleteRows() {
   CCorvaneButton* button = State().btnDeleteEmpty;
-  if (Usable(button)) button->OnClick();
+  if (!Usable(button) || SendMessageW(State().listFile->hwnd, LVM_GETSELECTEDCOUNT, 0, 0) == 0) {
+    return;
+  }
+  button->OnClick();
 }
 
 void SelectAllRows() {
@@ -67,26 +72,42 @@ bool InScope(Scope scope, HWND target) {
   return target == state.mainWindow || IsChild(state.mainWindow, target);
 }
 
+// A held key repeats; its first press was enough.
+bool IsRepeat(const MSG& message) { return (message.lParam & (1 << 30)) != 0; }
+
+bool IsPushButton(HWND window) {
+  const CCorvaneControl* control = FindControl(window);
+  if (control == nullptr || control->kind != ControlKind::Button) return false;
+  const auto type = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+// Enter or Space held on a push button: the first press pressed it, and the
+// button it pressed may have become "停止" meanwhile.
+bool IsRepeatOnAPushButton(const MSG& message) {
+  return message.message == WM_KEYDOWN && IsRepeat(message) &&
+         (message.wParam == VK_RETURN || message.wParam == VK_SPACE) && IsPushButton(GetFocus());
+}
+
 }  // namespace
 
 bool HandleShortcut(const MSG& message) {
   if (message.message != WM_KEYDOWN || State().mainWindow == nullptr) return false;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   // No shortcut takes Shift: Ctrl+Shift+Z is a redo elsewhere, not an undo.
-  if (GetKeyState(VK_SHIFT) < 0) return false;
+  // Nor Alt: Ctrl+Alt is AltGr, which types a letter (ż on a Polish keyboard).
+  if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) return false;
   for (const Shortcut& shortcut : kShortcuts) {
     if (message.wParam != shortcut.key || ctrl != shortcut.ctrl) continue;
     if (!InScope(shortcut.scope, message.hwnd)) continue;
-    // A held key repeats; its first press was enough.
-    const bool repeated = (message.lParam & (1 << 30)) != 0;
-    if (!repeated) shortcut.command();
+    if (!IsRepeat(message)) shortcut.command();
     return true;
   }
   return false;
 }
 
 void RouteMessage(MSG& message) {
-  if (HandleShortcut(message)) return;
+  if (HandleShortcut(message) || IsRepeatOnAPushButton(message)) return;
   const HWND window = State().mainWindow;
   if (window != nullptr && IsDialogMessageW(window, &message)) return;
   TranslateMessage(&message);
@@ -110,9 +131,6 @@ bool KeepFocusOverActivation(HWND window, WPARAM wParam) {
 
 LRESULT PressFocusedButton() {
   const HWND focused = GetFocus();
-  const CCorvaneControl* control = FindControl(focused);
-  if (control == nullptr || control->kind != ControlKind::Button) return 0;
-  const auto type = static_cast<DWORD>(GetWindowLongPtrW(focused, GWL_STYLE)) & BS_TYPEMASK;
-  if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return 0;
+  if (!IsPushButton(focused)) return 0;
   return DispatchCommand(MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(focused));
 }

@@ -53,6 +53,23 @@ HWND CreateMainWindow(HINSTANCE instance) {
                          nullptr);
 }
 
+void FitToDisplay(HWND window, UINT dpi) {
+  const int width = ScaleToDpi(kMainWindowWidth, dpi);
+  const int height = ScaleToDpi(kMainWindowHeight, dpi);
+  // Centred for the old size, a window grown in place could fall under the
+  // taskbar or off the display's edge.
+  MONITORINFO display{};
+  display.cbSize = sizeof(display);
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &display)) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const RECT& work = display.rcWork;
+  SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return NoThrow<LRESULT>(0, [&]() -> LRESULT {
     switch (message) {
@@ -62,11 +79,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         SetControlDpi(DpiOfWindow(window));
         // Made at the scale the user signed in with; its display may have
         // another.
-        if (ControlDpi() != SystemDpi()) {
-          SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(kMainWindowWidth, ControlDpi()),
-                       ScaleToDpi(kMainWindowHeight, ControlDpi()),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+        if (ControlDpi() != SystemDpi()) FitToDisplay(window, ControlDpi());
         CreateControls();
         DragAcceptFiles(window, TRUE);
         StartUpdateCheck();

@@ -14,6 +14,10 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // every control and starts the update check. Null when it could not be created.
 HWND CreateMainWindow(HINSTANCE instance);
 
+// Sizes the window for dpi and centres it on its display's work area: at
+// creation, when the display's scale differs from the one at sign-in.
+void FitToDisplay(HWND window, UINT dpi);
+
 // Routes only: creation, the end, the two notifications to the dispatchers,
 // the workers' reports to their handlers, a change of the display's scale,
 // a drop and Enter; everything else to DefWindowProcW, WM_CLOSE after a

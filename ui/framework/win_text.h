@@ -17,6 +17,9 @@ using platform::Wide;
 
 // GetWindowTextW through a 260-unit buffer.
 std::u16string WindowText(HWND window);
+// The whole text, however long: for a path that is listed or opened, which
+// must never be cut.
+std::u16string WholeWindowText(HWND window);
 void SetText(HWND window, const std::u16string& text);
 // SetText, except that a window already showing exactly the text is left
 // alone: a key release refreshes the whole details panel, and under Wine

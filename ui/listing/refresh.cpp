@@ -22,7 +22,8 @@ void StartRefresh() {
   SetStatusText(u"正在刷新文件列表中...");
   Sleep(100);
   auto request = std::make_unique<ScanRequest>();
-  request->folder = WindowText(state.editWorkDir->hwnd);
+  // Whole: a cut folder would list its parent, or a sibling whose name it starts.
+  request->folder = WholeWindowText(state.editWorkDir->hwnd);
   request->includeSubfolders =
       SendMessageW(state.checkSubfolders->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
   request->window = state.mainWindow;
