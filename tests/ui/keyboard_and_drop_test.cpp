@@ -65,6 +65,18 @@ TEST_F(MainWindowKeys, TabGoesThroughTheCommandsInOrderAndEnterOrSpacePressesABu
     EXPECT_EQ(browsed, 1) << "key " << key << " held presses once";
   }
   State().browseForFolder = SHBrowseForFolderW;
+
+  // Enter held on "刷新文件列表" starts the refresh once and never presses the
+  // "停止" that the button has become.
+  SetText(s.editWorkDir->hwnd, u"C:\\corvane-no-such-folder");
+  EnableWindow(s.btnListFile->hwnd, TRUE);
+  SetFocus(s.btnListFile->hwnd);
+  PressKey(s.btnListFile->hwnd, VK_RETURN);
+  ASSERT_TRUE(SlotOf(Worker::Scan).thread);
+  RepeatKey(s.btnListFile->hwnd, VK_RETURN);
+  EXPECT_TRUE(SlotOf(Worker::Scan).thread) << "the repeat stopped the scan";
+  EXPECT_NE(StatusText(), u"操作被中断!");
+  EXPECT_TRUE(PumpUntil([] { return !AnyWorkerRuns(); }));
 }
 
 TEST_F(ListingCommands, ADroppedFolderOrFileListsAsAChosenOneAndF5RefreshesIt) {
