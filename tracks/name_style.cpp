@@ -1,24 +1,26 @@
 #include "tracks/name_style.h"
 
+#include <string>
+
 #include "platform/text.h"
+#include "tracks/name_text.h"
 
 namespace {
 
-struct Placeholder {
-  std::u16string_view text;
-  std::optional<std::u16string> TrackEntry::*member;
-};
+// A field's placeholder is its name between percent signs: "%title%".
+std::size_t PlaceholderLength(const TagField& field) {
+  return std::char_traits<char>::length(field.name) + 2;
+}
 
-// In the order the user is told of them.
-constexpr Placeholder kPlaceholders[] = {
-    {u"%title%", &TrackEntry::title},
-    {u"%artist%", &TrackEntry::artist},
-    {u"%album%", &TrackEntry::album},
-};
-
-const Placeholder* PlaceholderAt(std::u16string_view style, std::size_t at) {
-  for (const Placeholder& placeholder : kPlaceholders) {
-    if (style.substr(at, placeholder.text.size()) == placeholder.text) return &placeholder;
+// The field whose placeholder starts at `at`, or null.
+const TagField* PlaceholderAt(std::u16string_view style, std::size_t at) {
+  if (style[at] != u'%') return nullptr;
+  for (const TagField& field : kTagFields) {
+    const std::size_t length = PlaceholderLength(field);
+    if (style.size() - at < length || style[at + length - 1] != u'%') continue;
+    std::size_t i = 0;
+    while (field.name[i] != 0 && style[at + 1 + i] == static_cast<unsigned char>(field.name[i])) ++i;
+    if (field.name[i] == 0) return &field;
   }
   return nullptr;
 }
@@ -39,17 +41,24 @@ bool HasForbiddenNameChar(std::u16string_view style) {
 }
 
 bool HasPlaceholder(std::u16string_view style) {
-  for (const Placeholder& placeholder : kPlaceholders) {
-    if (style.find(placeholder.text) != std::u16string_view::npos) return true;
+  for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
+       at = style.find(u'%', at + 1)) {
+    const TagField* field = PlaceholderAt(style, at);
+    if (field != nullptr && field->namesFile) return true;
   }
   return false;
 }
 
 std::u16string NoPlaceholderMessage() {
   std::u16string message = u"文件名修改格式中至少要包含 ";
-  for (const Placeholder& placeholder : kPlaceholders) {
-    if (&placeholder != kPlaceholders) message += u", ";
-    message += placeholder.text;
+  bool first = true;
+  for (const TagField& field : kTagFields) {
+    if (!field.namesFile) continue;
+    if (!first) message += u", ";
+    first = false;
+    message += u'%';
+    for (const char* c = field.name; *c != 0; ++c) message += static_cast<char16_t>(*c);
+    message += u'%';
   }
   return message + u" 其中之一.";
 }
@@ -60,28 +69,51 @@ std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
   return name;
 }
 
-void MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name) {
-  const auto length = [](const std::optional<std::u16string>& text) {
-    return text ? text->size() : 0;
-  };
-  // Room for the usual style, each placeholder once, so that it rarely reallocates.
+bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name) {
   name.clear();
-  name.reserve(style.size() + length(entry.title) + length(entry.artist) + length(entry.album) + 4);
-  std::size_t copied = 0;  // the style up to here is in name already
+  // Room for the usual style, each text once, so that it rarely reallocates.
+  std::size_t room = style.size() + 4;
+  for (const TagField& field : kTagFields) {
+    if (const std::optional<std::u16string>& text = entry.*field.member) room += text->size();
+  }
+  name.reserve(room);
+  std::size_t literal = 0;    // where the style's text before the next placeholder starts
+  bool anyText = false;       // a placeholder before this one gave text
+  bool lastHadText = false;   // the latest placeholder gave text
+  bool named = false;         // title, artist or album gave text
   for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
        at = style.find(u'%', at)) {
-    const Placeholder* placeholder = PlaceholderAt(style, at);
-    if (placeholder == nullptr) {
+    const TagField* field = PlaceholderAt(style, at);
+    if (field == nullptr) {
       ++at;
       continue;
     }
-    name.append(style.substr(copied, at - copied));
-    if (const std::optional<std::u16string>& text = entry.*placeholder->member) name += *text;
-    at += placeholder->text.size();
-    copied = at;
+    // The text before a placeholder goes in only with the placeholder's own
+    // text, and before the first text only when nothing stands between it
+    // and the style's start.
+    const std::size_t mark = name.size();
+    if (anyText || literal == 0) name.append(style.substr(literal, at - literal));
+    const std::size_t textStart = name.size();
+    if (const std::optional<std::u16string>& text = entry.*field->member) {
+      AppendFitForName(name, *text);
+    }
+    lastHadText = name.size() > textStart;
+    if (lastHadText) {
+      anyText = true;
+      named = named || field->namesFile;
+    } else {
+      name.resize(mark);
+    }
+    at += PlaceholderLength(*field);
+    literal = at;
   }
-  name.append(style.substr(copied));
+  if (!named) {
+    name.clear();
+    return false;
+  }
+  if (lastHadText) name.append(style.substr(literal));
   name += u".mp3";
+  return true;
 }
 
 std::u16string_view FileNamePart(std::u16string_view path) {
