@@ -35,7 +35,8 @@ std::vector<Track> MakeTracks() {
   std::vector<Track> tracks;
   for (int i = 0; i < kEntries; ++i) {
     Track track{u"晴天 Song " + Number(i), u"周杰伦 Band", u"叶惠美 Disc", {}};
-    track.fileName = i % 2 == 0 ? track.title + u" - " + track.artist + u".mp3" : Number(i) + u".mp3";
+    track.fileName =
+        i % 2 == 0 ? track.title + u" - " + track.artist + u".mp3" : Number(i) + u".mp3";
     tracks.push_back(track);
   }
   return tracks;

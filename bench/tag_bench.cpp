@@ -58,12 +58,11 @@ Bytes SongFile(int index, std::size_t pictureSize) {
   };
   test_support::TagOptions options;  // ID3v2.3: plain frame sizes
   options.padding = 512;
-  const Bytes tag =
-      test_support::Id3v2({Frame{"APIC", Picture(pictureSize)}, Frame{"TIT2", text("Title " + n)},
-                           Frame{"TPE1", text("Artist " + n)}, Frame{"TALB", text("Album " + n)},
-                           Frame{"TRCK", text(std::to_string(1 + index % 12) + "/12")},
-                           Frame{"TYER", text("2003")}},
-                          options);
+  const Bytes tag = test_support::Id3v2(
+      {Frame{"APIC", Picture(pictureSize)}, Frame{"TIT2", text("Title " + n)},
+       Frame{"TPE1", text("Artist " + n)}, Frame{"TALB", text("Album " + n)},
+       Frame{"TRCK", text(std::to_string(1 + index % 12) + "/12")}, Frame{"TYER", text("2003")}},
+      options);
   return test_support::Concat({tag, test_support::FakeAudio(8192)});
 }
 

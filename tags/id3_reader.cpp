@@ -372,7 +372,8 @@ Id3Result Id3Reader::ReadId3v1(TrackEntry& entry) {
     const ByteView field = bytes.After(tagField.id3v1Offset).First(tagField.id3v1Length);
     std::u16string value = tags::FieldValue(tagField.form, Id3v1Text(field, tagField.form));
     // Every ID3v1 tag has the texts; a track or a year only where it has a value.
-    if (tagField.form == FieldForm::Text || !value.empty()) entry.*tagField.member = std::move(value);
+    if (tagField.form == FieldForm::Text || !value.empty())
+      entry.*tagField.member = std::move(value);
   }
   return Completeness(entry);
 }

@@ -19,7 +19,8 @@ const TagField* PlaceholderAt(std::u16string_view style, std::size_t at) {
     const std::size_t length = PlaceholderLength(field);
     if (style.size() - at < length || style[at + length - 1] != u'%') continue;
     std::size_t i = 0;
-    while (field.name[i] != 0 && style[at + 1 + i] == static_cast<unsigned char>(field.name[i])) ++i;
+    while (field.name[i] != 0 && style[at + 1 + i] == static_cast<unsigned char>(field.name[i]))
+      ++i;
     if (field.name[i] == 0) return &field;
   }
   return nullptr;
@@ -77,10 +78,10 @@ bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u1
     if (const std::optional<std::u16string>& text = entry.*field.member) room += text->size();
   }
   name.reserve(room);
-  std::size_t literal = 0;    // where the style's text before the next placeholder starts
-  bool anyText = false;       // a placeholder before this one gave text
-  bool lastHadText = false;   // the latest placeholder gave text
-  bool named = false;         // title, artist or album gave text
+  std::size_t literal = 0;   // where the style's text before the next placeholder starts
+  bool anyText = false;      // a placeholder before this one gave text
+  bool lastHadText = false;  // the latest placeholder gave text
+  bool named = false;        // title, artist or album gave text
   for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
        at = style.find(u'%', at)) {
     const TagField* field = PlaceholderAt(style, at);

@@ -357,8 +357,8 @@ TEST(Id3v2TrackAndYear, FramesOfEachVersionAndTheirForms) {
        u"Artist", u"Album", u"B-2"},
       {"TRCK 0 is none", with({Text("TRCK", "0")}, 3), Id3Result::Complete, u"Title", u"Artist",
        u"Album", u""},
-      {"TRCK /12 is none", with({Text("TRCK", "/12")}, 3), Id3Result::Complete, u"Title",
-       u"Artist", u"Album", u""},
+      {"TRCK /12 is none", with({Text("TRCK", "/12")}, 3), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", u""},
       {"TYER", with({Text("TYER", "2003")}, 3), Id3Result::Complete, u"Title", u"Artist", u"Album",
        nullptr, u"2003"},
       {"TYER that is no year", with({Text("TYER", "03")}, 3), Id3Result::Complete, u"Title",
@@ -388,10 +388,12 @@ TEST(Id3v2TextValues, SeveralValuesIn24AreJoinedBySlashes) {
   const Bytes first8 = test_support::Utf8(u"梁静茹"), second8 = test_support::Utf8(u"光良");
   const Frame utf8 = Values("TPE1", 0x03, {first8, nul, second8, nul});
   // Each UTF-16 value has its own mark, here one of each byte order.
-  const Frame utf16 = Values(
-      "TPE1", 0x01,
-      {{0xFF, 0xFE}, test_support::Utf16Le(u"梁静茹"), nul16, {0xFE, 0xFF},
-       test_support::Utf16Be(u"光良")});
+  const Frame utf16 = Values("TPE1", 0x01,
+                             {{0xFF, 0xFE},
+                              test_support::Utf16Le(u"梁静茹"),
+                              nul16,
+                              {0xFE, 0xFF},
+                              test_support::Utf16Be(u"光良")});
   const Frame emptyValues =
       Values("TPE1", 0x00, {nul, test_support::ToBytes("A"), nul, nul, test_support::ToBytes("B")});
   const auto tag = [](const Frame& artist, int version) {

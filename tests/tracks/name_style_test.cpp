@@ -58,7 +58,8 @@ TEST(MakeNewName, WorkedExamples) {
        u"梁静茹／光良 - Where Are You？.mp3"},
       {u"%title%", u"\\/:*?\"<>|", u"A", u"C", u"＼／：＊？＂＜＞｜.mp3"},
       {u"%title%", u"晴\u0001天\t周\r\n杰伦\u007F", u"A", u"C", u"晴天 周 杰伦.mp3"},
-      {u"%title%", u" 　晴天 　叶惠美　 不能说的秘密 ", u"A", u"C", u"晴天 叶惠美　不能说的秘密.mp3"},
+      {u"%title%", u" 　晴天 　叶惠美　 不能说的秘密 ", u"A", u"C",
+       u"晴天 叶惠美　不能说的秘密.mp3"},
       {u"  %title%  [%track%]", u" \tA\u0002 ", u"B", u"C", u"  A  [B？1].mp3", u"B?1"},
       // An empty placeholder leaves no trace.
       {u"%title% - %artist%", u"晴天", u"", u"C", u"晴天.mp3"},

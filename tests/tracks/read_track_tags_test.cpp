@@ -42,9 +42,9 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
   const Bytes v2TitleOnly = test_support::Id3v2({Text("TIT2", "Title")});
   const Bytes v2ArtistAlbum = test_support::Id3v2({Text("TPE1", "Artist"), Text("TALB", "Album")});
   const Bytes v2TrackOnly = test_support::Id3v2({Text("TRCK", "7")});
-  const Bytes v2Numbers = test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist"),
-                                               Text("TALB", "Album"), Text("TRCK", "0"),
-                                               Text("TYER", "2003")});
+  const Bytes v2Numbers =
+      test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist"), Text("TALB", "Album"),
+                           Text("TRCK", "0"), Text("TYER", "2003")});
   const Bytes v11 = test_support::Id3v1(ToBytes("V1 Title"), ToBytes("V1 Artist"),
                                         ToBytes("V1 Album"), ToBytes("1999"), 4);
   const Bytes v1NumbersOnly = test_support::Id3v1({}, {}, {}, ToBytes("1999"), 4);
@@ -65,14 +65,13 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
       {"v1 only", Concat({audio, v1}), true, u"V1 Title", u"V1 Artist", u"V1 Album"},
       {"v1 only, empty album", Concat({audio, v1NoAlbum}), true, u"V1 Title", u"V1 Artist", u""},
       {"title only", Concat({v2TitleOnly, audio}), true, u"Title", nullptr, nullptr},
-      {"artist and album only", Concat({v2ArtistAlbum, audio}), true, nullptr, u"Artist",
-       u"Album"},
+      {"artist and album only", Concat({v2ArtistAlbum, audio}), true, nullptr, u"Artist", u"Album"},
       {"track number only", Concat({v2TrackOnly, audio}), false, nullptr, nullptr, nullptr, u"07"},
       {"v1 numbers only", Concat({audio, v1NumbersOnly}), false, u"", u"", u"", u"04", u"1999"},
       {"v1.1 fills track and year", Concat({v2Complete, audio, v11}), true, u"Title", u"Artist",
        u"Album", u"04", u"1999"},
-      {"v2 track 0 filled from v1.1, v2 year kept", Concat({v2Numbers, audio, v11}), true,
-       u"Title", u"Artist", u"Album", u"04", u"2003"},
+      {"v2 track 0 filled from v1.1, v2 year kept", Concat({v2Numbers, audio, v11}), true, u"Title",
+       u"Artist", u"Album", u"04", u"2003"},
       {"no tag", audio, false, nullptr, nullptr, nullptr},
       {"empty file", {}, false, nullptr, nullptr, nullptr},
   };
