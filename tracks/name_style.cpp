@@ -89,9 +89,9 @@ bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u1
       ++at;
       continue;
     }
-    // The text before a placeholder goes in only with the placeholder's own
-    // text, and before the first text only when nothing stands between it
-    // and the style's start.
+    // The style's text before a placeholder goes with the placeholder's
+    // text: between two texts, and before the first text only where that
+    // is the style's first placeholder.
     const std::size_t mark = name.size();
     if (anyText || literal == 0) name.append(style.substr(literal, at - literal));
     const std::size_t textStart = name.size();

@@ -30,7 +30,7 @@ TrackTagsResult ReadTrackTags(const std::u16string& path) {
   }
   // Anything else (the tag vanished between Open and the read) drops the file.
   if (!IsRead(read)) return result;
-  // A complete ID3v2 tag costs no look at the end of the file.
+  // An ID3v2 tag with a text for every field costs no look at the end of the file.
   if (opened == Id3Result::HasId3v2 && result.entry.HasGap()) {
     TrackEntry fallback;
     if (IsRead(reader.ReadId3v1(fallback))) {
