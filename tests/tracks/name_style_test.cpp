@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "tracks/name_style.h"
+#include "tracks/new_name_note.h"
 
 namespace {
 
@@ -86,6 +87,19 @@ TEST(MakeNewName, MissingTextCountsAsEmpty) {
   EXPECT_EQ(reused, u"");
   EXPECT_TRUE(MakeNewNameInto(u"%title%", entry, reused));
   EXPECT_EQ(reused, u"Song.mp3");
+}
+
+// The preview's note follows from the name alone.
+TEST(NewNameNote, TellsWhyANameWillNotBeUsed) {
+  const TrackEntry trackOnly = Entry(u"", u"", u"", u"07");
+  const TrackEntry device = Entry(u"Nul", u"", u"");
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", trackOnly)), NewNameNote::NoNameText);
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%title%", device)), NewNameNote::Unusable);
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", Entry(u"Nul", u"", u"", u"07"))),
+            NewNameNote::None);
+  EXPECT_EQ(NoteText(NewNameNote::Unusable), u"(无法使用此文件名)");
+  EXPECT_NE(NoteText(NewNameNote::NoNameText), NoteText(NewNameNote::Unusable));
+  EXPECT_EQ(NoteText(NewNameNote::None), u"");
 }
 
 TEST(NameStyle, ForbiddenCharacters) {
