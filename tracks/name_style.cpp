@@ -1,5 +1,6 @@
 #include "tracks/name_style.h"
 
+#include <array>
 #include <string>
 
 #include "platform/text.h"
@@ -8,22 +9,35 @@
 namespace {
 
 // A field's placeholder is its name between percent signs: "%title%".
-std::size_t PlaceholderLength(const TagField& field) {
-  return std::char_traits<char>::length(field.name) + 2;
+struct Placeholder {
+  char16_t text[16] = {};
+  std::size_t length = 0;
+
+  std::u16string_view View() const { return std::u16string_view(text, length); }
+};
+
+constexpr std::array<Placeholder, kTagFieldCount> MakePlaceholders() {
+  std::array<Placeholder, kTagFieldCount> placeholders{};
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    Placeholder& placeholder = placeholders[i];
+    placeholder.text[placeholder.length++] = u'%';
+    for (const char* c = kTagFields[i].name; *c != 0; ++c)
+      placeholder.text[placeholder.length++] = static_cast<char16_t>(*c);
+    placeholder.text[placeholder.length++] = u'%';
+  }
+  return placeholders;
 }
 
-// The field whose placeholder starts at `at`, or null.
-const TagField* PlaceholderAt(std::u16string_view style, std::size_t at) {
-  if (style[at] != u'%') return nullptr;
-  for (const TagField& field : kTagFields) {
-    const std::size_t length = PlaceholderLength(field);
-    if (style.size() - at < length || style[at + length - 1] != u'%') continue;
-    std::size_t i = 0;
-    while (field.name[i] != 0 && style[at + 1 + i] == static_cast<unsigned char>(field.name[i]))
-      ++i;
-    if (field.name[i] == 0) return &field;
+// In the order of kTagFields, made from it as the program is built.
+constexpr std::array<Placeholder, kTagFieldCount> kPlaceholders = MakePlaceholders();
+
+// The index of the field whose placeholder starts at `at`, or kTagFieldCount.
+std::size_t PlaceholderAt(std::u16string_view style, std::size_t at) {
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    const std::u16string_view placeholder = kPlaceholders[i].View();
+    if (style.substr(at, placeholder.size()) == placeholder) return i;
   }
-  return nullptr;
+  return kTagFieldCount;
 }
 
 }  // namespace
@@ -42,10 +56,9 @@ bool HasForbiddenNameChar(std::u16string_view style) {
 }
 
 bool HasPlaceholder(std::u16string_view style) {
-  for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
-       at = style.find(u'%', at + 1)) {
-    const TagField* field = PlaceholderAt(style, at);
-    if (field != nullptr && field->namesFile) return true;
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    if (kTagFields[i].namesFile && style.find(kPlaceholders[i].View()) != std::u16string_view::npos)
+      return true;
   }
   return false;
 }
@@ -53,13 +66,11 @@ bool HasPlaceholder(std::u16string_view style) {
 std::u16string NoPlaceholderMessage() {
   std::u16string message = u"文件名修改格式中至少要包含 ";
   bool first = true;
-  for (const TagField& field : kTagFields) {
-    if (!field.namesFile) continue;
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    if (!kTagFields[i].namesFile) continue;
     if (!first) message += u", ";
     first = false;
-    message += u'%';
-    for (const char* c = field.name; *c != 0; ++c) message += static_cast<char16_t>(*c);
-    message += u'%';
+    message += kPlaceholders[i].View();
   }
   return message + u" 其中之一.";
 }
@@ -70,7 +81,18 @@ std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry) {
   return name;
 }
 
-bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name) {
+FitTexts TextsFitForName(const TrackEntry& entry) {
+  static_assert(kTagFieldCount <= sizeof(FitTexts) * 8, "a bit for each field");
+  FitTexts fit = 0;
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    const std::optional<std::u16string>& text = entry.*kTagFields[i].member;
+    if (!text || IsFitForName(*text)) fit |= 1u << i;
+  }
+  return fit;
+}
+
+bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name,
+                     FitTexts fit) {
   name.clear();
   // Room for the usual style, each text once, so that it rarely reallocates.
   std::size_t room = style.size() + 4;
@@ -84,28 +106,33 @@ bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u1
   bool named = false;        // title, artist or album gave text
   for (std::size_t at = style.find(u'%'); at != std::u16string_view::npos;
        at = style.find(u'%', at)) {
-    const TagField* field = PlaceholderAt(style, at);
-    if (field == nullptr) {
+    const std::size_t index = PlaceholderAt(style, at);
+    if (index == kTagFieldCount) {
       ++at;
       continue;
     }
+    const TagField& field = kTagFields[index];
     // The style's text before a placeholder goes with the placeholder's
     // text: between two texts, and before the first text only where that
     // is the style's first placeholder.
     const std::size_t mark = name.size();
     if (anyText || literal == 0) name.append(style.substr(literal, at - literal));
     const std::size_t textStart = name.size();
-    if (const std::optional<std::u16string>& text = entry.*field->member) {
-      AppendFitForName(name, *text);
+    if (const std::optional<std::u16string>& text = entry.*field.member) {
+      if (fit & (1u << index)) {
+        name.append(*text);
+      } else {
+        AppendFitForName(name, *text);
+      }
     }
     lastHadText = name.size() > textStart;
     if (lastHadText) {
       anyText = true;
-      named = named || field->namesFile;
+      named = named || field.namesFile;
     } else {
       name.resize(mark);
     }
-    at += PlaceholderLength(*field);
+    at += kPlaceholders[index].length;
     literal = at;
   }
   if (!named) {

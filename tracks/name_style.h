@@ -37,9 +37,17 @@ std::u16string NoPlaceholderMessage();
 // the text after the last placeholder unless it gave text. A name needs a
 // text of title, artist or album; it ends in ".mp3".
 std::u16string MakeNewName(std::u16string_view style, const TrackEntry& entry);
-// The same into name, whose buffer is reused: a key release makes one for
-// every entry. False when the entry gets no name (name is then empty).
-bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name);
+// Which of an entry's texts are fit for a name as they are, a bit for each
+// row of kTagFields: most are, and a key release makes a name for every
+// entry, so the table works this out once per entry.
+using FitTexts = unsigned;
+FitTexts TextsFitForName(const TrackEntry& entry);
+
+// The same into name, whose buffer is reused; the texts that `fit` names
+// go in without a second look. False when the entry gets no name (name is
+// then empty).
+bool MakeNewNameInto(std::u16string_view style, const TrackEntry& entry, std::u16string& name,
+                     FitTexts fit = 0);
 
 // The part of a path after its last separator.
 std::u16string_view FileNamePart(std::u16string_view path);

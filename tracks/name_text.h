@@ -10,3 +10,6 @@
 // and line breaks as blanks, and blanks (U+0020, U+3000) trimmed at both
 // ends and each run of them inside cut to its first.
 void AppendFitForName(std::u16string& name, std::u16string_view text);
+
+// Whether AppendFitForName would append text unchanged.
+bool IsFitForName(std::u16string_view text);
