@@ -266,8 +266,8 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
     }
     const ByteView text = FrameText(body, static_cast<std::size_t>(frame.size), frame,
                                     layout.version, tagUnsynchronised);
-    // Only 2.4 defines several values in one frame; earlier writers left
-    // whatever followed the first NUL as junk.
+    // Only 2.4 defines several values in one frame; in earlier versions
+    // what follows the first NUL is no text.
     std::u16string value = layout.version == 4 ? tags::DecodeTextValues(text.data(), text.size())
                                                : DecodeTagText(text.data(), text.size());
     const TagField& field = kTagFields[frame.field];
