@@ -56,7 +56,15 @@ int main(int argc, char** argv) {
     seeds.push_back(Concat({Id3v2(withPicture, options), FakeAudio(64), v1}));
     options.unsynchronise = version != 4;
     seeds.push_back(Id3v2(withPicture, options));
+    // Track and year, and in 2.4 a frame of several values.
+    options.unsynchronise = false;
+    std::vector<Frame> numbers = Texts(version, 0x03, Concat({Utf8(u"A"), {0}, Utf8(u"B"), {0}}));
+    numbers.push_back(Text(version == 2 ? "TRK" : "TRCK", 0x00, ToBytes("3/12")));
+    numbers.push_back(
+        Text(version == 2 ? "TYE" : (version == 3 ? "TYER" : "TDRC"), 0x00, ToBytes("2001-05")));
+    seeds.push_back(Id3v2(numbers, options));
   }
+  seeds.push_back(Concat({FakeAudio(64), Id3v1(ToBytes("T"), {}, {}, ToBytes("1999"), 7)}));
   TagOptions extended;
   extended.flags = 0x40;
   extended.extendedHeader = {0, 0, 0, 6, 0, 0, 0, 0, 0, 0};

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "platform/text.h"
 #include "tags/byte_view.h"
+#include "tags/field_text.h"
 #include "tags/frame_cursor.h"
 #include "tags/tag_source.h"
 
@@ -88,11 +90,16 @@ bool IsFrameStart(ByteView bytes, const FrameLayout& layout) {
   return bytes.size() >= layout.headerLength && IsFrameName(bytes, layout);
 }
 
+const char* FrameName(const TagField& field, const FrameLayout& layout, bool shortName) {
+  if (shortName) return field.frame22;
+  return layout.version == 3 ? field.frame23 : field.frame24;
+}
+
 std::size_t FieldOf(ByteView header, const FrameLayout& layout) {
   const bool shortName = layout.version == 2 || HasShortName(header, layout);
   for (std::size_t i = 0; i < kTagFieldCount; ++i) {
-    const char* name = shortName ? kTagFields[i].frame22 : kTagFields[i].frame23;
-    if (IsIdentifier(header.First(shortName ? 3 : 4), name)) return i;
+    if (IsIdentifier(header.First(shortName ? 3 : 4), FrameName(kTagFields[i], layout, shortName)))
+      return i;
   }
   return kOtherFrame;
 }
@@ -259,8 +266,25 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
     }
     const ByteView text = FrameText(body, static_cast<std::size_t>(frame.size), frame,
                                     layout.version, tagUnsynchronised);
-    entry.*kTagFields[frame.field].member = DecodeTagText(text.data(), text.size());
+    // Only 2.4 defines several values in one frame; in earlier versions
+    // what follows the first NUL is no text.
+    std::u16string value = layout.version == 4 ? tags::DecodeTextValues(text.data(), text.size())
+                                               : DecodeTagText(text.data(), text.size());
+    const TagField& field = kTagFields[frame.field];
+    entry.*field.member = tags::FieldValue(field.form, std::move(value));
   }
+}
+
+// An ID3v1 field's text: up to its first NUL; the ID3v1.1 track byte as
+// its number, when the zero byte before it says it is one.
+std::u16string Id3v1Text(ByteView field, FieldForm form) {
+  if (form == FieldForm::TrackNumber) {
+    return field.at(0) == 0 && field.at(1) != 0 ? platform::DecimalText(field.at(1))
+                                                : std::u16string();
+  }
+  std::size_t length = 0;
+  while (length < field.size() && field.at(length) != 0) ++length;
+  return DecodeTagText(field.data(), length);
 }
 
 bool IsTagStart(TagSource& source, std::uint64_t offset, const char* id) {
@@ -346,9 +370,10 @@ Id3Result Id3Reader::ReadId3v1(TrackEntry& entry) {
   if (bytes.size() < kId3v1Size || !IsIdentifier(bytes, "TAG")) return Id3Result::NoId3v1;
   for (const TagField& tagField : kTagFields) {
     const ByteView field = bytes.After(tagField.id3v1Offset).First(tagField.id3v1Length);
-    std::size_t length = 0;
-    while (length < field.size() && field.at(length) != 0) ++length;
-    entry.*tagField.member = DecodeTagText(field.data(), length);
+    std::u16string value = tags::FieldValue(tagField.form, Id3v1Text(field, tagField.form));
+    // Every ID3v1 tag has the texts; a track or a year only where it has a value.
+    if (tagField.form == FieldForm::Text || !value.empty())
+      entry.*tagField.member = std::move(value);
   }
   return Completeness(entry);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Reads title, artist and album from the ID3v2 tag at the start of an MP3
-// file and from the ID3v1 tag in its last 128 bytes.
+// Reads the fields of kTagFields (title, artist, album, track number, year)
+// from the ID3v2 tag at the start of an MP3 file and from the ID3v1 tag in
+// its last 128 bytes. Complete and Incomplete tell only of the three texts
+// that name a file.
 
 #include <cstddef>
 #include <memory>

@@ -8,13 +8,16 @@ void FillGap(std::optional<std::u16string>& text, const std::optional<std::u16st
   if (!text || text->empty()) text = fallback;
 }
 
+bool IsRead(Id3Result read) { return read == Id3Result::Complete || read == Id3Result::Incomplete; }
+
 }  // namespace
 
 TrackTagsResult ReadTrackTags(const std::u16string& path) {
   TrackTagsResult result;
   Id3Reader reader(path);
+  const Id3Result opened = reader.Open();
   Id3Result read;
-  switch (reader.Open()) {
+  switch (opened) {
     case Id3Result::HasId3v2:
       read = reader.ReadId3v2(result.entry);
       break;
@@ -25,14 +28,16 @@ TrackTagsResult ReadTrackTags(const std::u16string& path) {
       // No tag, or the file could not be opened (vanished, locked): dropped.
       return result;
   }
-  if (read == Id3Result::Incomplete) {
-    TrackEntry fallback;
-    if (reader.ReadId3v1(fallback) != Id3Result::Complete) return result;
-    for (const TagField& field : kTagFields)
-      FillGap(result.entry.*field.member, fallback.*field.member);
-    read = Id3Result::Complete;
-  }
   // Anything else (the tag vanished between Open and the read) drops the file.
-  result.kept = read == Id3Result::Complete && result.entry.IsComplete();
+  if (!IsRead(read)) return result;
+  // An ID3v2 tag with a text for every field costs no look at the end of the file.
+  if (opened == Id3Result::HasId3v2 && result.entry.HasGap()) {
+    TrackEntry fallback;
+    if (IsRead(reader.ReadId3v1(fallback))) {
+      for (const TagField& field : kTagFields)
+        FillGap(result.entry.*field.member, fallback.*field.member);
+    }
+  }
+  result.kept = result.entry.HasNameText();
   return result;
 }

@@ -7,7 +7,7 @@
 #include "tracks/track_entry.h"
 
 struct TrackTagsResult {
-  bool kept = false;  // true: entry holds three non-empty texts
+  bool kept = false;  // true: entry has a text for title, artist or album
   TrackEntry entry;   // what was read, also for a dropped file
 };
 

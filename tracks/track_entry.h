@@ -1,4 +1,4 @@
 #pragma once
-// The three tag texts of one file: the tag reader's result, kept as it is.
+// The tag texts of one file: the tag reader's result, kept as it is.
 
 #include "tags/tag_fields.h"

@@ -6,7 +6,9 @@
 #include <utility>
 
 void TrackTable::Append(TrackEntry entry, std::u16string_view path) {
-  auto track = std::make_unique<Track>(Track{std::move(entry), std::u16string(FileNamePart(path))});
+  const FitTexts fit = TextsFitForName(entry);
+  auto track =
+      std::make_unique<Track>(Track{std::move(entry), std::u16string(FileNamePart(path)), fit});
   std::lock_guard<std::mutex> guard(lock_);
   tracks_.push_back(std::move(track));
 }
@@ -35,7 +37,7 @@ std::vector<std::u16string_view> TrackTable::NewNameStatuses(std::u16string_view
   statuses.reserve(tracks_.size());
   std::u16string newName;
   for (const auto& track : tracks_) {
-    MakeNewNameInto(style, track->entry, newName);
+    MakeNewNameInto(style, track->entry, newName, track->fit);
     statuses.push_back(NewNameStatus(track->fileName, newName));
   }
   return statuses;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tracks/name_style.h"
 #include "tracks/track_entry.h"
 
 // The tag-reading worker appends from its own thread while the window's
@@ -38,6 +39,7 @@ class TrackTable {
   struct Track {
     TrackEntry entry;
     std::u16string fileName;
+    FitTexts fit;  // the entry's texts that go into a name as they are
   };
   mutable std::mutex lock_;
   std::vector<std::unique_ptr<Track>> tracks_;

@@ -126,14 +126,19 @@ Bytes Id3v2(const std::vector<Frame>& frames, const TagOptions& options) {
   return out;
 }
 
-Bytes Id3v1(const Bytes& title, const Bytes& artist, const Bytes& album) {
+Bytes Id3v1(const Bytes& title, const Bytes& artist, const Bytes& album, const Bytes& year,
+            unsigned char track) {
   Bytes out{'T', 'A', 'G'};
   for (const Bytes* field : {&title, &artist, &album}) {
     if (field->size() > 30) throw std::invalid_argument("ID3v1 fields hold 30 bytes");
     out.insert(out.end(), field->begin(), field->end());
     out.insert(out.end(), 30 - field->size(), 0);
   }
-  out.insert(out.end(), 35, 0);
+  if (year.size() > 4) throw std::invalid_argument("the ID3v1 year holds 4 bytes");
+  out.insert(out.end(), year.begin(), year.end());
+  out.insert(out.end(), 35 - year.size(), 0);
+  // ID3v1.1: the comment's last byte, after a zero byte.
+  out[126] = track;
   return out;
 }
 

@@ -48,8 +48,10 @@ Bytes Id3v2(const std::vector<Frame>& frames, const TagOptions& options = {});
 Bytes Unsynchronise(const Bytes& bytes);
 
 // 128 bytes: "TAG" then title, artist, album of 30 bytes each (NUL padded),
-// then year, comment and genre zeroed.
-Bytes Id3v1(const Bytes& title, const Bytes& artist, const Bytes& album);
+// the year (NUL padded to 4 bytes), the comment zeroed but for an ID3v1.1
+// track number in its last byte, and genre 0.
+Bytes Id3v1(const Bytes& title, const Bytes& artist, const Bytes& album, const Bytes& year = {},
+            unsigned char track = 0);
 
 // Some bytes standing for audio frames.
 Bytes FakeAudio(std::size_t size);

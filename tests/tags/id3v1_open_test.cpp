@@ -122,6 +122,9 @@ TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
   const Bytes gbk = {0xD6, 0xD0, 0xCE, 0xC4};
   const Bytes thirty(30, 'x');
   const Bytes audio = test_support::FakeAudio(300);
+  // ID3v1.0: the comment's last two bytes are text, not a track number.
+  Bytes fullComment = test_support::Id3v1(ToBytes("T"), ToBytes("A"), ToBytes("B"), {}, 9);
+  fullComment[125] = 'x';
   tags_test::RunCases(
       {
           {"plain", Concat({audio, kV1}), Id3Result::Complete, u"Title", u"Artist", u"Album"},
@@ -154,6 +157,14 @@ TEST(Id3v1, FieldsThroughTheTagTextDecoder) {
           {"field starting with 0x03",
            test_support::Id3v1({0x03, 0x41}, ToBytes("A"), ToBytes("B")), Id3Result::Complete, u"A",
            u"A", u"B"},
+          {"ID3v1.1 track and a year",
+           test_support::Id3v1(ToBytes("T"), ToBytes("A"), ToBytes("B"), ToBytes("2001"), 7),
+           Id3Result::Complete, u"T", u"A", u"B", u"07", u"2001"},
+          {"track byte after a comment that fills its field", fullComment, Id3Result::Complete,
+           u"T", u"A", u"B"},
+          {"year that is no year",
+           test_support::Id3v1(ToBytes("T"), ToBytes("A"), ToBytes("B"), ToBytes("'01"), 0),
+           Id3Result::Complete, u"T", u"A", u"B"},
           {"no tag", test_support::FakeAudio(200), Id3Result::NoId3v1, nullptr, nullptr, nullptr},
           {"shorter than 128 bytes", Bytes(kV1.begin(), kV1.begin() + 100), Id3Result::NoId3v1,
            nullptr, nullptr, nullptr},

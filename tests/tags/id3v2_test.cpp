@@ -335,6 +335,81 @@ TEST(Id3v2Tag, StopsAtFramesThatCannotBe) {
   });
 }
 
+// Each version names the two numbers its own way; 2.4 keeps a recording
+// time where earlier versions keep a year.
+TEST(Id3v2TrackAndYear, FramesOfEachVersionAndTheirForms) {
+  const auto with = [](std::vector<Frame> more, int version) {
+    std::vector<Frame> frames = kThreeTexts;
+    if (version == 2) frames = {Text("TT2", "Title"), Text("TP1", "Artist"), Text("TAL", "Album")};
+    frames.insert(frames.end(), more.begin(), more.end());
+    return test_support::Id3v2(frames, Version(version));
+  };
+  RunCases({
+      {"TRCK 3/12", with({Text("TRCK", "3/12")}, 3), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", u"03"},
+      {"TRCK 7", with({Text("TRCK", "7")}, 4), Id3Result::Complete, u"Title", u"Artist", u"Album",
+       u"07"},
+      {"TRCK 103", with({Text("TRCK", "103")}, 3), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", u"103"},
+      {"TRCK A1 is no number", with({Text("TRCK", "A1")}, 3), Id3Result::Complete, u"Title",
+       u"Artist", u"Album", u"A1"},
+      {"TRCK B-2 is no number", with({Text("TRCK", "B-2")}, 3), Id3Result::Complete, u"Title",
+       u"Artist", u"Album", u"B-2"},
+      {"TRCK 0 is none", with({Text("TRCK", "0")}, 3), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", u""},
+      {"TRCK /12 is none", with({Text("TRCK", "/12")}, 3), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", u""},
+      {"TYER", with({Text("TYER", "2003")}, 3), Id3Result::Complete, u"Title", u"Artist", u"Album",
+       nullptr, u"2003"},
+      {"TYER that is no year", with({Text("TYER", "03")}, 3), Id3Result::Complete, u"Title",
+       u"Artist", u"Album", nullptr, u""},
+      {"TDRC 2001-05-03", with({Text("TDRC", "2001-05-03")}, 4), Id3Result::Complete, u"Title",
+       u"Artist", u"Album", nullptr, u"2001"},
+      {"TDRC in 2.3 is another frame", with({Text("TDRC", "2001")}, 3), Id3Result::Complete,
+       u"Title", u"Artist", u"Album"},
+      {"TYER in 2.4 is another frame", with({Text("TYER", "2001")}, 4), Id3Result::Complete,
+       u"Title", u"Artist", u"Album"},
+      {"TYE and TRK in 2.2", with({Text("TYE", "1999"), Text("TRK", "5/10")}, 2),
+       Id3Result::Complete, u"Title", u"Artist", u"Album", u"05", u"1999"},
+      {"track and year alone", test_support::Id3v2({Text("TRCK", "1"), Text("TYER", "2000")}),
+       Id3Result::Incomplete, nullptr, nullptr, nullptr, u"01", u"2000"},
+  });
+}
+
+Frame Values(const std::string& id, unsigned char encoding, std::initializer_list<Bytes> values) {
+  Frame frame{id, {encoding}};
+  for (const Bytes& value : values) frame.body.insert(frame.body.end(), value.begin(), value.end());
+  return frame;
+}
+
+// Only 2.4 defines several values in one frame, each ended by a NUL.
+TEST(Id3v2TextValues, SeveralValuesIn24AreJoinedBySlashes) {
+  const Bytes nul = {0x00}, nul16 = {0x00, 0x00};
+  const Bytes first8 = test_support::Utf8(u"梁静茹"), second8 = test_support::Utf8(u"光良");
+  const Frame utf8 = Values("TPE1", 0x03, {first8, nul, second8, nul});
+  // Each UTF-16 value has its own mark, here one of each byte order.
+  const Frame utf16 = Values("TPE1", 0x01,
+                             {{0xFF, 0xFE},
+                              test_support::Utf16Le(u"梁静茹"),
+                              nul16,
+                              {0xFE, 0xFF},
+                              test_support::Utf16Be(u"光良")});
+  const Frame emptyValues =
+      Values("TPE1", 0x00, {nul, test_support::ToBytes("A"), nul, nul, test_support::ToBytes("B")});
+  const auto tag = [](const Frame& artist, int version) {
+    return test_support::Id3v2({Text("TIT2", "Title"), artist, Text("TALB", "Album")},
+                               Version(version));
+  };
+  RunCases({
+      {"UTF-8", tag(utf8, 4), Id3Result::Complete, u"Title", u"梁静茹/光良", u"Album"},
+      {"UTF-16, a mark per value", tag(utf16, 4), Id3Result::Complete, u"Title", u"梁静茹/光良",
+       u"Album"},
+      {"empty values left out", tag(emptyValues, 4), Id3Result::Complete, u"Title", u"A/B",
+       u"Album"},
+      {"2.3 takes the first", tag(utf8, 3), Id3Result::Complete, u"Title", u"梁静茹", u"Album"},
+  });
+}
+
 // Encoding 0 is read in the ANSI code page, 936 here; Latin-1 names that
 // cannot be GBK text read as Windows-1252.
 TEST(Id3v2Tag, GbkUnderEncodingZero) {

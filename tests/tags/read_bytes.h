@@ -77,6 +77,8 @@ struct TagCase {
   const char16_t* title;
   const char16_t* artist;
   const char16_t* album;
+  const char16_t* track = nullptr;
+  const char16_t* year = nullptr;
 };
 
 inline void RunCases(const std::vector<TagCase>& cases, ReadMember read = &Id3Reader::ReadId3v2) {
@@ -87,6 +89,9 @@ inline void RunCases(const std::vector<TagCase>& cases, ReadMember read = &Id3Re
       const Read result = ReadTag(c.file, read, source);
       EXPECT_EQ(result.result, c.result);
       ExpectEntry(result.entry, c.title, c.artist, c.album);
+      SCOPED_TRACE("track or year");
+      ExpectText(result.entry.track, c.track);
+      ExpectText(result.entry.year, c.year);
     }
   }
 }

@@ -7,7 +7,8 @@
 // Where the rules differ on purpose, TagLib's reading is brought to ours:
 // - encoding 0 and ID3v1 are the ANSI code page here and Latin-1 in TagLib:
 //   those texts are ASCII, which both read alike;
-// - of a frame with several values (2.4) only the first is taken;
+// - of a frame with several values only 2.4's are all taken, joined by "/",
+//   each trimmed and the empty ones left out;
 // - of two frames of one field the later wins (TagLib's tag gives the first);
 // - trailing U+0020 and U+A1A1 are trimmed;
 // - UTF-8 is strict: the texts are well-formed, so this never shows;
@@ -230,16 +231,28 @@ std::u16string FromTagLib(const TagLib::String& text) {
   return out;
 }
 
+std::u16string TrimmedValue(const TagLib::String& value) {
+  std::u16string text = FromTagLib(value);
+  if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
+  TrimTagText(text);
+  return text;
+}
+
 std::optional<std::u16string> TagLibId3v2Text(TagLib::ID3v2::Tag* tag, const char* id) {
   if (tag == nullptr) return std::nullopt;
   const TagLib::ID3v2::FrameList& list = tag->frameList(id);
   if (list.isEmpty()) return std::nullopt;
   const auto* frame = dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(list.back());
   if (frame == nullptr || frame->fieldList().isEmpty()) return std::u16string();
-  std::u16string text = FromTagLib(frame->fieldList().front());
-  if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
-  TrimTagText(text);
-  return text;
+  if (tag->header()->majorVersion() != 4) return TrimmedValue(frame->fieldList().front());
+  std::u16string joined;
+  for (const TagLib::String& value : frame->fieldList()) {
+    const std::u16string text = TrimmedValue(value);
+    if (text.empty()) continue;
+    if (!joined.empty()) joined += u'/';
+    joined += text;
+  }
+  return joined;
 }
 
 std::string Show(const std::optional<std::u16string>& text) {

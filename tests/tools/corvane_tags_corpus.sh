@@ -7,18 +7,20 @@ tool=$1 corpus=$2
 mapfile -d '' files < <(find "$corpus" -type f ! -name '*.md' -print0 | sort -z)
 [ ${#files[@]} -gt 0 ] || { echo "no files in $corpus"; exit 1; }
 out=$("$tool" "${files[@]}")
-lines=$(printf '%s\n' "$out" | grep -c '^{"path": .*, "kept": \(true\|false\), "title": .*}$')
+lines=$(printf '%s\n' "$out" | grep -c '^{"path": .*, "kept": \(true\|false\), "title": .*, "year": .*}$')
 echo "$lines of ${#files[@]} files read"
 printf '%s\n' "$out" | python3 -c '
 import json, sys
 expected = {
-    "music-metadata/issue-795.mp3": ["FDP (Clean Edit)", "Tacocat", "Lost Time"],
-    "mutagen/issue_21.id3": ["Punk To Funk", "FatBoy Slim", "Better Living Through Chemistr"],
+    "music-metadata/issue-795.mp3": ["FDP (Clean Edit)", "Tacocat", "Lost Time", None, None],
+    "mutagen/issue_21.id3": ["Punk To Funk", "FatBoy Slim", "Better Living Through Chemistr",
+                             "09", "1996"],
 }
 read = {}
 for line in sys.stdin:
     row = json.loads(line)
-    read[row["path"]] = [row["kept"], row["title"], row["artist"], row["album"]]
+    read[row["path"]] = [row["kept"], row["title"], row["artist"], row["album"], row["track"],
+                         row["year"]]
 for name, texts in expected.items():
     got = read.get(sys.argv[1] + "/" + name)
     if got != [True] + texts:

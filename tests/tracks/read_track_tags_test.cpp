@@ -23,8 +23,11 @@ struct FateCase {
   const char16_t* title;
   const char16_t* artist;
   const char16_t* album;
+  const char16_t* track = nullptr;
+  const char16_t* year = nullptr;
 };
 
+// A file stays when any of title, artist and album has a text.
 TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
   const Bytes audio = test_support::FakeAudio(600);
   const Bytes v1 =
@@ -36,6 +39,15 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
   const Bytes v2NoArtist = test_support::Id3v2({Text("TIT2", "Title"), Text("TALB", "Album")});
   const Bytes v2EmptyTitle =
       test_support::Id3v2({Frame{"TIT2", {0x00}}, Text("TPE1", "Artist"), Text("TALB", "Album")});
+  const Bytes v2TitleOnly = test_support::Id3v2({Text("TIT2", "Title")});
+  const Bytes v2ArtistAlbum = test_support::Id3v2({Text("TPE1", "Artist"), Text("TALB", "Album")});
+  const Bytes v2TrackOnly = test_support::Id3v2({Text("TRCK", "7")});
+  const Bytes v2Numbers =
+      test_support::Id3v2({Text("TIT2", "Title"), Text("TPE1", "Artist"), Text("TALB", "Album"),
+                           Text("TRCK", "0"), Text("TYER", "2003")});
+  const Bytes v11 = test_support::Id3v1(ToBytes("V1 Title"), ToBytes("V1 Artist"),
+                                        ToBytes("V1 Album"), ToBytes("1999"), 4);
+  const Bytes v1NumbersOnly = test_support::Id3v1({}, {}, {}, ToBytes("1999"), 4);
 
   const FateCase cases[] = {
       {"v2 complete", Concat({v2Complete, audio}), true, u"Title", u"Artist", u"Album"},
@@ -47,11 +59,19 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
        u"V1 Artist", u"Album"},
       {"empty v2 title, v1 fills it", Concat({v2EmptyTitle, audio, v1}), true, u"V1 Title",
        u"Artist", u"Album"},
-      {"v2 incomplete, no v1", Concat({v2NoAlbum, audio}), false, u"Title", u"Artist", nullptr},
-      {"v2 incomplete, v1 incomplete", Concat({v2NoAlbum, audio, v1NoAlbum}), false, u"Title",
-       u"Artist", nullptr},
+      {"v2 incomplete, no v1", Concat({v2NoAlbum, audio}), true, u"Title", u"Artist", nullptr},
+      {"v2 incomplete, v1 incomplete", Concat({v2NoAlbum, audio, v1NoAlbum}), true, u"Title",
+       u"Artist", u""},
       {"v1 only", Concat({audio, v1}), true, u"V1 Title", u"V1 Artist", u"V1 Album"},
-      {"v1 only, empty album", Concat({audio, v1NoAlbum}), false, u"V1 Title", u"V1 Artist", u""},
+      {"v1 only, empty album", Concat({audio, v1NoAlbum}), true, u"V1 Title", u"V1 Artist", u""},
+      {"title only", Concat({v2TitleOnly, audio}), true, u"Title", nullptr, nullptr},
+      {"artist and album only", Concat({v2ArtistAlbum, audio}), true, nullptr, u"Artist", u"Album"},
+      {"track number only", Concat({v2TrackOnly, audio}), false, nullptr, nullptr, nullptr, u"07"},
+      {"v1 numbers only", Concat({audio, v1NumbersOnly}), false, u"", u"", u"", u"04", u"1999"},
+      {"v1.1 fills track and year", Concat({v2Complete, audio, v11}), true, u"Title", u"Artist",
+       u"Album", u"04", u"1999"},
+      {"v2 track 0 filled from v1.1, v2 year kept", Concat({v2Numbers, audio, v11}), true, u"Title",
+       u"Artist", u"Album", u"04", u"2003"},
       {"no tag", audio, false, nullptr, nullptr, nullptr},
       {"empty file", {}, false, nullptr, nullptr, nullptr},
   };
@@ -63,7 +83,9 @@ TEST(ReadTrackTags, KeepsOrDropsEachFileAndFillsGapsFromId3v1) {
     const std::pair<const std::optional<std::u16string>*, const char16_t*> fields[] = {
         {&result.entry.title, c.title},
         {&result.entry.artist, c.artist},
-        {&result.entry.album, c.album}};
+        {&result.entry.album, c.album},
+        {&result.entry.track, c.track},
+        {&result.entry.year, c.year}};
     for (const auto& [actual, expected] : fields) {
       if (expected == nullptr) {
         EXPECT_FALSE(actual->has_value());

@@ -47,6 +47,28 @@ TEST(TrackTable, EraseMovesLaterEntriesAndTheirPathsDownAndClearEmpties) {
   EXPECT_FALSE(table.Get(0).has_value());
 }
 
+// The table keeps which texts need no change for a name: its statuses must
+// still follow MakeNewName for texts that do.
+TEST(TrackTable, StatusesFollowMakeNewNameForTextsThatNeedFitting) {
+  TrackTable table;
+  const std::u16string folder = std::u16string(u"m") + platform::kPathSeparator;
+  const std::u16string titles[] = {u"plain",   u"a b",   u"a  b",   u" a",
+                                   u"a ",      u"AC/DC", u"a\tb",   u"晴\u3000天",
+                                   u"x\u0001", u"a /b",  u"\u3000", u"a\u3000 b"};
+  for (const std::u16string& title : titles) {
+    TrackEntry entry = Entry(title);
+    entry.track = u" 07?";
+    // Each file already bears the name the style gives it.
+    table.Append(entry, folder + MakeNewName(u"%title% %track% - %artist%", entry));
+  }
+  const std::vector<std::u16string_view> statuses =
+      table.NewNameStatuses(u"%title% %track% - %artist%");
+  ASSERT_EQ(statuses.size(), std::size(titles));
+  for (std::size_t i = 0; i < statuses.size(); ++i) {
+    EXPECT_EQ(statuses[i], kStatusRenamed) << platform::Utf16ToUtf8(titles[i]);
+  }
+}
+
 // The worker appends while the window's thread reads sizes and entries; a
 // reader must never see a torn or moved entry.
 TEST(TrackTable, ReadsWhileAnotherThreadAppends) {
