@@ -10,7 +10,7 @@ NewNameNote NoteOnNewName(std::u16string_view newName) {
 std::u16string_view NoteText(NewNameNote note) {
   switch (note) {
     case NewNameNote::NoNameText:
-      return u"(没有可用于文件名的标题、艺术家或专辑)";
+      return u"(没有可用的标题、艺术家或专辑)";
     case NewNameNote::Unusable:
       return u"(无法使用此文件名)";
     case NewNameNote::None:

@@ -11,6 +11,7 @@
 
 #include "support/renaming_fixture.h"
 #include "tracks/name_style.h"
+#include "ui/controls/details_panel.h"
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
@@ -71,7 +72,8 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
       {u"%title% - %artist%", 'A', {u"已修改", u"未修改", u"未修改", u"x"}, false},
       {u"%artist% - %album%", VK_LEFT, {u"未修改", u"已修改", u"未修改", u"x"}, false},
       {u"%title% - %artist%", VK_SHIFT, {u"已修改", u"未修改", u"未修改", u"x"}, false},
-      {u"song - band", VK_CONTROL, {u"未修改", u"未修改", u"已修改", u"x"}, true},
+      // No placeholder with text: no name, which no file bears.
+      {u"song - band", VK_CONTROL, {u"未修改", u"未修改", u"未修改", u"x"}, true},
       {u"Nothing", VK_RIGHT, {u"未修改", u"未修改", u"未修改", u"x"}, true},
       {u"%Title% - %artist", 'E', {u"未修改", u"未修改", u"未修改", u"x"}, true},
   };
@@ -91,7 +93,8 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
     EXPECT_EQ(Statuses(), c.statuses);
     EXPECT_EQ(StyleText(), c.style);
     EXPECT_EQ(StatusText(), c.hinted ? u"提示: " + NoPlaceholderMessage() : u"before");
-    EXPECT_EQ(TextOf(preview), MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"}));
+    EXPECT_EQ(TextOf(preview),
+              NewNamePreview(MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"})));
   }
   // Also while a worker runs and the box is read-only.
   State().editNameStyle->SetReadOnly(true);

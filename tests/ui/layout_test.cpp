@@ -79,8 +79,8 @@ constexpr DWORD kValue = ES_READONLY | ES_AUTOHSCROLL;
 constexpr DWORD kInput = ES_AUTOHSCROLL;
 
 std::u16string HelpText() {
-  return u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n" +
-         std::u16string(10, u' ') + u"具体修改效果可从右侧\"详细信息\"内预览.";
+  return u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑,\r\n"
+         u"%track% - 音轨号, %year% - 年份. 具体效果可从右侧\"详细信息\"内预览.";
 }
 
 std::vector<Expected> ExpectedControls() {
@@ -297,6 +297,8 @@ TEST_F(LayoutTest, HelpLabelFitsItsTwoLinesIntoThirtyPixels) {
     DrawTextW(dc, platform::Wide(text), -1, &both, DT_CALCRECT);
     EXPECT_EQ(both.bottom, 2 * oneLine.bottom);
     EXPECT_LE(both.bottom, Px(30));
+    // Each line whole in the label's width: DrawTextW cuts nothing it is not told to.
+    EXPECT_LE(both.right, Px(310));
   }
   DeleteDC(dc);
 }

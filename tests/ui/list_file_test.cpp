@@ -131,10 +131,11 @@ TEST_F(FileList, PreviewFollowsTheNameStyleSaysWhichNamesWillNotBeUsedAndShowsAL
   const Case cases[] = {
       {u"%title% - %artist%", 0, u"Ta - Aa.mp3"},
       {u"%album%/%title%", 0, u"La/Ta.mp3 (无法使用此文件名)"},
-      {u"%title%", 2, u"AC/DC.mp3 (无法使用此文件名)"},
+      // A tag's forbidden character is made full-width; the style's own stays.
+      {u"%title%", 2, u"AC／DC.mp3"},
       {u"%artist%", 2, u"Nul.mp3 (无法使用此文件名)"},
       {u"%artist% - %album%", 2, u"Nul - Lc.mp3"},
-      {u"", 1, u".mp3 (无法使用此文件名)"},
+      {u"", 1, u"(没有可用的标题、艺术家或专辑)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(platform::Utf16ToUtf8(c.preview));

@@ -44,10 +44,11 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
       {u"e.mp3", u"Taken", u"Band", u"已拷贝", u"Taken - Band - 拷贝 (1).mp3"},
       {u"song - case.mp3", u"Song", u"Case", u"已修改", u"Song - Case.mp3"},
       {u"100% %s.mp3", u"%s %d", u"100%", u"已修改", u"%s %d - 100%.mp3"},
-      // Tag texts that would name another folder, or no file at all.
-      {u"b.mp3", u"AC/DC", u"Band", u"未修改", u"b.mp3"},
-      {u"c.mp3", u"..\\x", u"Band", u"未修改", u"c.mp3"},
-      {u"d.mp3", u"Colon: here", u"Band", u"未修改", u"d.mp3"},
+      // Tag texts that would name another folder, or no file at all, are
+      // made fit for a name: their forbidden characters full-width.
+      {u"b.mp3", u"AC/DC", u"Band", u"已修改", u"AC／DC - Band.mp3"},
+      {u"c.mp3", u"..\\x", u"Band", u"已修改", u"..＼x - Band.mp3"},
+      {u"d.mp3", u"Colon: here", u"Band", u"已修改", u"Colon： here - Band.mp3"},
   };
   for (const Row& row : rows) AddTrack(row.file, row.title, row.artist);
   // Listed but gone from the disk since.
@@ -91,7 +92,7 @@ TEST_F(RenameWorker, WritesEachRowsOutcomeAndPathAndLeavesRenamedFilesAloneOnASe
               u"正在重命名文件: " + folder.Path(run == 1 ? rows[0].file : rows[0].finalName));
     EXPECT_EQ(progress[7],
               u"正在重命名文件: " + folder.Path(run == 1 ? rows[7].file : rows[7].finalName));
-    EXPECT_EQ(StatusText(), u"共尝试重命名 13 个MP3文件, 成功重命名 8 个MP3文件.");
+    EXPECT_EQ(StatusText(), u"共尝试重命名 13 个MP3文件, 成功重命名 11 个MP3文件.");
   }
   // A key release afterwards judges each row by where its file is now.
   SendMessageW(State().editNameStyle->hwnd, WM_KEYUP, VK_SHIFT, 0xC0000001);

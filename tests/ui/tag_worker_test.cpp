@@ -17,35 +17,41 @@ namespace {
 
 using TagReading = ListingTest;
 
-TEST_F(TagReading, KeepsRowsWithThreeTextsFillsGapsFromId3v1AndDropsTheRest) {
+TEST_F(TagReading, KeepsRowsWithATitleArtistOrAlbumFillsGapsFromId3v1AndDropsTheRest) {
   struct Case {
     std::u16string name;
     test_support::Bytes bytes;
-    std::u16string title;  // empty: the row is dropped
+    bool kept;  // a title, an artist or an album has a text
+    std::u16string title;
     std::u16string artist;
     std::u16string album;
   };
+  using namespace test_support;
+  const Bytes trackOnly = Id3v2({{"TRCK", TextBody(0, ToBytes("7"))}});
   const std::vector<Case> cases = {
-      {u"complete.mp3", Tagged(u"标题", u"歌手", u"专辑"), u"标题", u"歌手", u"专辑"},
-      {u"untagged.mp3", Untagged(), u"", u"", u""},
+      {u"complete.mp3", Tagged(u"标题", u"歌手", u"专辑"), true, u"标题", u"歌手", u"专辑"},
+      {u"untagged.mp3", Untagged(), false, u"", u"", u""},
       {u"no album in v2.mp3", WithId3v1(TaggedV2(u"Two", u"Artist2", u""), "T1", "A1", "Album1"),
-       u"Two", u"Artist2", u"Album1"},
+       true, u"Two", u"Artist2", u"Album1"},
       {u"empty title frame.mp3",
-       WithId3v1(TaggedV2(u"", u"Artist3", u"Album3", true), "Title1", "A1", "B1"), u"Title1",
+       WithId3v1(TaggedV2(u"", u"Artist3", u"Album3", true), "Title1", "A1", "B1"), true, u"Title1",
        u"Artist3", u"Album3"},
-      {u"incomplete v2 alone.mp3", TaggedV2(u"T", u"A", u""), u"", u"", u""},
-      {u"v1 without album.mp3", WithId3v1(Untagged(), "T", "A", ""), u"", u"", u""},
-      {u"v1 only.mp3", WithId3v1(Untagged(), "V1 title", "V1 artist", "V1 album"), u"V1 title",
-       u"V1 artist", u"V1 album"},
+      {u"incomplete v2 alone.mp3", TaggedV2(u"T", u"A", u""), true, u"T", u"A", u""},
+      {u"v1 without album.mp3", WithId3v1(Untagged(), "T", "A", ""), true, u"T", u"A", u""},
+      {u"v1 only.mp3", WithId3v1(Untagged(), "V1 title", "V1 artist", "V1 album"), true,
+       u"V1 title", u"V1 artist", u"V1 album"},
+      {u"title only.mp3", TaggedV2(u"单曲", u"", u""), true, u"单曲", u"", u""},
+      {u"artist and album only.mp3", TaggedV2(u"", u"歌手", u"专辑"), true, u"", u"歌手", u"专辑"},
+      {u"track only.mp3", Concat({trackOnly, FakeAudio(256)}), false, u"", u"", u""},
   };
   std::vector<std::u16string> paths;
   std::vector<std::u16string> keptPaths;
-  std::vector<TrackEntry> keptEntries;
+  std::vector<Case> keptCases;
   for (const Case& c : cases) {
     paths.push_back(folder.Write(c.name, c.bytes));
-    if (!c.title.empty()) {
+    if (c.kept) {
       keptPaths.push_back(paths.back());
-      keptEntries.push_back({c.title, c.artist, c.album});
+      keptCases.push_back(c);
     }
   }
   ListPaths(paths);
@@ -54,15 +60,15 @@ TEST_F(TagReading, KeepsRowsWithThreeTextsFillsGapsFromId3v1AndDropsTheRest) {
 
   EXPECT_EQ(Column(0), keptPaths);
   ExpectRowsMatchTable();
-  for (std::size_t row = 0; row < keptEntries.size() && row < Tracks().Size(); ++row) {
+  for (std::size_t row = 0; row < keptCases.size() && row < Tracks().Size(); ++row) {
     const TrackEntry entry = *Tracks().Get(row);
-    EXPECT_EQ(entry.artist, keptEntries[row].artist) << "row " << row;
-    EXPECT_EQ(entry.album, keptEntries[row].album) << "row " << row;
-    EXPECT_EQ(entry.title, keptEntries[row].title) << "row " << row;
+    EXPECT_EQ(entry.artist.value_or(u""), keptCases[row].artist) << "row " << row;
+    EXPECT_EQ(entry.album.value_or(u""), keptCases[row].album) << "row " << row;
+    EXPECT_EQ(entry.title.value_or(u""), keptCases[row].title) << "row " << row;
   }
-  EXPECT_EQ(State().tagsRead, 4u);
-  EXPECT_EQ(State().filesFound, 7u) << "dropped rows are still counted as found";
-  EXPECT_EQ(StatusText(), u"共找到 7 个MP3文件, 成功读取 4 个ID3标签.");
+  EXPECT_EQ(State().tagsRead, 8u);
+  EXPECT_EQ(State().filesFound, 10u) << "dropped rows are still counted as found";
+  EXPECT_EQ(StatusText(), u"共找到 10 个MP3文件, 成功读取 8 个ID3标签.");
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
 }
 
@@ -145,6 +151,39 @@ TEST_F(TagReading, APathPastTheCellBufferIsReadWholeNeverCut) {
   EXPECT_EQ(State().listFile->GetItemCount(), 0);
   EXPECT_EQ(Tracks().Size(), 0u);
   EXPECT_EQ(trail.After(u"正在读取ID3标签: "), std::vector<std::u16string>{longPath});
+}
+
+// Listed, named and undone through the window: a 2.4 tag with two artists
+// in one frame, a track number and no album, as downloads often come.
+TEST_F(TagReading, ADuetWithATrackNumberAndNoAlbumIsNamedByItsTagsAndTheUndoGivesItsNameBack) {
+  using namespace test_support;
+  TagOptions version4;
+  version4.version = 4;
+  const Bytes tag =
+      Id3v2({{"TIT2", TextBody(3, Utf8(u"宁夏"))},
+             {"TPE1", TextBody(3, Concat({Utf8(u"梁静茹"), Bytes{0}, Utf8(u"光良")}))},
+             {"TRCK", TextBody(0, ToBytes("7/12"))}},
+            version4);
+  folder.Write(u"track07.mp3", Concat({tag, FakeAudio(512)}));
+  SetText(State().editNameStyle->hwnd, u"%track% - %artist% - %title%");
+  ChooseFolder(folder.Path());
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(StatusText(), u"共找到 1 个MP3文件, 成功读取 1 个ID3标签.");
+
+  SendMessageW(State().btnProcess->hwnd, BM_CLICK, 0, 0);
+  ASSERT_TRUE(PumpUntil([] { return !AnyWorkerRuns(); }));
+  const std::u16string named = u"07 - 梁静茹／光良 - 宁夏.mp3";
+  EXPECT_EQ(folder.Names(), std::vector<std::u16string>{named});
+  EXPECT_EQ(Column(0), std::vector<std::u16string>{folder.Path(named)});
+  EXPECT_EQ(Column(2), std::vector<std::u16string>{u"已修改"});
+  {
+    MessageBoxAnswers yes(IDYES);
+    PressKey(State().listFile->hwnd, 'Z', VK_CONTROL);
+    ASSERT_EQ(yes.shown().size(), 1u);
+  }
+  ASSERT_TRUE(PumpUntil([] { return !AnyWorkerRuns(); }));
+  EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"track07.mp3"});
+  EXPECT_EQ(Column(0), std::vector<std::u16string>{folder.Path(u"track07.mp3")});
 }
 
 }  // namespace

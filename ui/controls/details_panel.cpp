@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "tracks/rename.h"
+#include "tracks/new_name_note.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/win_text.h"
@@ -31,6 +31,9 @@ void ResetDetails() {
 }
 
 std::u16string NewNamePreview(std::u16string newName) {
-  if (!IsAcceptableFileName(newName)) newName += u" (无法使用此文件名)";
+  const NewNameNote note = NoteOnNewName(newName);
+  // No title, artist or album with text: there is no name to show.
+  if (note == NewNameNote::NoNameText) return std::u16string(NoteText(note));
+  if (note != NewNameNote::None) newName += u" " + std::u16string(NoteText(note));
   return newName;
 }

@@ -12,5 +12,6 @@ void ShowSelectionText(const std::u16string& text);
 void ResetDetails();
 
 // The new name as the preview shows it: followed by "(无法使用此文件名)" when
-// the renaming would not use it.
+// the file system would refuse it, or "(没有可用的标题、艺术家或专辑)" in its
+// place when none of the style's title, artist and album has a text.
 std::u16string NewNamePreview(std::u16string newName);

@@ -149,8 +149,8 @@ void CreateControls() {
   Edit(Make<CorvaneWnd::CEditNameStyle>(s.editNameStyle), u"%title% - %artist%",
        kInputBox | WS_TABSTOP, window);
   Label(Make(s.labelNameStyleHelp),
-        u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑. \r\n"
-        u"          具体修改效果可从右侧\"详细信息\"内预览.",
+        u"说明: %title% - 曲名, %artist% - 艺术家, %album% - 专辑,\r\n"
+        u"%track% - 音轨号, %year% - 年份. 具体效果可从右侧\"详细信息\"内预览.",
         window);
   Button(Make<CorvaneWnd::CBtnListFile>(s.btnListFile), kRefreshCaption, BS_PUSHBUTTON | WS_TABSTOP,
          window);
