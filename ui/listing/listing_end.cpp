@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "ui/framework/status_bar.h"
+#include "ui/listing/tag_batch.h"
 #include "ui/listing/tag_worker.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
@@ -27,7 +28,12 @@ void StartTagReading(bool stoppable) {
   state.tagsRead = 0;
   auto request = std::make_unique<TagReadingRequest>();
   request->window = state.mainWindow;
-  StartWorker(Worker::Tags, TagThreadProc, std::move(request));
+  // No thread, no closing message: the reading ends here, with nothing read,
+  // and the rows without entries go.
+  if (!StartWorker(Worker::Tags, TagThreadProc, std::move(request))) {
+    DropUnreadRows();
+    EndTagReading();
+  }
 }
 
 bool ListingStoppable() {

@@ -9,6 +9,7 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
 #include "ui/renaming/move_step.h"
+#include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
 #include "ui/state/window_messages.h"
 
@@ -39,7 +40,10 @@ void StartMovingFiles(const MovePolicy& policy) {
   request->style = WindowText(state.editNameStyle->hwnd);
   request->window = state.mainWindow;
   BeginMoves(policy, request->style);
-  StartWorker(Worker::Renaming, MoveFilesThreadProc, std::move(request));
+  // No thread, no closing message: the controls come back here.
+  if (!StartWorker(Worker::Renaming, MoveFilesThreadProc, std::move(request))) {
+    ApplyControlStates(ControlMoment::RenamingOver);
+  }
 }
 
 DWORD WINAPI MoveFilesThreadProc(void* parameter) {
