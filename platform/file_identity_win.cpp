@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "platform/file_identity.h"
-#include "platform/file_identity_system.h"
 #include "platform/handles.h"
 #include "platform/long_path.h"
 #include "platform/wide.h"
@@ -12,9 +11,16 @@ namespace {
 
 bool HasNul(const std::u16string& path) { return path.find(u'\0') != std::u16string::npos; }
 
-bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info,
-              bool followLinks = false) {
-  if (HasNul(path)) return false;
+// FILE_ID_INFO and its class, which the headers give only from Windows 8 on;
+// older systems refuse the class and the 64-bit index stands in.
+struct FileIdInfo {
+  ULONGLONG volumeSerialNumber;
+  BYTE identifier[16];
+};
+constexpr auto kFileIdInfoClass = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+
+std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
+  if (HasNul(path)) return std::nullopt;
   // "D:" names the drive's current folder; its root is meant.
   const std::u16string full = !path.empty() && path.back() == u':' ? path + u'\\' : path;
   // Attributes only and every sharing mode: a file that another program
@@ -23,14 +29,14 @@ bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info,
   const UniqueHandle file(CreateFileW(LongPath(full).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, flags, nullptr));
-  return file && GetFileInformationByHandle(file.get(), &info) != 0;
-}
-
-std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
+  if (!file) return std::nullopt;
+  FileIdInfo wide{};
+  if (GetFileInformationByHandleEx(file.get(), kFileIdInfoClass, &wide, sizeof wide) != 0) {
+    return FileIdFrom128(wide.volumeSerialNumber, wide.identifier);
+  }
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!Identify(path, info, followLinks)) return std::nullopt;
-  return FileId{info.dwVolumeSerialNumber,
-                (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  if (GetFileInformationByHandle(file.get(), &info) == 0) return std::nullopt;
+  return FileIdFromIndex(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
 }
 
 // The path the system resolves path to, links on the way included.
@@ -82,16 +88,7 @@ bool IsLink(const std::u16string& path) {
   return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
 }
 
-bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
-  BY_HANDLE_FILE_INFORMATION first{};
-  BY_HANDLE_FILE_INFORMATION second{};
-  return Identify(a, first) && Identify(b, second) &&
-         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh &&
-         first.nFileIndexLow == second.nFileIndexLow;
-}
-
-std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
   // Wildcards would make the search match other names.
   if (HasNul(path) || path.find_first_of(u"*?") != std::u16string::npos) return std::nullopt;
   WIN32_FIND_DATAW data{};

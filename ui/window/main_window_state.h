@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/file_system.h"
 #include "platform/handles.h"
 #include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
@@ -52,6 +53,9 @@ struct MainWindowState {
   std::atomic<std::uint32_t> tagsRead{0};
   // What "撤销上次重命名" would take back; in memory only.
   LastRenaming lastRenaming;
+  // What the rename and undo workers move files and look up names through;
+  // a test puts its own in while no worker runs.
+  const platform::FileSystem* fileSystem = &platform::SystemFileSystem();
 
   // The controls, in the order CreateControls makes them. Created once and
   // never deleted: they live as long as the process.

@@ -13,7 +13,8 @@ void OnRenameStep(RenameStep& step) {
     if (step.newPath != step.oldPath) {
       list.SetItemText(step.row, kPathColumn, step.newPath);
       Tracks().SetPath(static_cast<std::size_t>(step.row), step.newPath);
-      State().lastRenaming.Record(static_cast<std::size_t>(step.row), step.oldPath, step.newPath);
+      State().lastRenaming.Record(static_cast<std::size_t>(step.row), step.oldPath, step.newPath,
+                                  step.file);
     }
     list.SetItemText(step.row, kStatusColumn, std::u16string(step.status));
   }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_identity.h"
+
 struct RenameStep {
   // Set by the worker. row -1: nothing done yet, only the first path wanted.
   int row = -1;
@@ -14,6 +16,8 @@ struct RenameStep {
   std::u16string oldPath;      // the row's path when its turn came
   std::u16string newPath;      // where the file is now; equal to oldPath when it stayed
   std::u16string_view status;  // one of the status texts, which live for the whole run
+  // The moved file's identity where it now is, for the undo.
+  std::optional<platform::FileId> file;
   // Set by the window thread: the path of row + 1, nothing when there is no such row.
   std::optional<std::u16string> nextPath;
   // Set by the window thread with the first path: the rows the run is to try.

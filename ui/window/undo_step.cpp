@@ -27,9 +27,11 @@ void ShowUndone(const UndoMove& move, const std::u16string& path) {
 
 void OnUndoStep(UndoStep& step) {
   LastRenaming& last = State().lastRenaming;
-  if (step.move) {
-    ShowUndone(*step.move, step.path);
-    last.Drop(*step.move);
+  if (!step.move) {
+    step.move = last.Next();
+    return;
   }
-  step.move = last.Next();
+  ShowUndone(*step.move, step.path);
+  if (step.restored) last.Undone(*step.move);
+  step.move = last.NextAfter(*step.move);
 }

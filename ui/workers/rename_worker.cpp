@@ -33,8 +33,10 @@ bool RenameRow(RenameStep& step, const std::u16string& style, std::u16string& st
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(step.row));
   step.tried = entry.has_value();
   if (!entry) return false;  // a row without tags has nothing to be named after
-  const RenameOutcome outcome = RenameTrack(step.oldPath, MakeNewName(style, *entry));
+  const RenameOutcome outcome =
+      RenameTrack(step.oldPath, MakeNewName(style, *entry), *State().fileSystem);
   step.newPath = outcome.path;
+  step.file = outcome.file;
   if (outcome.strayed) strayed = outcome.path;
   step.status = RenameStatus(outcome.result);
   return RenameSucceeded(outcome.result);

@@ -26,10 +26,12 @@ bool UndoAllMoves(const StopRequest& stop, std::uint32_t& tried, std::uint32_t& 
   while (step.move) {
     if (stop.Requested()) return true;
     const auto fileStart = std::chrono::steady_clock::now();
-    const RenameOutcome outcome = RenameTrackBack(step.move->after, step.move->before);
+    const RenameOutcome outcome =
+        RenameTrackBack(step.move->after, step.move->before, step.move->file, *State().fileSystem);
     step.path = outcome.path;
+    step.restored = RenameSucceeded(outcome.result);
     ++tried;
-    if (RenameSucceeded(outcome.result)) ++restored;
+    if (step.restored) ++restored;
     if (!HandOver(step)) return false;
     if (stop.WaitUntil(fileStart + kPauseAfterFile)) return true;
   }
