@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/file_identity.h"
 #include "platform/handles.h"
 #include "platform/long_path.h"
@@ -37,6 +39,18 @@ std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (GetFileInformationByHandle(file.get(), &info) == 0) return std::nullopt;
   return FileIdFromIndex(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+}
+
+std::u16string_view WithoutTrailingDotsOrBlanks(std::u16string_view text) {
+  while (!text.empty() && (text.back() == u'.' || text.back() == u' ')) text.remove_suffix(1);
+  return text;
+}
+
+bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  return CompareStringOrdinal(reinterpret_cast<const wchar_t*>(a.data()),
+                              static_cast<int>(a.size()),
+                              reinterpret_cast<const wchar_t*>(b.data()),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The path the system resolves path to, links on the way included.
@@ -80,12 +94,21 @@ bool IsLink(const std::u16string& path) {
   const std::size_t separator = path.find_last_of(u"\\/");
   if (separator == std::u16string::npos) return false;
   const std::optional<std::u16string> file = FinalPath(path);
-  const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
+  std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
   if (!file || !folder) return false;
-  std::u16string entry = *folder;
-  if (entry.empty() || entry.back() != u'\\') entry += u'\\';
-  entry += FromWide(data.cFileName);  // the name as stored
-  return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
+  const std::size_t fileSeparator = file->rfind(u'\\');
+  if (fileSeparator == std::u16string::npos) return false;
+  if (!folder->empty() && folder->back() == u'\\') folder->pop_back();
+  const std::u16string stored = FromWide(data.cFileName);
+  // Wine's final path drops a trailing dot or blank from its last step, as
+  // a plain path would ("Live \" ends as "Live"), so both sides lose theirs.
+  const std::u16string_view fileFolder(file->data(), fileSeparator);
+  const std::u16string_view fileName(file->data() + fileSeparator + 1,
+                                     file->size() - fileSeparator - 1);
+  return !SameIgnoringCase(WithoutTrailingDotsOrBlanks(fileFolder),
+                           WithoutTrailingDotsOrBlanks(*folder)) ||
+         !SameIgnoringCase(WithoutTrailingDotsOrBlanks(fileName),
+                           WithoutTrailingDotsOrBlanks(stored));
 }
 
 std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
