@@ -386,7 +386,7 @@ TEST(RenameTrack, RenamesNamesThatOnlyLookLikeDevices) {
   }
 }
 
-// A move that fails half-way, through the platform seam: a file held by an
+// A move that fails half-way, through the file system handed in: a file held by an
 // indexer, a name taken meanwhile, a move that reports success and changes
 // nothing. The row never claims a name the file does not bear, and the file
 // stays once in its folder under a name ending in ".mp3".
