@@ -353,86 +353,87 @@ TEST(ScanDirectory, SkipsTheRecycleBinAndTheVolumesRecordsOnlyWhereTheVolumeKeep
   EXPECT_EQ(SortedPaths(Scan(root.Path(), true).reports), expected);
 }
 
+// The path in M of "A/B"; "" is M itself.
+std::u16string InM(std::u16string relative) {
+  std::replace(relative.begin(), relative.end(), u'/', kPathSeparator);
+  return relative.empty() ? u"M" : In(u"M", relative);
+}
+
 TEST(ScanDirectory, ListsEachFolderOnceByItsIdentityThroughThePathWhoseListingSucceeds) {
-  const std::u16string m = u"M";
   const platform::FileId users{5, 0, 100};
   const platform::FileId zero{5, 0, 0};  // as some redirectors report for every file
+  const std::u16string docs = u"Documents and Settings";
   struct Case {
     const char* what;
-    Listing folders;
-    std::map<std::u16string, platform::FileId> ids;
-    std::set<std::u16string> refused;
-    std::vector<Report> expected;
+    Listing folders;                                 // by path in M
+    std::map<std::u16string, platform::FileId> ids;  // by path in M
+    std::u16string refused;                          // the folder whose listing is denied
+    std::vector<std::u16string> expected;            // in M; a folder's ends in "/"
   };
-  const std::vector<Case> cases = {
+  const Case cases[] = {
       {"a junction met first whose listing is denied, to a folder met later",
-       {{m, {Link(u"Documents and Settings"), Folder(u"Users")}},
-        {In(m, u"Documents and Settings"), {File(u"x.mp3")}},
-        {In(m, u"Users"), {File(u"u.mp3")}}},
-       {{In(m, u"Documents and Settings"), users}, {In(m, u"Users"), users}},
-       {In(m, u"Documents and Settings")},
-       {{In(m, u"Documents and Settings"), true},
-        {In(m, u"Users"), true},
-        {In(In(m, u"Users"), u"u.mp3"), false}}},
+       {{u"", {Link(docs.c_str()), Folder(u"Users")}},
+        {docs, {File(u"x.mp3")}},
+        {u"Users", {File(u"u.mp3")}}},
+       {{docs, users}, {u"Users", users}},
+       docs,
+       {docs + u"/", u"Users/", u"Users/u.mp3"}},
       {"the folder met first, the denied junction later",
-       {{m, {Folder(u"Users"), Link(u"Documents and Settings")}},
-        {In(m, u"Documents and Settings"), {File(u"x.mp3")}},
-        {In(m, u"Users"), {File(u"u.mp3")}}},
-       {{In(m, u"Documents and Settings"), users}, {In(m, u"Users"), users}},
-       {In(m, u"Documents and Settings")},
-       {{In(m, u"Users"), true}, {In(In(m, u"Users"), u"u.mp3"), false}}},
+       {{u"", {Folder(u"Users"), Link(docs.c_str())}},
+        {docs, {File(u"x.mp3")}},
+        {u"Users", {File(u"u.mp3")}}},
+       {{docs, users}, {u"Users", users}},
+       docs,
+       {u"Users/", u"Users/u.mp3"}},
       {"a denied junction met first, the folder later and deeper",
-       {{m, {Folder(u"A")}},
-        {In(m, u"A"), {Link(u"J"), Folder(u"B")}},
-        {In(In(m, u"A"), u"J"), {File(u"x.mp3")}},
-        {In(In(m, u"A"), u"B"), {Folder(u"Users")}},
-        {In(In(In(m, u"A"), u"B"), u"Users"), {File(u"u.mp3")}}},
-       {{In(In(m, u"A"), u"J"), users}, {In(In(In(m, u"A"), u"B"), u"Users"), users}},
-       {In(In(m, u"A"), u"J")},
-       {{In(m, u"A"), true},
-        {In(In(m, u"A"), u"J"), true},
-        {In(In(m, u"A"), u"B"), true},
-        {In(In(In(m, u"A"), u"B"), u"Users"), true},
-        {In(In(In(In(m, u"A"), u"B"), u"Users"), u"u.mp3"), false}}},
+       {{u"", {Folder(u"A")}},
+        {u"A", {Link(u"J"), Folder(u"B")}},
+        {u"A/J", {File(u"x.mp3")}},
+        {u"A/B", {Folder(u"Users")}},
+        {u"A/B/Users", {File(u"u.mp3")}}},
+       {{u"A/J", users}, {u"A/B/Users", users}},
+       u"A/J",
+       {u"A/", u"A/J/", u"A/B/", u"A/B/Users/", u"A/B/Users/u.mp3"}},
       {"two paths to one folder, both listable: the first met only",
-       {{m, {Folder(u"Users"), Link(u"Documents and Settings")}},
-        {In(m, u"Documents and Settings"), {File(u"u.mp3")}},
-        {In(m, u"Users"), {File(u"u.mp3")}}},
-       {{In(m, u"Documents and Settings"), users}, {In(m, u"Users"), users}},
-       {},
-       {{In(m, u"Users"), true}, {In(In(m, u"Users"), u"u.mp3"), false}}},
+       {{u"", {Folder(u"Users"), Link(docs.c_str())}},
+        {docs, {File(u"u.mp3")}},
+        {u"Users", {File(u"u.mp3")}}},
+       {{docs, users}, {u"Users", users}},
+       u"",
+       {u"Users/", u"Users/u.mp3"}},
       {"a link whose folder cannot be identified",
-       {{m, {Link(u"L"), Folder(u"P")}},
-        {In(m, u"L"), {File(u"l.mp3")}},
-        {In(m, u"P"), {File(u"p.mp3")}}},
+       {{u"", {Link(u"L"), Folder(u"P")}}, {u"L", {File(u"l.mp3")}}, {u"P", {File(u"p.mp3")}}},
        {},
-       {},
-       {{In(m, u"P"), true}, {In(In(m, u"P"), u"p.mp3"), false}}},
-      {"folders whose identity is all zeros: unknown, so each is listed",
-       {{m, {Folder(u"A"), Folder(u"B"), Link(u"L")}},
-        {In(m, u"A"), {File(u"a.mp3")}},
-        {In(m, u"B"), {File(u"b.mp3")}},
-        {In(m, u"L"), {File(u"l.mp3")}}},
-       {{m, zero}, {In(m, u"A"), zero}, {In(m, u"B"), zero}, {In(m, u"L"), zero}},
-       {},
-       {{In(m, u"A"), true},
-        {In(m, u"B"), true},
-        {In(In(m, u"B"), u"b.mp3"), false},
-        {In(In(m, u"A"), u"a.mp3"), false}}},
+       u"",
+       {u"P/", u"P/p.mp3"}},
+      {"folders whose identity is all zeros: unknown, so each is listed, and a link not",
+       {{u"", {Folder(u"A"), Folder(u"B"), Link(u"L")}},
+        {u"A", {File(u"a.mp3")}},
+        {u"B", {File(u"b.mp3")}},
+        {u"L", {File(u"l.mp3")}}},
+       {{u"", zero}, {u"A", zero}, {u"B", zero}, {u"L", zero}},
+       u"",
+       {u"A/", u"B/", u"B/b.mp3", u"A/a.mp3"}},
       {"128-bit identities that differ only in their upper half, as on ReFS",
-       {{m, {Folder(u"A"), Folder(u"B")}},
-        {In(m, u"A"), {File(u"a.mp3")}},
-        {In(m, u"B"), {File(u"b.mp3")}}},
-       {{In(m, u"A"), {5, 1, 100}}, {In(m, u"B"), {5, 2, 100}}},
-       {},
-       {{In(m, u"A"), true},
-        {In(m, u"B"), true},
-        {In(In(m, u"B"), u"b.mp3"), false},
-        {In(In(m, u"A"), u"a.mp3"), false}}},
+       {{u"", {Folder(u"A"), Folder(u"B")}}, {u"A", {File(u"a.mp3")}}, {u"B", {File(u"b.mp3")}}},
+       {{u"A", {5, 1, 100}}, {u"B", {5, 2, 100}}},
+       u"",
+       {u"A/", u"B/", u"B/b.mp3", u"A/a.mp3"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(ScanInOrder(FixedFileSystem(c.folders, c.ids, c.refused)), c.expected);
+    Listing folders;
+    for (const auto& [path, entries] : c.folders) folders[InM(path)] = entries;
+    std::map<std::u16string, platform::FileId> ids;
+    for (const auto& [path, id] : c.ids) ids[InM(path)] = id;
+    std::vector<Report> expected;
+    for (const std::u16string& report : c.expected) {
+      const bool folder = report.back() == u'/';
+      expected.push_back({InM(folder ? report.substr(0, report.size() - 1) : report), folder});
+    }
+    std::set<std::u16string> refused;
+    if (!c.refused.empty()) refused.insert(InM(c.refused));
+    EXPECT_EQ(ScanInOrder(FixedFileSystem(folders, ids, refused)), expected);
   }
 }
 
