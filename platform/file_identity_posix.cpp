@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include "platform/file_identity.h"
-#include "platform/file_identity_system.h"
 #include "platform/folder.h"
 #include "platform/text.h"
 
@@ -14,7 +13,8 @@ bool Identify(const std::u16string& path, struct stat& info) {
 }
 
 std::optional<FileId> IdOf(const struct stat& info) {
-  return FileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+  return FileId{static_cast<std::uint64_t>(info.st_dev), 0,
+                static_cast<std::uint64_t>(info.st_ino)};
 }
 
 }  // namespace
@@ -39,14 +39,7 @@ bool IsLink(const std::u16string& path) {
   return Identify(path, info) && S_ISLNK(info.st_mode);
 }
 
-bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
-  struct stat first {};
-  struct stat second {};
-  return Identify(a, first) && Identify(b, second) && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
-}
-
-std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
   struct stat wanted {};
   if (!Identify(path, wanted)) return std::nullopt;
   const std::size_t separator = path.rfind(kPathSeparator);

@@ -1,7 +1,8 @@
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/file_identity.h"
-#include "platform/file_identity_system.h"
 #include "platform/handles.h"
 #include "platform/long_path.h"
 #include "platform/wide.h"
@@ -12,9 +13,16 @@ namespace {
 
 bool HasNul(const std::u16string& path) { return path.find(u'\0') != std::u16string::npos; }
 
-bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info,
-              bool followLinks = false) {
-  if (HasNul(path)) return false;
+// FILE_ID_INFO and its class, which the headers give only from Windows 8 on;
+// older systems refuse the class and the 64-bit index stands in.
+struct FileIdInfo {
+  ULONGLONG volumeSerialNumber;
+  BYTE identifier[16];
+};
+constexpr auto kFileIdInfoClass = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+
+std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
+  if (HasNul(path)) return std::nullopt;
   // "D:" names the drive's current folder; its root is meant.
   const std::u16string full = !path.empty() && path.back() == u':' ? path + u'\\' : path;
   // Attributes only and every sharing mode: a file that another program
@@ -23,14 +31,26 @@ bool Identify(const std::u16string& path, BY_HANDLE_FILE_INFORMATION& info,
   const UniqueHandle file(CreateFileW(LongPath(full).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, flags, nullptr));
-  return file && GetFileInformationByHandle(file.get(), &info) != 0;
+  if (!file) return std::nullopt;
+  FileIdInfo wide{};
+  if (GetFileInformationByHandleEx(file.get(), kFileIdInfoClass, &wide, sizeof wide) != 0) {
+    return FileIdFrom128(wide.volumeSerialNumber, wide.identifier);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileInformationByHandle(file.get(), &info) == 0) return std::nullopt;
+  return FileIdFromIndex(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
 }
 
-std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!Identify(path, info, followLinks)) return std::nullopt;
-  return FileId{info.dwVolumeSerialNumber,
-                (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+std::u16string_view WithoutTrailingDotsOrBlanks(std::u16string_view text) {
+  while (!text.empty() && (text.back() == u'.' || text.back() == u' ')) text.remove_suffix(1);
+  return text;
+}
+
+bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  return CompareStringOrdinal(reinterpret_cast<const wchar_t*>(a.data()),
+                              static_cast<int>(a.size()),
+                              reinterpret_cast<const wchar_t*>(b.data()),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The path the system resolves path to, links on the way included.
@@ -74,24 +94,24 @@ bool IsLink(const std::u16string& path) {
   const std::size_t separator = path.find_last_of(u"\\/");
   if (separator == std::u16string::npos) return false;
   const std::optional<std::u16string> file = FinalPath(path);
-  const std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
+  std::optional<std::u16string> folder = FinalPath(path.substr(0, separator + 1));
   if (!file || !folder) return false;
-  std::u16string entry = *folder;
-  if (entry.empty() || entry.back() != u'\\') entry += u'\\';
-  entry += FromWide(data.cFileName);  // the name as stored
-  return CompareStringOrdinal(Wide(*file), -1, Wide(entry), -1, TRUE) != CSTR_EQUAL;
+  const std::size_t fileSeparator = file->rfind(u'\\');
+  if (fileSeparator == std::u16string::npos) return false;
+  if (!folder->empty() && folder->back() == u'\\') folder->pop_back();
+  const std::u16string stored = FromWide(data.cFileName);
+  // Wine's final path drops a trailing dot or blank from its last step, as
+  // a plain path would ("Live \" ends as "Live"), so both sides lose theirs.
+  const std::u16string_view fileFolder(file->data(), fileSeparator);
+  const std::u16string_view fileName(file->data() + fileSeparator + 1,
+                                     file->size() - fileSeparator - 1);
+  return !SameIgnoringCase(WithoutTrailingDotsOrBlanks(fileFolder),
+                           WithoutTrailingDotsOrBlanks(*folder)) ||
+         !SameIgnoringCase(WithoutTrailingDotsOrBlanks(fileName),
+                           WithoutTrailingDotsOrBlanks(stored));
 }
 
-bool SystemIsSameFile(const std::u16string& a, const std::u16string& b) {
-  BY_HANDLE_FILE_INFORMATION first{};
-  BY_HANDLE_FILE_INFORMATION second{};
-  return Identify(a, first) && Identify(b, second) &&
-         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh &&
-         first.nFileIndexLow == second.nFileIndexLow;
-}
-
-std::optional<std::u16string> SystemNameOnDisk(const std::u16string& path) {
+std::optional<std::u16string> NameOnDisk(const std::u16string& path) {
   // Wildcards would make the search match other names.
   if (HasNul(path) || path.find_first_of(u"*?") != std::u16string::npos) return std::nullopt;
   WIN32_FIND_DATAW data{};

@@ -16,8 +16,7 @@ using UniqueDir = UniqueResource<DIR*, DirTraits>;
 
 }  // namespace
 
-bool ListFolder(const std::u16string& folder,
-                const std::function<bool(const FolderEntry&)>& visit) {
+bool ListFolder(const std::u16string& folder, const FolderVisitor& visit) {
   if (folder.find(u'\0') != std::u16string::npos) return false;
   const std::string base = Utf16ToUtf8(folder);
   const UniqueDir dir(opendir(base.empty() ? "/" : base.c_str()));

@@ -1,7 +1,9 @@
 #pragma once
-// Paths past MAX_PATH. Windows 10 and later take them as they are when long
-// paths are enabled and the manifest says longPathAware; elsewhere only the
-// "\\?\" form reaches them, so every call that takes a path goes through here.
+// The literal "\\?\" form for every full path the program opens, lists or
+// moves. Without it Win32 rewrites each component, stripping a trailing dot
+// or blank ("Harry Connick Jr." opens as "Harry Connick Jr"), and stops at
+// MAX_PATH unless long paths are enabled; so every call that takes a path
+// goes through here.
 
 #ifdef _WIN32
 #include <string>
@@ -10,21 +12,18 @@
 
 namespace platform {
 
-// path in the "\\?\" form when it is too long for the plain one and is a
-// full path that the form can carry as it is (the form takes every character
-// literally: no "/" for "\", no "." or ".." steps). Otherwise path unchanged.
+// path in the "\\?\" form ("\\?\UNC\" for a share) when it is a full path
+// that the form can carry as it is: "/" becomes "\", but a "." or ".." step,
+// a relative path and a device path stay as they are, since the form would
+// take them literally. Otherwise path unchanged.
 inline std::wstring LongPath(const std::u16string& path) {
-  constexpr std::size_t kPlainPathLimit = 259;
   // Callers have refused a path holding a NUL, so none is cut here.
-  std::wstring wide = Wide(path);
-  if (wide.size() <= kPlainPathLimit || wide.compare(0, 4, L"\\\\?\\") == 0 ||
-      wide.compare(0, 4, L"\\\\.\\") == 0) {
-    return wide;
-  }
+  const std::wstring wide = Wide(path);
   std::wstring normal = wide;
   for (wchar_t& c : normal) {
     if (c == L'/') c = L'\\';
   }
+  if (normal.compare(0, 4, L"\\\\?\\") == 0 || normal.compare(0, 4, L"\\\\.\\") == 0) return wide;
   const std::wstring dotted = normal + L'\\';
   if (dotted.find(L"\\.\\", 2) != std::wstring::npos ||
       dotted.find(L"\\..\\", 2) != std::wstring::npos) {
@@ -32,7 +31,9 @@ inline std::wstring LongPath(const std::u16string& path) {
   }
   const bool drive = normal.size() > 2 && normal[1] == L':' && normal[2] == L'\\';
   if (drive) return L"\\\\?\\" + normal;
-  if (normal.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + normal.substr(2);
+  if (normal.size() > 2 && normal.compare(0, 2, L"\\\\") == 0) {
+    return L"\\\\?\\UNC\\" + normal.substr(2);
+  }
   return wide;
 }
 

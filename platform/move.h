@@ -1,5 +1,6 @@
 #pragma once
-// Moving a file to a new name without ever replacing an existing file.
+// Moving a file to a new name without ever replacing an existing file: the
+// system's own move, which the core reaches through platform::FileSystem.
 
 #include <string>
 

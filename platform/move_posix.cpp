@@ -4,7 +4,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "platform/move_system.h"
+#include "platform/move.h"
 #include "platform/text.h"
 
 #ifndef RENAME_NOREPLACE
@@ -13,7 +13,11 @@
 
 namespace platform {
 
-MoveResult SystemMoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
+MoveResult MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
+  // A path with a NUL inside would move a different, shorter path.
+  if (from.find(u'\0') != std::u16string::npos || to.find(u'\0') != std::u16string::npos) {
+    return MoveResult::Failed;
+  }
   const std::string source = Utf16ToUtf8(from);
   const std::string target = Utf16ToUtf8(to);
   // RENAME_NOREPLACE makes the check and the move one atomic step.

@@ -3,8 +3,12 @@
 // names when the name is taken. No file is ever overwritten or moved to
 // another folder.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/file_identity.h"
+#include "platform/file_system.h"
 
 enum class RenameResult {
   AlreadyNamed,  // the file bore its new name; nothing was moved
@@ -22,6 +26,10 @@ struct RenameOutcome {
   // name (a name the file system cut): path is where it was found in its
   // folder, or the old path when it was found nowhere.
   bool strayed = false;
+  // The identity of the file at path, taken there when the renaming moved it
+  // (path differs from the old path); what its undo checks before it moves
+  // the file back. Nothing when the file was not moved or cannot be told.
+  std::optional<platform::FileId> file;
 };
 
 // The row status: kStatusRenamed, kStatusCopied or kStatusUnchanged.
@@ -43,12 +51,19 @@ bool IsAcceptableFileName(std::u16string_view name);
 // without its last four characters followed by " - 拷贝 (N).mp3" for N = 1, 2,
 // ... until one is free or the move fails for another reason. A newName that
 // is not acceptable is not tried at all, nor is a name longer than the file
-// system keeps whole; a file that is a link is left alone.
-RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName);
+// system keeps whole; a file that is a link is left alone. Every file-system
+// operation goes through fileSystem.
+RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName,
+                          const platform::FileSystem& fileSystem = platform::SystemFileSystem());
 
 // Gives the file at path, where a renaming put it, back the name it had
 // before, oldPath, in the same folder and by the same move: never replacing,
-// never into another folder. Renamed when it went back; NotRenamed when the
-// old name is taken, the file is no longer at path under that very name, or
-// oldPath names another folder. path in the outcome follows the file.
-RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& oldPath);
+// never into another folder. file is the identity RenameTrack gave in its
+// outcome. Renamed when it went back; NotRenamed when the old name is taken,
+// the file at path is not that very file under that very name (another file
+// there now, or an unknown identity, which equals nothing), or oldPath names
+// another folder. path in the outcome follows the file.
+RenameOutcome RenameTrackBack(
+    const std::u16string& path, const std::u16string& oldPath,
+    const std::optional<platform::FileId>& file,
+    const platform::FileSystem& fileSystem = platform::SystemFileSystem());

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/folder.h"
+#include "platform/file_system.h"
 #include "tracks/stop_request.h"
 
 // Called once per report, on the scanning thread, before the walk goes on.
@@ -19,21 +19,20 @@ enum class ScanEnd {
              // nothing was reported after it
 };
 
-// Lists one folder as platform::ListFolder does. The file system chooses the
-// order of the entries; a test hands in a listing of its own to fix it.
-using FolderLister = std::function<bool(
-    const std::u16string& folder, const std::function<bool(const platform::FolderEntry&)>& visit)>;
-
 // Walks folder (one trailing separator dropped, so a drive root "D:\" is
 // walked as "D:"): the folder's entries in the order the file system gives
 // them, then, with includeSubfolders, the subfolders depth first, the one met
 // last first. A folder that cannot be listed is skipped. A folder link is
-// entered like a folder, but no folder is entered twice (by file identity),
-// and the recycle bin and "System Volume Information" never. The stop
-// request is tested before every report and before every folder is listed.
+// entered like a folder, but no folder is listed twice (by file identity; a
+// folder whose listing failed through one path is still listed through the
+// next), and the recycle bin and "System Volume Information" never where
+// they are the volume's own: at its root, or marked hidden and system. The
+// stop request is tested before every report and before every folder is
+// listed. The file system chooses the order of the entries; a test hands in
+// one of its own to fix it.
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
                       const StopRequest& stop,
-                      const FolderLister& listFolder = platform::ListFolder);
+                      const platform::FileSystem& fileSystem = platform::SystemFileSystem());
 
 // True when the text from the name's last dot to its end is ".mp3" in any
 // letter case.

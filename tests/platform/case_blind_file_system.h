@@ -1,49 +1,50 @@
 #pragma once
-// A file system that ignores letter case, acted out over one that does not,
-// through the platform's stand-in seam: names are looked up ignoring ASCII
-// case, a name taken under any spelling is refused, and a move between two
-// spellings of one name reports success and changes nothing, as Wine's does.
-// So the native tests, under the sanitizers, take the case change's detour.
+// A file system that ignores letter case, acted out over one that does not:
+// names are looked up ignoring ASCII case, a name taken under any spelling
+// is refused, and a move between two spellings of one name reports success
+// and changes nothing, as Wine's does. So the native tests, under the
+// sanitizers, take the case change's detour.
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
 
-#include "platform/file_identity_system.h"
-#include "platform/move_seam.h"
-#include "platform/move_system.h"
+#include "platform/file_system.h"
+#include "platform/file_system_decorator.h"
 #include "platform/text.h"
 
 namespace test_support {
 
-class CaseBlindFileSystem {
+class CaseBlindFileSystem : public FileSystemDecorator {
  public:
-  CaseBlindFileSystem() {
-    auto standIn = std::make_shared<platform::FileSystemStandIn>();
-    standIn->nameOnDisk = [](const std::u16string& path) { return Stored(path); };
-    standIn->isSameFile = [](const std::u16string& a, const std::u16string& b) {
-      const std::optional<std::u16string> first = StoredPath(a);
-      const std::optional<std::u16string> second = StoredPath(b);
-      return first && second && platform::SystemIsSameFile(*first, *second);
-    };
-    standIn->move = [](const std::u16string& from, const std::u16string& to) {
-      const std::optional<std::u16string> source = StoredPath(from);
-      if (!source) return platform::MoveResult::Failed;
-      if (const std::optional<std::u16string> target = StoredPath(to)) {
-        return *target == *source ? platform::MoveResult::Moved : platform::MoveResult::NameTaken;
-      }
-      return platform::SystemMoveWithoutReplacing(*source, to);
-    };
-    platform::SetFileSystemStandInForTest(std::move(standIn));
-  }
-  CaseBlindFileSystem(const CaseBlindFileSystem&) = delete;
-  CaseBlindFileSystem& operator=(const CaseBlindFileSystem&) = delete;
-  ~CaseBlindFileSystem() { platform::SetFileSystemStandInForTest(nullptr); }
+  using FileSystemDecorator::FileSystemDecorator;
 
   // Whether path names an entry here, under any spelling.
   static bool Holds(const std::u16string& path) { return StoredPath(path).has_value(); }
+
+  std::optional<std::u16string> NameOnDisk(const std::u16string& path) const override {
+    return Stored(path);
+  }
+  bool IsSameFile(const std::u16string& a, const std::u16string& b) const override {
+    const std::optional<std::u16string> first = StoredPath(a);
+    const std::optional<std::u16string> second = StoredPath(b);
+    return first && second && inner().IsSameFile(*first, *second);
+  }
+  std::optional<platform::FileId> IdentifyFile(const std::u16string& path) const override {
+    const std::optional<std::u16string> stored = StoredPath(path);
+    if (!stored) return std::nullopt;
+    return inner().IdentifyFile(*stored);
+  }
+  platform::MoveResult MoveWithoutReplacing(const std::u16string& from,
+                                            const std::u16string& to) const override {
+    const std::optional<std::u16string> source = StoredPath(from);
+    if (!source) return platform::MoveResult::Failed;
+    if (const std::optional<std::u16string> target = StoredPath(to)) {
+      return *target == *source ? platform::MoveResult::Moved : platform::MoveResult::NameTaken;
+    }
+    return inner().MoveWithoutReplacing(*source, to);
+  }
 
  private:
   // The name path's entry is stored under, whatever the spelling in path.

@@ -4,9 +4,12 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/file_identity.h"
+#include "platform/file_system_decorator.h"
 #include "support/temp_folder.h"
+#include "tracks/rename.h"
 
 namespace {
 
@@ -59,6 +62,59 @@ TEST(FileIdentity, GivesTheNameAsStored) {
   }
   EXPECT_EQ(platform::NameOnDisk(folder.Path(u"missing.mp3")), std::nullopt);
   EXPECT_EQ(platform::NameOnDisk(folder.Path(u"Song*")), std::nullopt);
+}
+
+TEST(FileIdentity, TellsFilesApartByAll128BitsAndNeverMatchesAnUnknownIdentity) {
+  using platform::FileId;
+  // FILE_ID_INFO, least significant byte first; on ReFS two files can share
+  // the lower 64 bits that the older file index gives.
+  const unsigned char first[16] = {0x64, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+  const unsigned char second[16] = {0x64, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
+  const unsigned char ntfs[16] = {0x78, 0x56, 0x34, 0x12, 0xEF, 0xCD, 0xAB, 0x90};
+  const unsigned char zeros[16] = {};
+  struct Case {
+    const char* what;
+    FileId a, b;
+    bool same;
+  };
+  const Case cases[] = {
+      {"one 128-bit identity", platform::FileIdFrom128(7, first), platform::FileIdFrom128(7, first),
+       true},
+      {"upper halves differ", platform::FileIdFrom128(7, first), platform::FileIdFrom128(7, second),
+       false},
+      {"volumes differ", platform::FileIdFrom128(7, first), platform::FileIdFrom128(8, first),
+       false},
+      {"a 64-bit index read as 128 bits", platform::FileIdFrom128(7, ntfs),
+       platform::FileIdFromIndex(7, 0x90ABCDEF, 0x12345678), true},
+      {"all zeros", platform::FileIdFrom128(7, zeros), platform::FileIdFrom128(7, zeros), false},
+      {"an index of zero", platform::FileIdFromIndex(7, 0, 0), platform::FileIdFromIndex(7, 0, 0),
+       false},
+      {"zero against a known one", FileId{7, 0, 0}, FileId{7, 0, 0x64}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.a == c.b, c.same);
+    EXPECT_EQ(c.a != c.b, !c.same);
+    EXPECT_EQ(platform::SameFileId(c.a, c.b), c.same);
+  }
+  EXPECT_FALSE(platform::SameFileId(std::nullopt, std::nullopt));
+
+  // A share that reports zero for every file, as some redirectors do: the
+  // undo cannot tell its file from a stranger, so it moves nothing back.
+  class ZeroIdentities : public test_support::FileSystemDecorator {
+   public:
+    std::optional<FileId> IdentifyFile(const std::u16string& path) const override {
+      if (!inner().IdentifyFile(path)) return std::nullopt;
+      return FileId{7, 0, 0};
+    }
+  };
+  const ZeroIdentities share;
+  TempFolder folder;
+  const std::u16string a = folder.Write(u"a.mp3", {1});
+  const RenameOutcome renamed = RenameTrack(a, u"Song.mp3", share);
+  ASSERT_EQ(renamed.result, RenameResult::Renamed);
+  EXPECT_EQ(RenameTrackBack(renamed.path, a, renamed.file, share).result, RenameResult::NotRenamed);
+  EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"Song.mp3"});
 }
 
 }  // namespace

@@ -170,7 +170,7 @@ TEST(MoveWithoutReplacing, NeverReplacesAnExistingFile) {
 }
 
 #ifdef _WIN32
-TEST(LongPath, TakesTheLongFormOnlyForAFullPathTooLongForThePlainOne) {
+TEST(LongPath, TakesTheLiteralFormForEveryFullPathItCarriesAsItIs) {
   const std::u16string deep = u"\\" + std::u16string(260, u'd');
   struct Case {
     std::u16string path;
@@ -178,19 +178,37 @@ TEST(LongPath, TakesTheLongFormOnlyForAFullPathTooLongForThePlainOne) {
   };
   const std::wstring wideDeep(deep.begin(), deep.end());
   const Case cases[] = {
-      {u"C:\\short\\a.mp3", L"C:\\short\\a.mp3"},
+      // Short or long, a full path keeps every character of every step: a
+      // trailing dot or blank that the plain form would strip stays.
+      {u"C:\\short\\a.mp3", L"\\\\?\\C:\\short\\a.mp3"},
+      {u"C:\\Music\\Harry Connick Jr.\\a.mp3", L"\\\\?\\C:\\Music\\Harry Connick Jr.\\a.mp3"},
+      {u"C:\\Live \\a.mp3 ", L"\\\\?\\C:\\Live \\a.mp3 "},
+      {u"C:\\...And Justice", L"\\\\?\\C:\\...And Justice"},
+      {u"C:\\", L"\\\\?\\C:\\"},
       {u"C:" + deep, L"\\\\?\\C:" + wideDeep},
       {u"C:/x" + deep, L"\\\\?\\C:\\x" + wideDeep},
+      {u"C:/Music/Jr./a.mp3", L"\\\\?\\C:\\Music\\Jr.\\a.mp3"},
+      {u"\\\\server\\share\\Jr.\\a.mp3", L"\\\\?\\UNC\\server\\share\\Jr.\\a.mp3"},
+      {u"//server/share/a.mp3", L"\\\\?\\UNC\\server\\share\\a.mp3"},
       {u"\\\\server\\share" + deep, L"\\\\?\\UNC\\server\\share" + wideDeep},
-      // The long form takes every step literally: these stay as they are.
+      // The literal form would take these steps literally: they stay as they are.
       {u"C:\\x\\..\\y" + deep, L"C:\\x\\..\\y" + wideDeep},
-      {u"C:\\x\\.\\y" + deep, L"C:\\x\\.\\y" + wideDeep},
+      {u"C:\\x\\.\\y", L"C:\\x\\.\\y"},
+      {u"C:\\x\\..", L"C:\\x\\.."},
+      {u"C:/x/../y", L"C:/x/../y"},
       {u"relative" + deep, L"relative" + wideDeep},
+      {u"a.mp3", L"a.mp3"},
+      {u"C:a.mp3", L"C:a.mp3"},
+      {u"C:", L"C:"},
+      {u"\\Music\\a.mp3", L"\\Music\\a.mp3"},
+      // Already literal, or a device.
       {u"\\\\?\\C:" + deep, L"\\\\?\\C:" + wideDeep},
+      {u"\\\\?\\C:\\Jr.", L"\\\\?\\C:\\Jr."},
+      {u"\\\\.\\COM1", L"\\\\.\\COM1"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(platform::LongPath(c.path), c.expected)
-        << platform::Utf16ToUtf8(c.path.substr(0, 20));
+        << platform::Utf16ToUtf8(c.path.substr(0, 40));
   }
 }
 #endif

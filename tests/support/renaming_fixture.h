@@ -11,6 +11,22 @@
 #include "support/main_window_fixture.h"
 #include "support/status_trail.h"
 #include "support/temp_folder.h"
+#include "ui/state/main_window_state.h"
+
+// Has the rename and undo workers use fileSystem while it lives; the one in
+// use before comes back after. Made and ended while no worker runs.
+class FileSystemInUse {
+ public:
+  explicit FileSystemInUse(const platform::FileSystem& fileSystem) : previous_(State().fileSystem) {
+    State().fileSystem = &fileSystem;
+  }
+  FileSystemInUse(const FileSystemInUse&) = delete;
+  FileSystemInUse& operator=(const FileSystemInUse&) = delete;
+  ~FileSystemInUse() { State().fileSystem = previous_; }
+
+ private:
+  const platform::FileSystem* previous_;
+};
 
 class RenamingTest : public MainWindowTest {
  protected:

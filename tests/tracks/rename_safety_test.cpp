@@ -23,7 +23,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using platform::InjectedMove;
+using test_support::InjectedMove;
 using test_support::InjectedMoves;
 using test_support::TempFolder;
 using Bytes = std::vector<unsigned char>;
@@ -110,7 +110,7 @@ std::u16string NewName(const std::u16string& current, std::mt19937& random) {
 // Fills a random tree: one to six files in each chosen folder, named from
 // the stems so that names, copy names and case variants meet.
 std::vector<Row> MakeTree(const TempFolder& root, const TempFolder& outside, unsigned seed,
-                          std::mt19937& random) {
+                          std::mt19937& random, const platform::FileSystem& fileSystem) {
   std::vector<Row> rows;
   for (const std::u16string& folder : kFolders) {
     if (!folder.empty() && random() % 3 == 0) continue;
@@ -125,7 +125,7 @@ std::vector<Row> MakeTree(const TempFolder& root, const TempFolder& outside, uns
 #endif
       const std::u16string relative = folder.empty() ? name : folder + u"/" + name;
       // On a file system that ignores case this may be a taken name.
-      if (platform::NameOnDisk(root.Path(relative))) continue;
+      if (fileSystem.NameOnDisk(root.Path(relative))) continue;
       const std::string text = std::to_string(seed) + "/" + std::to_string(rows.size());
       Row row{folder, Bytes(text.begin(), text.end()), root.Path(relative), {}};
       if (random() % 10 == 0) {
@@ -205,9 +205,11 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
     TempFolder root;
     // Every eighth tree on a file system that ignores case, acted out where
     // this one does not, so that case changes take their detour here too.
-    std::optional<test_support::CaseBlindFileSystem> caseBlind;
-    if (seed % 8 == 0) caseBlind.emplace();
-    std::vector<Row> rows = MakeTree(root, outside, seed, random);
+    const test_support::CaseBlindFileSystem caseBlindFileSystem;
+    const bool caseBlind = seed % 8 == 0;
+    const platform::FileSystem& fileSystem =
+        caseBlind ? caseBlindFileSystem : platform::SystemFileSystem();
+    std::vector<Row> rows = MakeTree(root, outside, seed, random, fileSystem);
     std::set<fs::path> foldersBefore;
     for (const auto& item : fs::recursive_directory_iterator(root.path())) {
       if (item.is_directory()) foldersBefore.insert(fs::relative(item.path(), root.path()));
@@ -225,14 +227,16 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
           if (undoing) return InjectedMove::None;
           if (detourStuck && IsDetourName(FileNamePart(from))) return InjectedMove::Fail;
           return number == failingMove ? injected : InjectedMove::None;
-        });
+        },
+        fileSystem);
 
     LastRenaming last;
     for (Row& row : rows) {
       const std::u16string oldPath = row.path;
-      const RenameOutcome outcome = RenameTrack(row.path, row.newName);
+      const RenameOutcome outcome = RenameTrack(row.path, row.newName, moves);
       ++seen[outcome.result];
-      last.Record(static_cast<std::size_t>(&row - rows.data()), row.path, outcome.path);
+      last.Record(static_cast<std::size_t>(&row - rows.data()), row.path, outcome.path,
+                  outcome.file);
       row.path = outcome.path;
       const std::u16string_view name = FileNamePart(row.path);
       switch (outcome.result) {
@@ -274,8 +278,9 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
     undoing = true;
     const std::optional<UndoMove> taken = last.Next();
     // Taken under any spelling, where the file system ignores case.
-    const auto present = [&caseBlind](const std::u16string& path) {
-      return caseBlind ? caseBlind->Holds(path) : fs::exists(fs::path(path));
+    const auto present = [caseBlind](const std::u16string& path) {
+      return caseBlind ? test_support::CaseBlindFileSystem::Holds(path)
+                       : fs::exists(fs::path(path));
     };
     const bool takeAName = taken && random() % 4 == 0 && !present(taken->before);
     if (takeAName) {
@@ -283,15 +288,17 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
     }
     // Until one file stays, each finds its old name free.
     bool oneStayed = takeAName;
-    while (const std::optional<UndoMove> move = last.Next()) {
-      last.Drop(*move);
+    std::size_t stayed = 0;
+    for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
       Row& row = rows[move->row];
-      const RenameOutcome back = RenameTrackBack(row.path, move->before);
+      const RenameOutcome back = RenameTrackBack(row.path, move->before, move->file, moves);
       ++undone[back.result];
       row.path = back.path;
       if (back.result == RenameResult::Renamed) {
+        last.Undone(*move);
         EXPECT_EQ(row.path, move->before);
       } else {
+        ++stayed;
         const bool acceptable = IsAcceptableFileName(FileNamePart(move->before));
         EXPECT_TRUE(oneStayed || !acceptable) << platform::Utf16ToUtf8(move->before);
         EXPECT_TRUE(present(move->before) || !acceptable);
@@ -299,6 +306,8 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
         oneStayed = true;
       }
     }
+    // What did not go back is offered again, and nothing else.
+    EXPECT_EQ(last.Count(), stayed);
     if (takeAName) {
       const fs::path relative = fs::relative(fs::path(taken->before), root.path());
       rows.push_back(Row{relative.parent_path().generic_u16string(), {'n'}, taken->before, {}});

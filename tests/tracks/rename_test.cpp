@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "platform/case_blind_file_system.h"
 #include "platform/file_identity.h"
+#include "platform/file_system.h"
 #include "platform/injected_moves.h"
 #include "platform/text.h"
 #include "support/links.h"
@@ -22,10 +24,16 @@
 #include "tracks/rename.h"
 #include "tracks/scan.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#endif
+
 namespace {
 
-using platform::InjectedMove;
 using test_support::AtMove;
+using test_support::CaseBlindFileSystem;
+using test_support::InjectedMove;
 using test_support::InjectedMoves;
 using test_support::LinkFile;
 using test_support::MoveRule;
@@ -160,6 +168,13 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
        RenameResult::Renamed,
        u"Song.mp3",
        {u"Song.mp3"}},
+      {"a name of exactly 255 UTF-8 bytes",
+       {u"a.mp3"},
+       u"a.mp3",
+       std::u16string(83, u'歌') + u"xx.mp3",
+       RenameResult::Renamed,
+       std::u16string(83, u'歌') + u"xx.mp3",
+       {std::u16string(83, u'歌') + u"xx.mp3"}},
       {"a detour name in the way",
        {u"song.mp3", u"~corvane-rename-1.mp3"},
        u"song.mp3",
@@ -183,7 +198,7 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
     }
     // The undo takes every moved file back to exactly the name it had.
     if (outcome.path == folder.Path(c.file)) continue;
-    const RenameOutcome back = RenameTrackBack(outcome.path, folder.Path(c.file));
+    const RenameOutcome back = RenameTrackBack(outcome.path, folder.Path(c.file), outcome.file);
     EXPECT_EQ(back.result, RenameResult::Renamed);
     EXPECT_EQ(back.path, folder.Path(c.file));
     EXPECT_EQ(folder.Names(), namesBefore);
@@ -196,47 +211,98 @@ TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone
     const char* what;
     Names present;  // after the renaming, which put a.mp3 at Song.mp3
     std::u16string oldPath;
+    std::u16string renamed;  // where the file the renaming moved is now; "" when gone
   };
   const Case cases[] = {
-      {"the old name taken meanwhile", {u"Song.mp3", u"a.mp3"}, u"a.mp3"},
-      {"the old name taken by a folder", {u"Song.mp3", u"a.mp3/inside.mp3"}, u"a.mp3"},
-      {"the file moved away", {u"b.mp3"}, u"a.mp3"},
-      {"another file there under another case", {u"SONG.mp3"}, u"a.mp3"},
-      {"an old path in another folder", {u"Song.mp3", u"sub/x.mp3"}, u"sub/a.mp3"},
-      {"an old name no file may be given", {u"Song.mp3"}, u"nul.mp3"},
+      {"the old name taken meanwhile", {u"Song.mp3", u"a.mp3"}, u"a.mp3", u"Song.mp3"},
+      {"the old name taken by a folder", {u"Song.mp3", u"a.mp3/inside.mp3"}, u"a.mp3", u"Song.mp3"},
+      {"the file moved away", {u"b.mp3"}, u"a.mp3", u"b.mp3"},
+      {"another file there under another case", {u"SONG.mp3"}, u"a.mp3", u""},
+      {"an old path in another folder", {u"Song.mp3", u"sub/x.mp3"}, u"sub/a.mp3", u"Song.mp3"},
+      {"an old name no file may be given", {u"Song.mp3"}, u"nul.mp3", u"Song.mp3"},
+      // A sync client restored a file, or the user copied another over it.
+      {"a file replaced meanwhile under the new name", {u"Song.mp3"}, u"a.mp3", u""},
+      {"the file renamed since, in letter case only", {u"SONG.mp3"}, u"a.mp3", u"SONG.mp3"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    WriteFiles(folder, c.present);
-    const Names before = folder.Names();
-    const RenameOutcome back = RenameTrackBack(folder.Path(u"Song.mp3"), folder.Path(c.oldPath));
-    EXPECT_EQ(back.result, RenameResult::NotRenamed);
-    EXPECT_EQ(back.path, folder.Path(u"Song.mp3"));
-    EXPECT_EQ(folder.Names(), before);
-    for (const std::u16string& name : c.present) EXPECT_EQ(folder.Read(name), ContentOf(name));
-  }
+  const TempFolder elsewhere;
+  const std::optional<platform::FileId> gone =
+      platform::IdentifyFile(elsewhere.Write(u"gone.mp3", ContentOf(u"gone.mp3")));
+  ASSERT_TRUE(gone);
+  // On this file system, and on one that ignores case acted out over it.
+  for (const bool caseBlind : {false, true})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(caseBlind ? "ignoring case" : "as the file system is");
+      TempFolder folder;
+      WriteFiles(folder, c.present);
+      const CaseBlindFileSystem standIn;
+      const platform::FileSystem& fs = caseBlind ? standIn : platform::SystemFileSystem();
+      const std::optional<platform::FileId> file =
+          c.renamed.empty() ? gone : fs.IdentifyFile(folder.Path(c.renamed));
+      ASSERT_TRUE(file);
+      const Names before = folder.Names();
+      const RenameOutcome back =
+          RenameTrackBack(folder.Path(u"Song.mp3"), folder.Path(c.oldPath), file, fs);
+      EXPECT_EQ(back.result, RenameResult::NotRenamed);
+      EXPECT_EQ(back.path, folder.Path(u"Song.mp3"));
+      EXPECT_EQ(folder.Names(), before);
+      for (const std::u16string& name : c.present) EXPECT_EQ(folder.Read(name), ContentOf(name));
+    }
 }
 
 TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
   LastRenaming last;
-  last.Record(0, u"a", u"A");
-  last.Record(1, u"same", u"same");  // not moved: nothing to undo
-  last.Record(2, u"c", u"C");
-  last.Record(4, u"e", u"E");
+  const platform::FileId file{7, 0, 42};
+  last.Record(0, u"a", u"A", std::nullopt);
+  last.Record(1, u"same", u"same", std::nullopt);  // not moved: nothing to undo
+  last.Record(2, u"c", u"C", file);
+  last.Record(4, u"e", u"E", std::nullopt);
   EXPECT_EQ(last.Count(), 3u);
   last.EraseRow(2);
   last.EraseRow(1);  // an unmoved row: the later ones still move down
   ASSERT_EQ(last.Count(), 2u);
   std::vector<std::size_t> rows;
-  while (const std::optional<UndoMove> move = last.Next()) {
+  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
     rows.push_back(move->row);
-    last.Drop(*move);
+    last.Undone(*move);
   }
   EXPECT_EQ(rows, (std::vector<std::size_t>{2, 0}));
-  last.Record(0, u"a", u"A");
+  EXPECT_EQ(last.Count(), 0u);
+  last.Record(0, u"a", u"A", std::nullopt);
   last.Forget();
   EXPECT_FALSE(last.Next());
+}
+
+TEST(LastRenaming, KeepsTheMovesAnUndoCouldNotTakeBackForTheNextOneVisitingEachOnce) {
+  LastRenaming last;
+  const platform::FileId file{7, 0, 42};
+  for (std::size_t row = 0; row < 5; ++row) {
+    const std::u16string name(1, static_cast<char16_t>(u'a' + row));
+    last.Record(row, name, name + u"2",
+                row == 3 ? std::optional<platform::FileId>(file) : std::nullopt);
+  }
+  // Rows 3 and 1 fail (a file held open, an old name taken); the others go back.
+  const auto undo = [&last](const std::vector<std::size_t>& failing) {
+    std::vector<std::size_t> visited;
+    // Bounded, so that a run that keeps coming back fails here.
+    for (std::optional<UndoMove> move = last.Next(); move && visited.size() < 10;
+         move = last.NextAfter(*move)) {
+      visited.push_back(move->row);
+      if (std::find(failing.begin(), failing.end(), move->row) == failing.end()) {
+        last.Undone(*move);
+      }
+    }
+    return visited;
+  };
+  EXPECT_EQ(undo({3, 1}), (std::vector<std::size_t>{4, 3, 2, 1, 0}));
+  ASSERT_EQ(last.Count(), 2u);
+  EXPECT_EQ(last.Next()->row, 3u);
+  EXPECT_EQ(last.Next()->before, u"d");
+  EXPECT_EQ(last.Next()->file, file);
+  // A second undo offers the failed moves again, and only those.
+  EXPECT_EQ(undo({1}), (std::vector<std::size_t>{3, 1}));
+  EXPECT_EQ(undo({}), (std::vector<std::size_t>{1}));
+  EXPECT_EQ(last.Count(), 0u);
 }
 
 TEST(RenameTrack, GivesOneNameToThreeFilesAsNameAndTwoCopiesAndKeepsThemOnASecondRun) {
@@ -274,7 +340,9 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
       u"CONIN$.mp3", u"conout$.x.mp3",
       // Past 255 UTF-16 units, and past 255 UTF-8 bytes where Linux stores
       // the name (natively, and under Wine, which cuts it and says nothing).
-      std::u16string(252, u'x') + u".mp3", std::u16string(100, u'歌') + u".mp3"};
+      std::u16string(252, u'x') + u".mp3", std::u16string(100, u'歌') + u".mp3",
+      // 256 bytes: one past the limit.
+      std::u16string(84, u'歌') + u".mp3"};
   for (const std::u16string& name : refused) {
     SCOPED_TRACE(platform::Utf16ToUtf8(name));
     TempFolder root;
@@ -285,14 +353,15 @@ TEST(RenameTrack, NeverTriesANameThatCouldLeaveTheFolderOrNameADevice) {
     // Where the name itself is possible, a file bearing it would lead to a
     // copy name if the name were tried at all.
     if (name.find(u'/') == std::u16string::npos && name.find(u'\0') == std::u16string::npos &&
-        !name.empty() && name != u"." && name != u".." && name.size() < 100) {
+        !name.empty() && name != u"." && name != u".." &&
+        platform::Utf16ToUtf8(name).size() <= 255) {
       WriteFiles(root, {u"work/" + name});
     }
 #endif
     const Names before = root.Names(u"work");
     EXPECT_FALSE(IsAcceptableFileName(name));
     const InjectedMoves moves(AtMove(0, InjectedMove::None));
-    const RenameOutcome outcome = RenameTrack(root.Path(u"work/a.mp3"), name);
+    const RenameOutcome outcome = RenameTrack(root.Path(u"work/a.mp3"), name, moves);
     EXPECT_EQ(moves.moves(), 0u);
     EXPECT_EQ(outcome.result, RenameResult::NotRenamed);
     EXPECT_EQ(RenameStatus(outcome.result), kStatusUnchanged);
@@ -317,7 +386,7 @@ TEST(RenameTrack, RenamesNamesThatOnlyLookLikeDevices) {
   }
 }
 
-// A move that fails half-way, through the platform seam: a file held by an
+// A move that fails half-way, through the file system handed in: a file held by an
 // indexer, a name taken meanwhile, a move that reports success and changes
 // nothing. The row never claims a name the file does not bear, and the file
 // stays once in its folder under a name ending in ".mp3".
@@ -456,10 +525,9 @@ TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
           caseBlind || FileSystemIgnoresCase(folder) ? c.caseIgnored : c.caseKept;
       RenameOutcome outcome;
       {
-        std::optional<test_support::CaseBlindFileSystem> standIn;
-        if (caseBlind) standIn.emplace();
-        const InjectedMoves injected(c.rule);
-        outcome = RenameTrack(folder.Path(c.file), u"Song.mp3");
+        const CaseBlindFileSystem standIn;
+        const InjectedMoves injected(c.rule, caseBlind ? standIn : platform::SystemFileSystem());
+        outcome = RenameTrack(folder.Path(c.file), u"Song.mp3", injected);
       }
       EXPECT_EQ(outcome.result, expected.result);
       EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
@@ -546,6 +614,105 @@ TEST(RenameTrack, ListsReadsAndRenamesAFileDeeperThan300Units) {
   // Through the program's own lookup: the C++ library stops at MAX_PATH on Windows.
   EXPECT_EQ(platform::NameOnDisk(outcome.path), newName);
   EXPECT_FALSE(platform::NameOnDisk(oldPath));
+}
+
+// Writes a file in a folder of its own whose name Win32 would alter in a
+// plain path: on Windows through the literal form, as a NAS, macOS or Linux
+// would have made it; Forget takes them away the same way.
+class LiteralFile {
+#ifdef _WIN32
+  // Made here, not by the code under test: the temporary folder is on a drive.
+  static std::wstring Literal(const std::u16string& path) {
+    return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+  }
+#endif
+
+ public:
+  LiteralFile(std::u16string folder, std::u16string file, const Bytes& bytes)
+      : folder_(std::move(folder)), file_(std::move(file)) {
+#ifdef _WIN32
+    CreateDirectoryW(Literal(folder_).c_str(), nullptr);
+    const HANDLE out = CreateFileW(Literal(file_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    made_ = out != INVALID_HANDLE_VALUE &&
+            WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
+    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+#else
+    std::error_code error;
+    std::filesystem::create_directory(std::filesystem::path(folder_), error);
+    std::ofstream out(std::filesystem::path(file_), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    made_ = !error && out.good();
+#endif
+  }
+  LiteralFile(const LiteralFile&) = delete;
+  LiteralFile& operator=(const LiteralFile&) = delete;
+  ~LiteralFile() {
+#ifdef _WIN32
+    DeleteFileW(Literal(file_).c_str());
+    RemoveDirectoryW(Literal(folder_).c_str());
+#endif
+  }
+
+  bool made() const { return made_; }
+  // The file now bears another name in the same folder.
+  void Moved(const std::u16string& to) { file_ = to; }
+
+ private:
+  std::u16string folder_;
+  std::u16string file_;
+  bool made_ = false;
+};
+
+TEST(RenameTrack, ListsReadsRenamesAndUndoesInAFolderWhoseNameEndsInADotOrABlank) {
+  for (const std::u16string folderName : {u"Harry Connick Jr.", u"Live ", u"...And Justice"}) {
+    SCOPED_TRACE(platform::Utf16ToUtf8(folderName));
+    TempFolder root;
+    // A sibling that a stripped name would lead to instead.
+    std::u16string stripped = folderName;
+    while (!stripped.empty() && (stripped.back() == u'.' || stripped.back() == u' ')) {
+      stripped.pop_back();
+    }
+    if (stripped != folderName) root.Write(stripped + u"/a.mp3", ContentOf(u"stranger"));
+    const std::u16string folder = root.Path(folderName);
+    const std::u16string oldPath = folder + platform::kPathSeparator + u"a.mp3";
+    LiteralFile file(folder, oldPath, Tagged(u"歌曲", u"歌手", u"专辑"));
+    ASSERT_TRUE(file.made());
+
+    std::vector<std::u16string> found;
+    const StopRequest stop;
+    ScanDirectory(
+        root.Path(), true,
+        [&](const std::u16string& path, bool isFolder) {
+          if (!isFolder) found.push_back(path);
+        },
+        stop);
+    std::sort(found.begin(), found.end());
+    std::vector<std::u16string> expected = {oldPath};
+    if (stripped != folderName) expected.push_back(root.Path(stripped + u"/a.mp3"));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(found, expected);
+    const TrackTagsResult tags = ReadTrackTags(oldPath);
+    EXPECT_TRUE(tags.kept);
+    EXPECT_EQ(tags.entry.title, u"歌曲");
+
+    const RenameOutcome outcome = RenameTrack(oldPath, u"歌曲 - 歌手.mp3");
+    file.Moved(outcome.path);
+    EXPECT_EQ(outcome.result, RenameResult::Renamed);
+    EXPECT_EQ(outcome.path, folder + platform::kPathSeparator + u"歌曲 - 歌手.mp3");
+    EXPECT_EQ(platform::NameOnDisk(outcome.path), u"歌曲 - 歌手.mp3");
+    const RenameOutcome back = RenameTrackBack(outcome.path, oldPath, outcome.file);
+    file.Moved(back.path);
+    EXPECT_EQ(back.result, RenameResult::Renamed);
+    EXPECT_EQ(platform::NameOnDisk(oldPath), u"a.mp3");
+    if (stripped != folderName) {
+      EXPECT_EQ(root.Names(stripped), Names{u"a.mp3"});
+      EXPECT_EQ(root.Read(stripped + u"/a.mp3"), ContentOf(u"stranger"));
+    }
+  }
 }
 
 }  // namespace

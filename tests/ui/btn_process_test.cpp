@@ -177,8 +177,9 @@ TEST_F(RenameButton, ClosingTheWindowStopsTheRenamingBetweenTwoFilesThenEnds) {
           closed = true;
           PostMessageW(s.mainWindow, WM_CLOSE, 0, 0);
         }
-        return platform::InjectedMove::None;
+        return test_support::InjectedMove::None;
       });
+  const FileSystemInUse injected(closeMidway);
   ClickProcess();
   ASSERT_TRUE(PumpUntil([] { return QuitCode().has_value(); }));
   // The program would end here: its worker must already be gone.

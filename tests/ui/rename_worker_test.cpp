@@ -143,17 +143,18 @@ TEST_F(RenameWorker, NeverTriesADeviceNameNorClaimsAMoveThatDidNotHappenAndMoves
 
   std::vector<std::u16string> targets;
   {
-    const test_support::InjectedMoves moves(
-        [&targets](unsigned, const std::u16string& from, const std::u16string& to) {
-          targets.push_back(to);
-          if (FileNamePart(to) == u"Cut.mp3") {
-            std::filesystem::rename(std::filesystem::path(from),
-                                    std::filesystem::path(from).parent_path() / "Cu");
-            return platform::InjectedMove::ReportMovedUnchanged;
-          }
-          return FileNamePart(to) == u"Claimed.mp3" ? platform::InjectedMove::ReportMovedUnchanged
-                                                    : platform::InjectedMove::None;
-        });
+    const test_support::InjectedMoves moves([&targets](unsigned, const std::u16string& from,
+                                                       const std::u16string& to) {
+      targets.push_back(to);
+      if (FileNamePart(to) == u"Cut.mp3") {
+        std::filesystem::rename(std::filesystem::path(from),
+                                std::filesystem::path(from).parent_path() / "Cu");
+        return test_support::InjectedMove::ReportMovedUnchanged;
+      }
+      return FileNamePart(to) == u"Claimed.mp3" ? test_support::InjectedMove::ReportMovedUnchanged
+                                                : test_support::InjectedMove::None;
+    });
+    const FileSystemInUse injected(moves);
     ClickProcess();
     ASSERT_TRUE(WaitForRenamingOver());
   }

@@ -80,10 +80,19 @@ TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGon
   EXPECT_EQ(folder.Read(u"taken.mp3"), ContentOf(u"newcomer"));
   EXPECT_EQ(folder.Read(u"elsewhere.mp3"), ContentOf(u"gone.mp3"));
 
-  // Undone is forgotten: a second Ctrl+Z asks nothing.
-  EXPECT_TRUE(PressCtrlZ(s.listFile->hwnd));
-  EXPECT_EQ(yes.shown().size(), 1u);
-  EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
+  // Undone is forgotten, what failed is not: a second Ctrl+Z offers the two
+  // again, and the one whose old name is free by then goes back.
+  std::filesystem::rename(std::filesystem::path(folder.Path(u"taken.mp3")),
+                          std::filesystem::path(folder.Path(u"newcomer.mp3")));
+  ASSERT_TRUE(PressCtrlZ(s.listFile->hwnd));
+  ASSERT_EQ(yes.shown().size(), 2u);
+  EXPECT_EQ(yes.shown()[1].text, u"确定要把上次重命名的 2 个文件恢复为原来的文件名吗?");
+  ASSERT_TRUE(WaitForRenamingOver());
+  EXPECT_EQ(StatusText(), u"共尝试恢复 2 个MP3文件, 成功恢复 1 个MP3文件.");
+  EXPECT_EQ(Cell(5, 0), folder.Path(u"taken.mp3"));
+  EXPECT_EQ(folder.Read(u"taken.mp3"), ContentOf(u"taken.mp3"));
+  EXPECT_EQ(Cell(6, 0), folder.Path(u"Gone - Band.mp3"));
+  EXPECT_EQ(s.lastRenaming.Count(), 1u);
 }
 
 TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsAndStops) {
@@ -120,8 +129,9 @@ TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsA
   const test_support::InjectedMoves stopAtFirst(
       [&s](unsigned number, const std::u16string&, const std::u16string&) {
         if (number == 1) SlotOf(Worker::Renaming).run.stop->Request();
-        return platform::InjectedMove::None;
+        return test_support::InjectedMove::None;
       });
+  const FileSystemInUse injected(stopAtFirst);
   for (int undo = 1; undo <= 2; ++undo) {
     SCOPED_TRACE(undo);
     MessageBoxAnswers yes(IDYES);

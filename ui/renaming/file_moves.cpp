@@ -39,6 +39,7 @@ void StartMovingFiles(const MovePolicy& policy) {
   request->policy = &policy;
   request->style = WindowText(state.editNameStyle->hwnd);
   request->window = state.mainWindow;
+  request->fileSystem = state.fileSystem;
   BeginMoves(policy, request->style);
   // No thread, no closing message: the controls come back here.
   if (!StartWorker(Worker::Renaming, MoveFilesThreadProc, std::move(request))) {

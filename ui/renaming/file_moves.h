@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_identity.h"
+#include "platform/file_system.h"
 #include "tracks/rename.h"
 #include "ui/state/workers.h"
 
@@ -20,6 +22,8 @@ struct FileToMove {
   int row = 0;
   std::u16string path;    // the file's whole path, as its row names it
   std::u16string target;  // the undo: the path the file had before the renaming
+  // The undo: the file the renaming moved there; only that one goes back.
+  std::optional<platform::FileId> identity;
 };
 
 struct MoveRequest;
@@ -43,6 +47,7 @@ struct MoveRequest {
   const MovePolicy* policy = nullptr;
   std::u16string style;   // the name style, taken on the window thread as the run began
   HWND window = nullptr;  // where the steps and the closing message go
+  const platform::FileSystem* fileSystem = &platform::SystemFileSystem();
   WorkerRun run;
 };
 

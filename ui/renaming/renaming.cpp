@@ -21,20 +21,21 @@ int RowCount() { return State().listFile->GetItemCount(); }
 
 FileToMove RowFile(int row) {
   // Whole, never cut: a cut path could name another file.
-  return FileToMove{row, State().listFile->GetWholeItemText(row, kPathColumn), {}};
+  return FileToMove{row, State().listFile->GetWholeItemText(row, kPathColumn), {}, {}};
 }
 
 std::optional<RenameOutcome> RenameRowFile(const FileToMove& file, const MoveRequest& request) {
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(file.row));
   if (!entry) return std::nullopt;  // a row without tags has nothing to be named after
-  return RenameTrack(file.path, MakeNewName(request.style, *entry));
+  return RenameTrack(file.path, MakeNewName(request.style, *entry), *request.fileSystem);
 }
 
 void ShowRenamed(const FileToMove& file, const RenameOutcome& outcome, const std::u16string&) {
   SetStatusText(u"正在重命名文件: " + file.path);
   if (outcome.path != file.path) {
     MoveRowFile(file.row, outcome.path);
-    State().lastRenaming.Record(static_cast<std::size_t>(file.row), file.path, outcome.path);
+    State().lastRenaming.Record(static_cast<std::size_t>(file.row), file.path, outcome.path,
+                                outcome.file);
   }
   State().listFile->SetItemText(file.row, kStatusColumn,
                                 std::u16string(RenameStatus(outcome.result)));

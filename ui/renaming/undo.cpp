@@ -17,19 +17,28 @@
 
 namespace {
 
-// The moves, last first, as the record next hands them out: each file finds
-// its old name as the renaming found it, freed by the moves made after its
-// own.
-int MovesToUndo() { return static_cast<int>(State().lastRenaming.Count()); }
+// The move handed out last, on the window thread: the record hands out the
+// one before it next, and drops it once it went back.
+std::optional<UndoMove> handedOut;
 
-FileToMove NextMove(int) {
-  const std::optional<UndoMove> move = State().lastRenaming.Next();
-  if (!move) return {};
-  return FileToMove{static_cast<int>(move->row), move->after, move->before};
+// Every move once, last first: each file finds its old name as the renaming
+// found it, freed by the moves made after its own. One that fails stays in
+// the record for the next undo.
+int MovesToUndo() {
+  handedOut.reset();
+  return static_cast<int>(State().lastRenaming.Count());
 }
 
-std::optional<RenameOutcome> MoveBack(const FileToMove& file, const MoveRequest&) {
-  return RenameTrackBack(file.path, file.target);
+FileToMove NextMove(int) {
+  const LastRenaming& record = State().lastRenaming;
+  handedOut = handedOut ? record.NextAfter(*handedOut) : record.Next();
+  if (!handedOut) return {};
+  return FileToMove{static_cast<int>(handedOut->row), handedOut->after, handedOut->before,
+                    handedOut->file};
+}
+
+std::optional<RenameOutcome> MoveBack(const FileToMove& file, const MoveRequest& request) {
+  return RenameTrackBack(file.path, file.target, file.identity, *request.fileSystem);
 }
 
 void ShowUndone(const FileToMove& file, const RenameOutcome& outcome, const std::u16string& style) {
@@ -41,7 +50,7 @@ void ShowUndone(const FileToMove& file, const RenameOutcome& outcome, const std:
         entry ? NewNameStatus(outcome.path, MakeNewName(style, *entry)) : kStatusUnchanged;
     list.SetItemText(file.row, kStatusColumn, std::u16string(status));
   }
-  State().lastRenaming.Drop(UndoMove{static_cast<std::size_t>(file.row), file.target, file.path});
+  if (handedOut && RenameSucceeded(outcome.result)) State().lastRenaming.Undone(*handedOut);
 }
 
 constexpr MovePolicy kUndoMoves{MovesToUndo, NextMove, MoveBack, ShowUndone, u"恢复", false};

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_system.h"
 #include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
 #include "update/update_check.h"
@@ -43,6 +44,8 @@ struct MainWindowState {
   FolderBrowser browseForFolder = SHBrowseForFolderW;
   PageOpener openPage = OpenInBrowser;
   std::u16string updateAddress = DefaultUpdateAddress();
+  // What the renaming and its undo move files and look up names through.
+  const platform::FileSystem* fileSystem = &platform::SystemFileSystem();
 
   // The controls, in the order CreateControls makes them, each named by the
   // framework class it is; what each does is its own (ui/controls/). Created

@@ -26,8 +26,9 @@
 //   in, the next whole paths come back), the renaming and its undo one file
 //   at a time (WM_RENAME_STEP: what became of the file goes in, the next
 //   file comes back). The window thread writes every list cell and status
-//   text, keeps the undo record (it records each move of a renaming and
-//   drops each move its undo tried) and counts the run's tally for its
+//   text, keeps the undo record (it records each move of a renaming with the
+//   moved file's identity, and drops each move its undo took back; one that
+//   failed stays for the next undo) and counts the run's tally for its
 //   summary. Only the scan posts its reports (WM_FILE_FOUND), 100 ms apart.
 // - Rows leave the list only through ui/state/rows.h, which keeps row i of
 //   the list, entry i of the track table and the undo record's row numbers
