@@ -20,6 +20,7 @@
 
 #include "platform/text.h"
 #include "tags/id3_reader.h"
+#include "tags/legacy_text.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ class Tally {
   Tally(std::string kind, double goalPercent) : kind_(std::move(kind)), goal_(goalPercent) {}
 
   // Decodes the title as a full or a NUL-ended ID3v1 field holds it: its
-  // first 30 bytes, a character cut there lost.
+  // first 30 bytes, a character cut there lost, trailing blanks trimmed.
   void Check(const Title& title) {
     std::string bytes;
     std::u16string expected;
@@ -133,8 +134,9 @@ class Tally {
     // ASCII reads alike in every code page, and a title cut before its first
     // whole character is ASCII and a stray byte: nothing to count.
     if (std::all_of(expected.begin(), expected.end(), [](char16_t c) { return c < 0x80; })) return;
-    const std::u16string read =
-        DecodeTagText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    std::u16string read = tags::DecodeInLikeliestEncoding(
+        reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    TrimTagText(read);
     ++total_;
     if (read == expected) return;
     if (++misread_ <= 3) {

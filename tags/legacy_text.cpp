@@ -1,11 +1,16 @@
+#include "tags/legacy_text.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "platform/codepage.h"
-#include "platform/text.h"
 
-namespace platform {
+namespace tags {
 namespace {
+
+using platform::FromCodePage;
+using platform::kCodePageGbk;
+using platform::kCodePageWestern;
 
 // GBK or Windows-1252? Both readings are taken character by character and
 // judged by what they mean:
@@ -250,12 +255,12 @@ bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, const std::ve
 
 }  // namespace
 
-std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
+std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t count) {
   // Every code page in question reads ASCII as ASCII, and most tag texts are.
   if (std::all_of(bytes, bytes + count, [](unsigned char byte) { return byte < 0x80; })) {
     return std::u16string(bytes, bytes + count);
   }
-  const unsigned codePage = AnsiCodePage();
+  const unsigned codePage = platform::AnsiCodePage();
   if (codePage != kCodePageGbk) return FromCodePage(codePage, bytes, count);
   std::vector<GbkChar> gbk;
   gbk.reserve(count);
@@ -266,4 +271,4 @@ std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
   return wellFormed ? TextOf(gbk) : FromCodePage(kCodePageGbk, bytes, count);
 }
 
-}  // namespace platform
+}  // namespace tags
