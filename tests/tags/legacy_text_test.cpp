@@ -87,6 +87,44 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
        "e gem\xE4\xDF",
        u"Stra\u00DFe gem\u00E4\u00DF"},
       {"th\xE9\xE2tre", u"th\u00E9\u00E2tre"},
+      // A one-letter accented word at the end is no cut character.
+      {"O Que \xC9", u"O Que \u00C9"},
+      {"Dov'\xE8", u"Dov'\u00E8"},
+      {"C'\xE8", u"C'\u00E8"},
+      {"Ela \xE9", u"Ela \u00E9"},
+      {"\xE0", u"\u00E0"},
+      {"Jusqu'\xE0", u"Jusqu'\u00E0"},
+      {"\xC9t\xE9", u"\u00C9t\u00E9"},
+      // Marks that open or join Latin words: an inverted mark, quotes, an
+      // apostrophe.
+      {"\xBFQui\xE9n Sabe", u"\u00BFQui\u00E9n Sabe"},
+      {"\xBFQu\xE9", u"\u00BFQu\u00E9"},
+      {"\xBF"
+       "Es Verdad?",
+       u"\u00BF"
+       "Es Verdad?"},
+      {"\xA1"
+       "Ay",
+       u"\u00A1"
+       "Ay"},
+      {"\xBF"
+       "D\xF3nde",
+       u"\u00BF"
+       "D\u00F3nde"},
+      {"Die \xBBKosten\xAB", u"Die \u00BBKosten\u00AB"},
+      {"L\x92"
+       "amour",
+       u"L\u2019"
+       "amour"},
+      {"Non, Je Ne Regrette Rien\x85", u"Non, Je Ne Regrette Rien\u2026"},
+      // A two-letter word that starts with an accented capital.
+      {"\xC0s Vezes", u"\u00C0s Vezes"},
+      {"\xC1s de Copas", u"\u00C1s de Copas"},
+      {"Sin \xE9l", u"Sin \u00E9l"},
+      {"\xC7"
+       "a Plane Pour Moi",
+       u"\u00C7"
+       "a Plane Pour Moi"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(tags::DecodeInLikeliestEncoding(
