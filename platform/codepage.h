@@ -1,6 +1,6 @@
 #pragma once
-// What the ANSI conversion needs from the system: which code page is the
-// ANSI one, and a conversion from a given code page.
+// Which code page is the ANSI one, and conversions from a named code page.
+// Which code page a legacy text is in is decided above, in tags/.
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers that every layer shares: the path separator, the ANSI code
-// page, which is how Windows reads untagged legacy text, and UTF-8.
+// Text helpers that every layer shares: the path separator, case-blind
+// comparison, decimal numbers and UTF-8.
 
 #include <cstddef>
 #include <string>
@@ -13,14 +13,6 @@ inline constexpr char16_t kPathSeparator = u'\\';
 #else
 inline constexpr char16_t kPathSeparator = u'/';
 #endif
-
-// Converts bytes in the system ANSI code page to UTF-16. On Windows that is
-// CP_ACP; elsewhere code page 936, the ANSI code page of a Simplified Chinese
-// Windows. Where it is 936, a text reads as Windows-1252 when its GBK
-// reading is ill-formed or splits Latin words and its Western reading is
-// plain Latin text; otherwise as GBK, a lead byte cut off at its end dropped.
-// Invalid bytes become '?', as Windows' own conversion gives them.
-std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count);
 
 // Equal but for the case of ASCII letters: Windows' case rules for other
 // letters are not ours to guess.

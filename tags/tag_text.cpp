@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "tags/byte_view.h"
 #include "tags/id3_reader.h"
+#include "tags/legacy_text.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ using tags::ByteView;
 std::u16string AnsiUpToNul(ByteView bytes) {
   std::size_t length = 0;
   while (length < bytes.size() && bytes.at(length) != 0) ++length;
-  return platform::AnsiToUtf16(bytes.data(), length);
+  return tags::DecodeInLikeliestEncoding(bytes.data(), length);
 }
 
 // Pairs of bytes to code units; an odd last byte is dropped.

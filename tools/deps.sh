@@ -8,9 +8,10 @@ pkgs=(cmake ninja-build g++ googletest libgtest-dev locales
       g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
       wine wine64 xvfb xauth fonts-wqy-microhei python3)
 case "$want" in
-  # The dictionaries are the text-decoding check's corpus.
+  # The dictionaries and manual pages are the text-decoding check's corpus.
   test) pkgs+=(clang libclang-rt-14-dev libtag1-dev pkg-config opencc libopencc-data
-               wfrench wngerman wspanish witalian wportuguese wdanish wnorwegian) ;;
+               wfrench wngerman wspanish witalian wportuguese wdanish wnorwegian
+               manpages-de manpages-es manpages-it manpages-pt-br manpages-fr) ;;
   bench) pkgs+=(libbenchmark-dev libtag1-dev pkg-config) ;;
   run) pkgs+=(x11-utils imagemagick) ;;
   screenshot) pkgs+=(x11-utils imagemagick xdotool) ;;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The text decoding check over Debian's dictionaries: OpenCC's phrase and
-# character tables (simplified and traditional) and the Western word lists.
-# Nothing is kept: the tables are dumped into a temporary folder.
+# The text decoding check over Debian's dictionaries and manual pages:
+# OpenCC's phrase and character tables (simplified and traditional), the
+# Western word lists, and the running text of the manual pages in German,
+# Spanish, Italian, Brazilian Portuguese and French. Nothing is kept: the
+# tables are dumped and the pages decompressed into a temporary folder.
 # Usage: text_decoding_corpus.sh PATH/TO/text-decoding-check
 set -euo pipefail
 tool=$1
@@ -24,4 +26,17 @@ for list in bokmaal nynorsk; do
   iconv -f ISO-8859-1 -t UTF-8 "$dict/$list" >"$work/$list.txt"
   western+=("$work/$list.txt")
 done
-"$tool" --chinese "${chinese[@]}" --western "${western[@]}"
+# The text of a package's manual pages, one line of running text per line:
+# tables, requests and escapes dropped, lines that keep an escape left out.
+man_text() {
+  dpkg -L "$1" | grep '\.gz$' | xargs zcat |
+    sed -e '/^\.TS/,/^\.TE/d' -e '/^[.'"'"']/d' -e 's/\\f[A-Z]//g; s/\\f([A-Z][A-Z]//g; s/\\f\[[^]]*\]//g' \
+      -e 's/\\-/-/g; s/\\(..//g; s/\\\[[^]]*\]//g; s/\\[&|^%:]//g; s/\\ / /g' |
+    grep -v '\\' || true
+}
+running=()
+for language in de es it pt-br fr; do
+  man_text "manpages-$language" >"$work/running-$language.txt"
+  running+=("$work/running-$language.txt")
+done
+"$tool" --chinese "${chinese[@]}" --western "${western[@]}" --running "${running[@]}"

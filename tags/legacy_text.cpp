@@ -1,11 +1,16 @@
+#include "tags/legacy_text.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "platform/codepage.h"
-#include "platform/text.h"
 
-namespace platform {
+namespace tags {
 namespace {
+
+using platform::FromCodePage;
+using platform::kCodePageGbk;
+using platform::kCodePageWestern;
 
 // GBK or Windows-1252? Both readings are taken character by character and
 // judged by what they mean:
@@ -22,6 +27,9 @@ namespace {
 bool IsAsciiLetter(unsigned char byte) {
   return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
+
+// An ID3v1 field that holds this many bytes may have been cut there.
+constexpr std::size_t kId3v1FieldBytes = 30;
 
 bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
@@ -120,7 +128,9 @@ bool IsPlausibleWord(const unsigned char* word, std::size_t length, bool besideS
   }
   if (accented == 0 && !besideSymbol) return true;
   if (length > 0 && word[0] == 0xDF) return false;
-  if (accented >= 2 && 2 * accented > length) return false;
+  // "été", "ôté": two accented letters around one.
+  const bool aroundOne = length == 3 && accented == 2 && word[1] < 0x80;
+  if (accented >= 2 && 2 * accented > length && !aroundOne) return false;
   return !(upperAfterFirst && anyLower);
 }
 
@@ -210,16 +220,46 @@ bool IsAsciiLetterChar(const std::vector<GbkChar>& chars, std::size_t i) {
   return i < chars.size() && chars[i].kind == Gbk::Ascii && IsAsciiLetter(chars[i].lead);
 }
 
-// Latin-1 read as GBK: an accented letter takes the letter after it into a
-// character that stands in a Latin word ("Mötley", "gemäß"). A character
-// whose bytes are no two Latin letters is no such word's part.
-bool SplitsALatinWord(const std::vector<GbkChar>& chars) {
+// A Latin letter after a character: an ASCII one, or an accented one cut off
+// at the end ("été" reads as GBK E9 74 and a cut E9).
+bool IsLetterAfter(const std::vector<GbkChar>& chars, std::size_t i) {
+  return IsAsciiLetterChar(chars, i + 1) ||
+         (i + 1 < chars.size() && chars[i + 1].kind == Gbk::Cut &&
+          IsLetter(LatinClass(chars[i + 1].lead)));
+}
+
+// Marks that open a word: quotes, ¿ and ¡.
+bool OpensAWord(unsigned char byte) { return OneOf(byte, "\x84\x8B\x91\x93\x9B\xAB\xBB\xBF\xA1"); }
+
+// Latin-1 read as GBK: an accented letter or a mark takes the letter after
+// it into a character that stands in a Latin word: "Mötley", "gemäß", "l’a",
+// "»Kosten«", "¿Qué". A two-letter word that starts with an accented capital
+// ("Às", "Ça") is one such character alone. A character whose bytes are no
+// letter or mark and a letter is no such word's part.
+bool SplitsALatinWord(const std::vector<GbkChar>& chars, bool fullField) {
   for (std::size_t i = 0; i < chars.size(); ++i) {
     const GbkChar& c = chars[i];
-    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.lead)) || !IsLetter(LatinClass(c.trail))) {
-      continue;
+    if (c.kind == Gbk::Chinese && c.lead == 0x85 && (c.trail == ']' || c.trail == '}')) {
+      return true;  // "[Name…]"
     }
-    if ((i > 0 && IsAsciiLetterChar(chars, i - 1)) || IsAsciiLetterChar(chars, i + 1)) return true;
+    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.trail))) continue;
+    const bool letterBefore = i > 0 && IsAsciiLetterChar(chars, i - 1);
+    const bool letterAfter = IsLetterAfter(chars, i);
+    if (IsLetter(LatinClass(c.lead))) {
+      if (letterBefore || letterAfter) return true;
+      // A word of its own beside others: "Às Vezes", "sin él"; at the end of
+      // a full ID3v1 field the word may go on, and a Chinese title as well.
+      const bool wordBegins = i == 0 || chars[i - 1].kind == Gbk::Ascii;
+      const bool wordEnds = (i + 1 == chars.size() && !fullField) ||
+                            (i + 1 < chars.size() && chars[i + 1].kind == Gbk::Ascii);
+      if (c.lead >= 0xC0 && c.trail >= 'a' && c.trail <= 'z' && wordBegins && wordEnds &&
+          chars.size() > 1) {
+        return true;
+      }
+    }
+    const bool asciiTrail = IsAsciiLetter(c.trail);
+    if (c.lead == 0x92 && letterBefore && (asciiTrail || letterAfter)) return true;
+    if (OpensAWord(c.lead) && asciiTrail && !letterBefore && letterAfter) return true;
   }
   return false;
 }
@@ -241,21 +281,23 @@ bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, const std::ve
   if (western == Verdict::Implausible) return false;
   const bool anyChinese =
       std::any_of(gbk.begin(), gbk.end(), [](const GbkChar& c) { return c.kind == Gbk::Chinese; });
-  if (anyChinese) return SplitsALatinWord(gbk);
-  // Nothing Chinese but a character cut off at the end: Western only where
-  // that byte ends a Latin word ("Café").
-  return gbk.back().kind != Gbk::Cut || (count >= 2 && IsLetter(LatinClass(bytes[count - 1])) &&
-                                         IsLetter(LatinClass(bytes[count - 2])));
+  if (anyChinese) return SplitsALatinWord(gbk, count == kId3v1FieldBytes);
+  // Nothing Chinese but a character cut off at the end: Western where that
+  // byte is a letter ("Café", "O Que É", "Dov'è") or a mark that ends a word
+  // ("Rien…", "Kosten«").
+  const unsigned char last = bytes[count - 1];
+  return gbk.back().kind != Gbk::Cut || IsLetter(LatinClass(last)) ||
+         OneOf(last, "\x85\x94\xAB\xBB");
 }
 
 }  // namespace
 
-std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
+std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t count) {
   // Every code page in question reads ASCII as ASCII, and most tag texts are.
   if (std::all_of(bytes, bytes + count, [](unsigned char byte) { return byte < 0x80; })) {
     return std::u16string(bytes, bytes + count);
   }
-  const unsigned codePage = AnsiCodePage();
+  const unsigned codePage = platform::AnsiCodePage();
   if (codePage != kCodePageGbk) return FromCodePage(codePage, bytes, count);
   std::vector<GbkChar> gbk;
   gbk.reserve(count);
@@ -266,4 +308,4 @@ std::u16string AnsiToUtf16(const unsigned char* bytes, std::size_t count) {
   return wellFormed ? TextOf(gbk) : FromCodePage(kCodePageGbk, bytes, count);
 }
 
-}  // namespace platform
+}  // namespace tags

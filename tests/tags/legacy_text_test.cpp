@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tags/legacy_text.h"
+
+namespace {
+
+// Where the ANSI code page is 936, as on our users' systems: GBK texts stay
+// GBK, extension characters and mixed texts included; Latin-1 names that
+// cannot be GBK read as Windows-1252.
+TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
+  const struct {
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"", u""},
+      {"Gounod: Faust", u"Gounod: Faust"},
+      {"\xB2\xE2\xCA\xD4", u"\u6D4B\u8BD5"},
+      {"\x86\xB4", u"\u5586"},
+      {"\xCC\xD5\x86\xB4", u"\u9676\u5586"},
+      {"\xD6\xEC\xE9"
+       "F\xBB\xF9",
+       u"\u6731\u9555\u57FA"},
+      {"\xE9"
+       "F",
+       u"\u9555"},
+      {"Hello\xB4\xF3\xBC\xD2\xBA\xC3", u"Hello\u5927\u5BB6\u597D"},
+      {"DJ \x86\xB4", u"DJ \u5586"},
+      {"\xD6\xDC\xBD\xDC\xC2\xD7", u"\u5468\u6770\u4F26"},
+      {"\xCD\xF5\xB7\xC6 - \xBA\xEC\xB6\xB9", u"\u738B\u83F2 - \u7EA2\u8C46"},
+      {"Beyond \xB9\xE2\xBB\xD4\xCB\xEA\xD4\xC2", u"Beyond \u5149\u8F89\u5C81\u6708"},
+      {"F.I.R.\xB7\xC9\xB6\xF9\xC0\xD6\xCD\xC5", u"F.I.R.\u98DE\u513F\u4E50\u56E2"},
+      {"\xCE\xE9\xB0\xDB & China Blue", u"\u4F0D\u4F70 & China Blue"},
+      {"Twins \xC1\xB5\xB0\xAE\xB4\xF3\xB9\xFD\xCC\xEC", u"Twins \u604B\u7231\u5927\u8FC7\u5929"},
+      {"\xD0\xED\xCE\xA1", u"\u8BB8\u5DCD"},
+      {"M\xF6tley Cr\xFC"
+       "e",
+       u"M\u00F6tley Cr\u00FCe"},
+      {"M\xFCller", u"M\u00FCller"},
+      {"Am\xE9lie", u"Am\u00E9lie"},
+      {"Caf\xE9 del Mar", u"Caf\u00E9 del Mar"},
+      {"Bj\xF6rk", u"Bj\u00F6rk"},
+      {"Sigur R\xF3s", u"Sigur R\u00F3s"},
+      {"Beyonc\xE9", u"Beyonc\u00E9"},
+      {"Mot\xF6rhead", u"Mot\u00F6rhead"},
+      {"Fran\xE7oise Hardy", u"Fran\u00E7oise Hardy"},
+      {"Se\xF1or Coconut", u"Se\u00F1or Coconut"},
+      {"H\xE4ndel: Messias", u"H\u00E4ndel: Messias"},
+      {"Saint-Sa\xEBns", u"Saint-Sa\u00EBns"},
+      {"Faur\xE9: Requiem", u"Faur\u00E9: Requiem"},
+      {"\xC9"
+       "dith Piaf",
+       u"\u00C9dith Piaf"},
+      {"Die \xC4rzte", u"Die \u00C4rzte"},
+      {"Sin\xE9"
+       "ad O'Connor",
+       u"Sin\u00E9ad O'Connor"},
+      {"Chopin: \xC9tudes", u"Chopin: \u00C9tudes"},
+      {"\xD3lafur Arnalds", u"\u00D3lafur Arnalds"},
+      {"Price \x80"
+       "5",
+       u"Price \u20AC5"},
+      // Traditional characters whose trail bytes are ASCII letters.
+      {"\xB0l\xB9\xE2\xB6\xFE\x98O\xF3w", u"\u767C\u5149\u4E8C\u6975\u9AD4"},
+      {"\xFCh\x86T\xD7"
+       "C",
+       u"\u9EE8\u54E1\u8B49"},
+      {"\xBEZ\xF8P", u"\u7DB5\u9CF3"},
+      // Chinese beside Latin words.
+      {"Love\xC5"
+       "c\xC4\xE3",
+       u"Love\u8207\u4F60"},
+      {"Ver\x9Fo\xA0\xBF\x9Fo\x92\xECRock", u"Ver\u7121\u727D\u7121\u639BRock"},
+      {"Hey\xB7N\xD7\xE5\xB8\xF4\xEBxStar", u"Hey\u7A2E\u65CF\u9694\u96E2Star"},
+      {"\xC5R\x99"
+       "C\xD6\xC6\xD7\x83 - Blue Song",
+       u"\u81E8\u6A5F\u5236\u8B8A - Blue Song"},
+      // A full ID3v1 field that cut its last character in half.
+      {"1 \xD6\xDC\xBD\xDC\xC2\xD7 - \xC6\xDF\xC0\xEF\xCF\xE3 "
+       "(\xCF\xD6\xB3\xA1\xCD\xEA\xD5\xFB\xB0\xE6\xB1",
+       u"1 \u5468\u6770\u4F26 - \u4E03\u91CC\u9999 (\u73B0\u573A\u5B8C\u6574\u7248"},
+      {"\xD6\xD0\xB9\xFA\x80", u"\u4E2D\u56FD\u20AC"},
+      // Pairs of accented letters that Western words hold.
+      {"Can\xE7\xE3o", u"Can\u00E7\u00E3o"},
+      {"Stra\xDF"
+       "e gem\xE4\xDF",
+       u"Stra\u00DFe gem\u00E4\u00DF"},
+      {"th\xE9\xE2tre", u"th\u00E9\u00E2tre"},
+      // A one-letter accented word at the end is no cut character.
+      {"O Que \xC9", u"O Que \u00C9"},
+      {"Dov'\xE8", u"Dov'\u00E8"},
+      {"C'\xE8", u"C'\u00E8"},
+      {"Ela \xE9", u"Ela \u00E9"},
+      {"\xE0", u"\u00E0"},
+      {"Jusqu'\xE0", u"Jusqu'\u00E0"},
+      {"\xC9t\xE9", u"\u00C9t\u00E9"},
+      // Marks that open or join Latin words: an inverted mark, quotes, an
+      // apostrophe.
+      {"\xBFQui\xE9n Sabe", u"\u00BFQui\u00E9n Sabe"},
+      {"\xBFQu\xE9", u"\u00BFQu\u00E9"},
+      {"\xBF"
+       "Es Verdad?",
+       u"\u00BF"
+       "Es Verdad?"},
+      {"\xA1"
+       "Ay",
+       u"\u00A1"
+       "Ay"},
+      {"\xBF"
+       "D\xF3nde",
+       u"\u00BF"
+       "D\u00F3nde"},
+      {"Die \xBBKosten\xAB", u"Die \u00BBKosten\u00AB"},
+      {"L\x92"
+       "amour",
+       u"L\u2019"
+       "amour"},
+      {"Non, Je Ne Regrette Rien\x85", u"Non, Je Ne Regrette Rien\u2026"},
+      // A two-letter word that starts with an accented capital.
+      {"\xC0s Vezes", u"\u00C0s Vezes"},
+      {"\xC1s de Copas", u"\u00C1s de Copas"},
+      {"Sin \xE9l", u"Sin \u00E9l"},
+      {"\xC7"
+       "a Plane Pour Moi",
+       u"\u00C7"
+       "a Plane Pour Moi"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(tags::DecodeInLikeliestEncoding(
+                  reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size()),
+              c.text)
+        << c.bytes;
+  }
+}
+
+}  // namespace
