@@ -8,8 +8,9 @@ namespace {
 
 // Where the ANSI code page is 936, as on our users' systems: GBK texts stay
 // GBK, extension characters and mixed texts included; Latin-1 names that
-// cannot be GBK read as Windows-1252.
-TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
+// cannot be GBK read as Windows-1252; Big5 and Shift-JIS texts that read
+// clearly better so than as GBK read as Big5 and Shift-JIS.
+TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
   const struct {
     std::string bytes;
     std::u16string text;
@@ -125,6 +126,19 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
        "a Plane Pour Moi",
        u"\u00C7"
        "a Plane Pour Moi"},
+      // Big5 and Shift-JIS where they read as the commoner text; GBK where
+      // its reading is as common as theirs: B8C9 B5F9 is 干爹 in GBK and
+      // 補註 in Big5.
+      {"\xA9P\xAAN\xAD\xDB", u"\u5468\u6770\u502B"},
+      {"\xB1i\xBE\xC7\xA4\xCD - \xA7k\xA7O", u"\u5F35\u5B78\u53CB - \u543B\u5225"},
+      {"\x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4", u"\u3042\u308A\u304C\u3068\u3046"},
+      {"\xB8\xC9\xB5\xF9", u"\u5E72\u7239"},
+      {"12 \xA9P\xAAN\xAD\xDB - \xA4"
+       "C\xA8\xBD\xAD\xBB \xB2{\xB3\xF5\xA7\xB9\xBE\xE3\xAA\xA9\xA5",
+       u"12 \u5468\u6770\u502B - \u4E03\u91CC\u9999 \u73FE\u5834\u5B8C\u6574\u7248"},
+      {"Jay \xA9P\xAAN\xAD\xDB", u"Jay \u5468\u6770\u502B"},
+      {"Love \x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4", u"Love \u3042\u308A\u304C\u3068\u3046"},
+      {"Twins \xB8\xC9\xB5\xF9", u"Twins \u5E72\u7239"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(tags::DecodeInLikeliestEncoding(
