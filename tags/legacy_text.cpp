@@ -241,7 +241,7 @@ bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, Verdict weste
 // variants (嫋, 峯, 麪) read as common kanji there.
 constexpr int kMargin = 8;
 constexpr int kKanaMargin = 10;
-constexpr int kKanjiMargin = 18;
+constexpr int kKanjiMargin = 16;
 // Against a Western reading, a double-byte one is taken where its
 // characters are, on average, among the 2,000 most written.
 constexpr int kCommonOnAverage = 2;
