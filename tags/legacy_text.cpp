@@ -1,6 +1,7 @@
 #include "tags/legacy_text.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -238,8 +239,15 @@ bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, Verdict weste
 // Another reading outweighs GBK's by this much before it is taken: kana
 // against Han characters need less than Han characters against Han ones,
 // and a Shift-JIS reading without kana more, since GBK's rare traditional
-// variants (嫋, 峯, 麪) read as common kanji there.
+// variants (嫋, 峯, 麪) read as common kanji there. A Big5 reading needs
+// more where it holds no more written words than GBK's: its characters
+// alone must then speak for it.
 constexpr int kMargin = 8;
+constexpr int kMarginWithoutWords = 12;
+// What two neighbouring characters that make a written word weigh: more
+// than the most frequent character (12), since two common characters side
+// by side that make no word are what a wrong code page gives.
+constexpr int kPerWordPair = 16;
 constexpr int kKanaMargin = 10;
 constexpr int kKanjiMargin = 16;
 // Against a Western reading, a double-byte one is taken where its
@@ -256,10 +264,36 @@ int WeightOf(const DoubleByteReading& reading, Script script) {
   return weight;
 }
 
+// Hiragana, or katakana in a run of two or more: a katakana letter alone
+// beside Han characters is more often a GBK character misread ("忍ビ").
 bool HasKana(const DoubleByteReading& reading) {
-  return std::any_of(reading.chars.begin(), reading.chars.end(), [](const LegacyChar& c) {
-    return (c.unit >= 0x3041 && c.unit <= 0x3096) || (c.unit >= 0x30A1 && c.unit <= 0x30FA);
-  });
+  const auto katakana = [&](std::size_t i) {
+    const char16_t unit = reading.chars[i].unit;
+    return unit >= 0x30A1 && unit <= 0x30FC;
+  };
+  for (std::size_t i = 0; i < reading.chars.size(); ++i) {
+    const char16_t unit = reading.chars[i].unit;
+    if (unit >= 0x3041 && unit <= 0x3096) return true;
+    const bool inRun =
+        (i > 0 && katakana(i - 1)) || (i + 1 < reading.chars.size() && katakana(i + 1));
+    if (katakana(i) && inRun) return true;
+  }
+  return false;
+}
+
+// How many neighbouring double-byte characters stand side by side in a
+// written word.
+int WordPairsIn(const DoubleByteReading& reading) {
+  int pairs = 0;
+  for (std::size_t i = 1; i < reading.chars.size(); ++i) {
+    const LegacyChar& first = reading.chars[i - 1];
+    const LegacyChar& second = reading.chars[i];
+    if (first.kind == CharKind::Double && second.kind == CharKind::Double &&
+        first.unit != second.unit && IsWordPair(first.unit, second.unit)) {
+      ++pairs;
+    }
+  }
+  return pairs;
 }
 
 struct Weighed {
@@ -267,27 +301,27 @@ struct Weighed {
   Script script = Script::TraditionalChinese;
   int weight = 0;
   std::size_t characters = 0;  // double-byte ones
+  bool valid = false;
 };
 
-// The Big5 or Shift-JIS reading that weighs most among those that are well
-// formed, hold two double-byte characters or more and, where the text reads
-// as Western words, split none of them.
-bool WeighOthers(const unsigned char* bytes, std::size_t count, Verdict western, Weighed& best) {
-  bool any = false;
+// The Big5 and the Shift-JIS reading, each valid where it is well formed,
+// holds two double-byte characters or more and, where the text reads as
+// Western words, splits none of them.
+std::array<Weighed, 2> WeighOthers(const unsigned char* bytes, std::size_t count, Verdict western) {
+  std::array<Weighed, 2> others;
+  std::size_t k = 0;
   for (const auto& [code, script] : {std::pair{DoubleByteCode::Big5, Script::TraditionalChinese},
                                      std::pair{DoubleByteCode::ShiftJis, Script::Japanese}}) {
-    DoubleByteReading reading = ReadDoubleByte(code, bytes, count);
-    const std::size_t characters = reading.CountOf(CharKind::Double);
-    if (!reading.wellFormed || characters < 2 ||
-        (western == Verdict::Plausible &&
-         SplitsALatinWord(reading.chars, count == kId3v1FieldBytes))) {
-      continue;
-    }
-    const int weight = WeightOf(reading, script);
-    if (!any || weight > best.weight) best = {std::move(reading), script, weight, characters};
-    any = true;
+    Weighed& w = others[k++];
+    w.reading = ReadDoubleByte(code, bytes, count);
+    w.script = script;
+    w.characters = w.reading.CountOf(CharKind::Double);
+    w.valid = w.reading.wellFormed && w.characters >= 2 &&
+              !(western == Verdict::Plausible &&
+                SplitsALatinWord(w.reading.chars, count == kId3v1FieldBytes));
+    if (w.valid) w.weight = WeightOf(w.reading, script);
   }
-  return any;
+  return others;
 }
 
 }  // namespace
@@ -304,31 +338,49 @@ std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t
   // are written in its script: the commonest Han characters most, rare ones
   // and what the script does not write (kana in Chinese, half-width
   // katakana, pinyin letters) less than nothing; GBK is weighed as
-  // simplified and as traditional text, the better of the two. GBK, the
-  // system's own, is kept unless a Big5 or Shift-JIS reading of two
-  // characters or more outweighs it by a clear margin; a single character
-  // stays GBK. Western text is told from GBK by the shape of its words, as
-  // above, and gives way to a Big5 or Shift-JIS reading only where its own
+  // simplified and as traditional text, the better of the two. Each pair of
+  // neighbours that make a written word (traditional or simplified; a
+  // character doubled is no evidence) adds to the Big5 and GBK readings'
+  // weights and GBK's against Shift-JIS: word knowledge tells apart two
+  // readings that are both common characters. GBK, the system's own, is
+  // kept unless a Big5 or Shift-JIS reading of two characters or more
+  // outweighs it by a clear margin, wider for a Big5 reading that holds no
+  // more words than GBK's and for a Shift-JIS one without kana (a lone
+  // katakana letter is none); a single character stays GBK. Western text is told from GBK by the
+  // shape of its words, as above, and gives way to a Big5 or Shift-JIS reading only where its own
   // reading is no plain Latin text or that reading's characters are common.
   const DoubleByteReading gbk = ReadDoubleByte(DoubleByteCode::Gbk, bytes, count);
   const Verdict western = JudgeWestern(bytes, count);
-  Weighed other;
-  const bool anyOther = WeighOthers(bytes, count, western, other);
+  const std::array<Weighed, 2> others = WeighOthers(bytes, count, western);
+  const Weighed& big5 = others[0];
+  const Weighed& shiftJis = others[1];
+  const Weighed* best = nullptr;
+  for (const Weighed& w : others) {
+    if (w.valid && (!best || w.weight > best->weight)) best = &w;
+  }
   if (ReadsAsWestern(bytes, count, western, gbk)) {
-    const bool common = anyOther && (western != Verdict::Plausible ||
-                                     other.weight >= kCommonOnAverage * int(other.characters));
-    return common ? other.reading.Text() : FromCodePage(kCodePageWestern, bytes, count);
+    const bool common = best && (western != Verdict::Plausible ||
+                                 best->weight >= kCommonOnAverage * int(best->characters));
+    return common ? best->reading.Text() : FromCodePage(kCodePageWestern, bytes, count);
   }
   if (!gbk.wellFormed) {
-    return anyOther ? other.reading.Text() : FromCodePage(kCodePageGbk, bytes, count);
+    return best ? best->reading.Text() : FromCodePage(kCodePageGbk, bytes, count);
   }
   // GBK text is simplified or traditional, rarely both at once.
   const int gbkWeight =
       std::max(WeightOf(gbk, Script::SimplifiedChinese), WeightOf(gbk, Script::TraditionalChinese));
-  const bool japanese = other.script == Script::Japanese;
-  const int margin = !japanese ? kMargin : HasKana(other.reading) ? kKanaMargin : kKanjiMargin;
-  if (anyOther && other.weight > gbkWeight + margin) {
-    return other.reading.Text();
+  const int gbkPairs = WordPairsIn(gbk);
+  const int gbkScore = gbkWeight + kPerWordPair * gbkPairs;
+  if (shiftJis.valid && (!big5.valid || shiftJis.weight > big5.weight)) {
+    const int margin = HasKana(shiftJis.reading) ? kKanaMargin : kKanjiMargin;
+    if (shiftJis.weight > gbkScore + margin) return shiftJis.reading.Text();
+  }
+  if (big5.valid) {
+    const int big5Pairs = WordPairsIn(big5.reading);
+    const int margin = big5Pairs > gbkPairs ? kMargin : kMarginWithoutWords;
+    if (big5.weight + kPerWordPair * big5Pairs > gbkScore + margin) {
+      return big5.reading.Text();
+    }
   }
   return gbk.Text();
 }

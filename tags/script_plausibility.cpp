@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "tags/han_frequency.h"
+#include "tags/han_pairs.h"
 
 namespace tags {
 namespace {
@@ -134,6 +135,16 @@ int PlausibilityOf(Script script, char16_t unit) {
       break;
   }
   return simplified[unit];
+}
+
+bool IsWordPair(char16_t first, char16_t second) {
+  const char16_t* firstsEnd = kPairFirsts + kPairFirstCount;
+  const char16_t* at = std::lower_bound(kPairFirsts, firstsEnd, first);
+  if (at == firstsEnd || *at != first) return false;
+  const std::size_t group = static_cast<std::size_t>(at - kPairFirsts);
+  const char16_t* seconds = kPairSeconds + kPairStarts[group];
+  const char16_t* secondsEnd = kPairSeconds + kPairStarts[group + 1];
+  return std::binary_search(seconds, secondsEnd, second);
 }
 
 }  // namespace tags

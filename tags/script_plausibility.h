@@ -17,4 +17,8 @@ enum class Script {
 // Greek, box drawing).
 int PlausibilityOf(Script script, char16_t unit);
 
+// Whether the two characters stand side by side in a written Chinese word,
+// traditional or simplified.
+bool IsWordPair(char16_t first, char16_t second);
+
 }  // namespace tags

@@ -139,6 +139,24 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
       {"Jay \xA9P\xAAN\xAD\xDB", u"Jay \u5468\u6770\u502B"},
       {"Love \x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4", u"Love \u3042\u308A\u304C\u3068\u3046"},
       {"Twins \xB8\xC9\xB5\xF9", u"Twins \u5E72\u7239"},
+      // Two common characters read either way: the reading whose neighbours
+      // make a written word. 寂寞 and 眼淚 read as 盜规 and 泊瞈 in GBK.
+      {"\xB1I\xB9\xE6", u"\u5BC2\u5BDE"},
+      {"Love \xBF\xF2\xBE\xD1", u"Love \u907A\u61BE"},
+      {"\xB2\xB4\xB2\\Rain", u"\u773C\u6DDARain"},
+      {"Live in Hong Kong 04: \xB2\xB4\xB2\\ \xB7\xC5\xAC",
+       u"Live in Hong Kong 04: \u773C\u6DDA \u6EAB"},
+      // GBK's words against common kanji (嫋嫋婷婷, not 許許貪貪), against a
+      // katakana letter alone (擡價, not 忍ビ), and a character doubled, which
+      // makes no word of its own (仇仇, not 喫喫).
+      {"\x8B\x96\x8B\x96\xE6\xC3\xE6\xC3", u"\u5ACB\u5ACB\u5A77\u5A77"},
+      {"\x94"
+       "E\x83r",
+       u"\u64E1\u50F9"},
+      {"Live \x94"
+       "E\x83r",
+       u"Live \u64E1\u50F9"},
+      {"\xB3\xF0\xB3\xF0", u"\u4EC7\u4EC7"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(tags::DecodeInLikeliestEncoding(
