@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tags/legacy_text.h"
+#include "tags/script_plausibility.h"
 
 namespace {
 
@@ -163,6 +164,35 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
                   reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size()),
               c.text)
         << c.bytes;
+  }
+}
+
+// Written words in either script, in their order; the first and the last
+// character the table groups by (一, 龟) keep their seconds.
+TEST(IsWordPair, HoldsWrittenWordsInEitherScriptInTheirOrder) {
+  const struct {
+    const char16_t* pair;
+    bool written;
+  } cases[] = {
+      {u"\u5BC2\u5BDE", true},   // 寂寞
+      {u"\u773C\u6DDA", true},   // 眼淚
+      {u"\u773C\u6CEA", true},   // 眼泪
+      {u"\u907A\u61BE", true},   // 遺憾
+      {u"\u9057\u61BE", true},   // 遗憾
+      {u"\u4E00\u500B", true},   // 一個
+      {u"\u4E00\u4E01", true},   // 一丁
+      {u"\u9F9F\u4E61", true},   // 龟乡
+      {u"\u9F9F\u9F9F", true},   // 龟龟
+      {u"\u5BDE\u5BC2", false},  // 寞寂
+      {u"\u76DC\u89C4", false},  // 盜规, 寂寞 in Big5 read as GBK
+      {u"\u6CCA\u77AC", false},  // 泊瞈, 眼淚 likewise
+      {u"\u4EC7\u4EC7", false},  // 仇仇
+      {u"\u3042\u308A", false},  // あり
+      {u"\u9FA5\u4E00", false},  // a first character no word starts with
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(tags::IsWordPair(c.pair[0], c.pair[1]), c.written)
+        << std::hex << unsigned(c.pair[0]) << " " << unsigned(c.pair[1]);
   }
 }
 
