@@ -244,12 +244,12 @@ bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, Verdict weste
 // alone must then speak for it.
 constexpr int kMargin = 8;
 constexpr int kMarginWithoutWords = 12;
+constexpr int kKanaMargin = 10;
+constexpr int kKanjiMargin = 16;
 // What two neighbouring characters that make a written word weigh: more
 // than the most frequent character (12), since two common characters side
 // by side that make no word are what a wrong code page gives.
 constexpr int kPerWordPair = 16;
-constexpr int kKanaMargin = 10;
-constexpr int kKanjiMargin = 16;
 // Against a Western reading, a double-byte one is taken where its
 // characters are, on average, among the 2,000 most written.
 constexpr int kCommonOnAverage = 2;
@@ -346,9 +346,10 @@ std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t
   // kept unless a Big5 or Shift-JIS reading of two characters or more
   // outweighs it by a clear margin, wider for a Big5 reading that holds no
   // more words than GBK's and for a Shift-JIS one without kana (a lone
-  // katakana letter is none); a single character stays GBK. Western text is told from GBK by the
-  // shape of its words, as above, and gives way to a Big5 or Shift-JIS reading only where its own
-  // reading is no plain Latin text or that reading's characters are common.
+  // katakana letter is none); a single character stays GBK. Western text
+  // is told from GBK by the shape of its words, as above, and gives way to
+  // a Big5 or Shift-JIS reading only where its own reading is no plain
+  // Latin text or that reading's characters are common.
   const DoubleByteReading gbk = ReadDoubleByte(DoubleByteCode::Gbk, bytes, count);
   const Verdict western = JudgeWestern(bytes, count);
   const std::array<Weighed, 2> others = WeighOthers(bytes, count, western);
