@@ -9,10 +9,12 @@ namespace platform {
 
 inline constexpr unsigned kCodePageGbk = 936;
 inline constexpr unsigned kCodePageWestern = 1252;
+inline constexpr unsigned kCodePageBig5 = 950;
+inline constexpr unsigned kCodePageShiftJis = 932;
 
 unsigned AnsiCodePage();
 
-// Bytes in code page 936, 1252 or the ANSI code page to UTF-16.
+// Bytes in code page 936, 950, 932, 1252 or the ANSI code page to UTF-16.
 std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::size_t count);
 
 }  // namespace platform

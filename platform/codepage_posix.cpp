@@ -58,9 +58,20 @@ class Converter {
 unsigned AnsiCodePage() { return kCodePageGbk; }
 
 std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::size_t count) {
+  // glibc's CP950 and CP932 are the tables Windows reads with; its
+  // SHIFT_JIS lacks the NEC and IBM rows (circled digits, 0xED-0xEE,
+  // 0xFA-0xFC) that Windows has.
   if (codePage == kCodePageWestern) {
     thread_local Converter western("CP1252");
     return western.Convert(bytes, count);
+  }
+  if (codePage == kCodePageBig5) {
+    thread_local Converter big5("CP950");
+    return big5.Convert(bytes, count);
+  }
+  if (codePage == kCodePageShiftJis) {
+    thread_local Converter shiftJis("CP932");
+    return shiftJis.Convert(bytes, count);
   }
   thread_local Converter gbk("CP936");
   return gbk.Convert(bytes, count);

@@ -1,9 +1,13 @@
 #include "tags/legacy_text.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "platform/codepage.h"
+#include "tags/double_byte_reading.h"
+#include "tags/script_plausibility.h"
 
 namespace tags {
 namespace {
@@ -12,7 +16,7 @@ using platform::FromCodePage;
 using platform::kCodePageGbk;
 using platform::kCodePageWestern;
 
-// GBK or Windows-1252? Both readings are taken character by character and
+// Windows-1252 or GBK? Both readings are taken character by character and
 // judged by what they mean:
 // - Western text is Latin words with an accented letter here and there, in
 //   the case of the word around it; runs of accented letters, symbols
@@ -30,10 +34,6 @@ bool IsAsciiLetter(unsigned char byte) {
 
 // An ID3v1 field that holds this many bytes may have been cut there.
 constexpr std::size_t kId3v1FieldBytes = 30;
-
-bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
-bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
 // --- The Western reading ---
 
@@ -168,63 +168,17 @@ Verdict JudgeWestern(const unsigned char* bytes, std::size_t count) {
   return Verdict::Plausible;
 }
 
-// --- The GBK reading ---
+// --- The double-byte readings ---
 
-enum class Gbk { Ascii, Euro, Chinese, Cut };
-
-struct GbkChar {
-  Gbk kind;
-  char16_t unit;
-  unsigned char lead;
-  unsigned char trail;
-};
-
-bool IsDefined(char16_t unit) {
-  // Windows gives '?' or U+30FB for a pair it cannot map, iconv nothing;
-  // the user-defined areas map into the private use area.
-  return unit != u'?' && unit != 0x30FB && unit != 0xFFFD && (unit < 0xE000 || unit > 0xF8FF);
-}
-
-// The characters of the GBK reading, or nothing where it is ill-formed. A
-// lead byte at the very end is a character cut off by a full field or a
-// terminator: it is dropped.
-bool ReadGbk(const unsigned char* bytes, std::size_t count, std::vector<GbkChar>& out) {
-  for (std::size_t i = 0; i < count;) {
-    const unsigned char lead = bytes[i];
-    if (lead < 0x80) {
-      out.push_back({Gbk::Ascii, lead, lead, 0});
-      ++i;
-      continue;
-    }
-    if (lead == 0x80) {
-      out.push_back({Gbk::Euro, u'\u20AC', lead, 0});
-      ++i;
-      continue;
-    }
-    if (!IsGbkLead(lead)) return false;
-    if (i + 1 == count) {
-      out.push_back({Gbk::Cut, 0, lead, 0});
-      break;
-    }
-    const unsigned char trail = bytes[i + 1];
-    if (!IsGbkTrail(trail)) return false;
-    const std::u16string unit = FromCodePage(kCodePageGbk, bytes + i, 2);
-    if (unit.size() != 1 || !IsDefined(unit[0])) return false;
-    out.push_back({Gbk::Chinese, unit[0], lead, trail});
-    i += 2;
-  }
-  return true;
-}
-
-bool IsAsciiLetterChar(const std::vector<GbkChar>& chars, std::size_t i) {
-  return i < chars.size() && chars[i].kind == Gbk::Ascii && IsAsciiLetter(chars[i].lead);
+bool IsAsciiLetterChar(const std::vector<LegacyChar>& chars, std::size_t i) {
+  return i < chars.size() && chars[i].kind == CharKind::Ascii && IsAsciiLetter(chars[i].lead);
 }
 
 // A Latin letter after a character: an ASCII one, or an accented one cut off
 // at the end ("été" reads as GBK E9 74 and a cut E9).
-bool IsLetterAfter(const std::vector<GbkChar>& chars, std::size_t i) {
+bool IsLetterAfter(const std::vector<LegacyChar>& chars, std::size_t i) {
   return IsAsciiLetterChar(chars, i + 1) ||
-         (i + 1 < chars.size() && chars[i + 1].kind == Gbk::Cut &&
+         (i + 1 < chars.size() && chars[i + 1].kind == CharKind::Cut &&
           IsLetter(LatinClass(chars[i + 1].lead)));
 }
 
@@ -236,22 +190,22 @@ bool OpensAWord(unsigned char byte) { return OneOf(byte, "\x84\x8B\x91\x93\x9B\x
 // "»Kosten«", "¿Qué". A two-letter word that starts with an accented capital
 // ("Às", "Ça") is one such character alone. A character whose bytes are no
 // letter or mark and a letter is no such word's part.
-bool SplitsALatinWord(const std::vector<GbkChar>& chars, bool fullField) {
+bool SplitsALatinWord(const std::vector<LegacyChar>& chars, bool fullField) {
   for (std::size_t i = 0; i < chars.size(); ++i) {
-    const GbkChar& c = chars[i];
-    if (c.kind == Gbk::Chinese && c.lead == 0x85 && (c.trail == ']' || c.trail == '}')) {
+    const LegacyChar& c = chars[i];
+    if (c.kind == CharKind::Double && c.lead == 0x85 && (c.trail == ']' || c.trail == '}')) {
       return true;  // "[Name…]"
     }
-    if (c.kind != Gbk::Chinese || !IsLetter(LatinClass(c.trail))) continue;
+    if (c.kind != CharKind::Double || !IsLetter(LatinClass(c.trail))) continue;
     const bool letterBefore = i > 0 && IsAsciiLetterChar(chars, i - 1);
     const bool letterAfter = IsLetterAfter(chars, i);
     if (IsLetter(LatinClass(c.lead))) {
       if (letterBefore || letterAfter) return true;
       // A word of its own beside others: "Às Vezes", "sin él"; at the end of
       // a full ID3v1 field the word may go on, and a Chinese title as well.
-      const bool wordBegins = i == 0 || chars[i - 1].kind == Gbk::Ascii;
+      const bool wordBegins = i == 0 || chars[i - 1].kind == CharKind::Ascii;
       const bool wordEnds = (i + 1 == chars.size() && !fullField) ||
-                            (i + 1 < chars.size() && chars[i + 1].kind == Gbk::Ascii);
+                            (i + 1 < chars.size() && chars[i + 1].kind == CharKind::Ascii);
       if (c.lead >= 0xC0 && c.trail >= 'a' && c.trail <= 'z' && wordBegins && wordEnds &&
           chars.size() > 1) {
         return true;
@@ -264,30 +218,110 @@ bool SplitsALatinWord(const std::vector<GbkChar>& chars, bool fullField) {
   return false;
 }
 
-std::u16string TextOf(const std::vector<GbkChar>& chars) {
-  std::u16string text;
-  text.reserve(chars.size());
-  for (const GbkChar& c : chars) {
-    if (c.kind != Gbk::Cut) text += c.unit;
-  }
-  return text;
-}
-
-bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, const std::vector<GbkChar>& gbk,
-                    bool gbkWellFormed) {
-  const Verdict western = JudgeWestern(bytes, count);
+bool ReadsAsWestern(const unsigned char* bytes, std::size_t count, Verdict western,
+                    const DoubleByteReading& gbk) {
   if (western == Verdict::Impossible) return false;
-  if (!gbkWellFormed) return true;
+  if (!gbk.wellFormed) return true;
   if (western == Verdict::Implausible) return false;
-  const bool anyChinese =
-      std::any_of(gbk.begin(), gbk.end(), [](const GbkChar& c) { return c.kind == Gbk::Chinese; });
-  if (anyChinese) return SplitsALatinWord(gbk, count == kId3v1FieldBytes);
+  if (gbk.CountOf(CharKind::Double) > 0) {
+    return SplitsALatinWord(gbk.chars, count == kId3v1FieldBytes);
+  }
   // Nothing Chinese but a character cut off at the end: Western where that
   // byte is a letter ("Café", "O Que É", "Dov'è") or a mark that ends a word
   // ("Rien…", "Kosten«").
   const unsigned char last = bytes[count - 1];
-  return gbk.back().kind != Gbk::Cut || IsLetter(LatinClass(last)) ||
+  return gbk.chars.back().kind != CharKind::Cut || IsLetter(LatinClass(last)) ||
          OneOf(last, "\x85\x94\xAB\xBB");
+}
+
+// --- Weighing the readings ---
+
+// Another reading outweighs GBK's by this much before it is taken: kana
+// against Han characters need less than Han characters against Han ones,
+// and a Shift-JIS reading without kana more, since GBK's rare traditional
+// variants (嫋, 峯, 麪) read as common kanji there. A Big5 reading needs
+// more where it holds no more written words than GBK's: its characters
+// alone must then speak for it.
+constexpr int kMargin = 8;
+constexpr int kMarginWithoutWords = 12;
+constexpr int kKanaMargin = 10;
+constexpr int kKanjiMargin = 16;
+// What two neighbouring characters that make a written word weigh: more
+// than the most frequent character (12), since two common characters side
+// by side that make no word are what a wrong code page gives.
+constexpr int kPerWordPair = 16;
+// Against a Western reading, a double-byte one is taken where its
+// characters are, on average, among the 2,000 most written.
+constexpr int kCommonOnAverage = 2;
+
+int WeightOf(const DoubleByteReading& reading, Script script) {
+  int weight = 0;
+  for (const LegacyChar& c : reading.chars) {
+    if (c.kind == CharKind::Single || c.kind == CharKind::Double) {
+      weight += PlausibilityOf(script, c.unit);
+    }
+  }
+  return weight;
+}
+
+// Hiragana, or katakana in a run of two or more: a katakana letter alone
+// beside Han characters is more often a GBK character misread ("忍ビ").
+bool HasKana(const DoubleByteReading& reading) {
+  const auto katakana = [&](std::size_t i) {
+    const char16_t unit = reading.chars[i].unit;
+    return unit >= 0x30A1 && unit <= 0x30FC;
+  };
+  for (std::size_t i = 0; i < reading.chars.size(); ++i) {
+    const char16_t unit = reading.chars[i].unit;
+    if (unit >= 0x3041 && unit <= 0x3096) return true;
+    const bool inRun =
+        (i > 0 && katakana(i - 1)) || (i + 1 < reading.chars.size() && katakana(i + 1));
+    if (katakana(i) && inRun) return true;
+  }
+  return false;
+}
+
+// How many neighbouring double-byte characters stand side by side in a
+// written word.
+int WordPairsIn(const DoubleByteReading& reading) {
+  int pairs = 0;
+  for (std::size_t i = 1; i < reading.chars.size(); ++i) {
+    const LegacyChar& first = reading.chars[i - 1];
+    const LegacyChar& second = reading.chars[i];
+    if (first.kind == CharKind::Double && second.kind == CharKind::Double &&
+        first.unit != second.unit && IsWordPair(first.unit, second.unit)) {
+      ++pairs;
+    }
+  }
+  return pairs;
+}
+
+struct Weighed {
+  DoubleByteReading reading;
+  Script script = Script::TraditionalChinese;
+  int weight = 0;
+  std::size_t characters = 0;  // double-byte ones
+  bool valid = false;
+};
+
+// The Big5 and the Shift-JIS reading, each valid where it is well formed,
+// holds two double-byte characters or more and, where the text reads as
+// Western words, splits none of them.
+std::array<Weighed, 2> WeighOthers(const unsigned char* bytes, std::size_t count, Verdict western) {
+  std::array<Weighed, 2> others;
+  std::size_t k = 0;
+  for (const auto& [code, script] : {std::pair{DoubleByteCode::Big5, Script::TraditionalChinese},
+                                     std::pair{DoubleByteCode::ShiftJis, Script::Japanese}}) {
+    Weighed& w = others[k++];
+    w.reading = ReadDoubleByte(code, bytes, count);
+    w.script = script;
+    w.characters = w.reading.CountOf(CharKind::Double);
+    w.valid = w.reading.wellFormed && w.characters >= 2 &&
+              !(western == Verdict::Plausible &&
+                SplitsALatinWord(w.reading.chars, count == kId3v1FieldBytes));
+    if (w.valid) w.weight = WeightOf(w.reading, script);
+  }
+  return others;
 }
 
 }  // namespace
@@ -299,13 +333,57 @@ std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t
   }
   const unsigned codePage = platform::AnsiCodePage();
   if (codePage != kCodePageGbk) return FromCodePage(codePage, bytes, count);
-  std::vector<GbkChar> gbk;
-  gbk.reserve(count);
-  const bool wellFormed = ReadGbk(bytes, count, gbk);
-  if (ReadsAsWestern(bytes, count, gbk, wellFormed)) {
-    return FromCodePage(kCodePageWestern, bytes, count);
+  // GBK, Big5, Shift-JIS or Windows-1252? A reading that is ill-formed is
+  // out. Each double-byte reading is weighed by how often its characters
+  // are written in its script: the commonest Han characters most, rare ones
+  // and what the script does not write (kana in Chinese, half-width
+  // katakana, pinyin letters) less than nothing; GBK is weighed as
+  // simplified and as traditional text, the better of the two. Each pair of
+  // neighbours that make a written word (traditional or simplified; a
+  // character doubled is no evidence) adds to the Big5 and GBK readings'
+  // weights and GBK's against Shift-JIS: word knowledge tells apart two
+  // readings that are both common characters. GBK, the system's own, is
+  // kept unless a Big5 or Shift-JIS reading of two characters or more
+  // outweighs it by a clear margin, wider for a Big5 reading that holds no
+  // more words than GBK's and for a Shift-JIS one without kana (a lone
+  // katakana letter is none); a single character stays GBK. Western text
+  // is told from GBK by the shape of its words, as above, and gives way to
+  // a Big5 or Shift-JIS reading only where its own reading is no plain
+  // Latin text or that reading's characters are common.
+  const DoubleByteReading gbk = ReadDoubleByte(DoubleByteCode::Gbk, bytes, count);
+  const Verdict western = JudgeWestern(bytes, count);
+  const std::array<Weighed, 2> others = WeighOthers(bytes, count, western);
+  const Weighed& big5 = others[0];
+  const Weighed& shiftJis = others[1];
+  const Weighed* best = nullptr;
+  for (const Weighed& w : others) {
+    if (w.valid && (!best || w.weight > best->weight)) best = &w;
   }
-  return wellFormed ? TextOf(gbk) : FromCodePage(kCodePageGbk, bytes, count);
+  if (ReadsAsWestern(bytes, count, western, gbk)) {
+    const bool common = best && (western != Verdict::Plausible ||
+                                 best->weight >= kCommonOnAverage * int(best->characters));
+    return common ? best->reading.Text() : FromCodePage(kCodePageWestern, bytes, count);
+  }
+  if (!gbk.wellFormed) {
+    return best ? best->reading.Text() : FromCodePage(kCodePageGbk, bytes, count);
+  }
+  // GBK text is simplified or traditional, rarely both at once.
+  const int gbkWeight =
+      std::max(WeightOf(gbk, Script::SimplifiedChinese), WeightOf(gbk, Script::TraditionalChinese));
+  const int gbkPairs = WordPairsIn(gbk);
+  const int gbkScore = gbkWeight + kPerWordPair * gbkPairs;
+  if (shiftJis.valid && (!big5.valid || shiftJis.weight > big5.weight)) {
+    const int margin = HasKana(shiftJis.reading) ? kKanaMargin : kKanjiMargin;
+    if (shiftJis.weight > gbkScore + margin) return shiftJis.reading.Text();
+  }
+  if (big5.valid) {
+    const int big5Pairs = WordPairsIn(big5.reading);
+    const int margin = big5Pairs > gbkPairs ? kMargin : kMarginWithoutWords;
+    if (big5.weight + kPerWordPair * big5Pairs > gbkScore + margin) {
+      return big5.reading.Text();
+    }
+  }
+  return gbk.Text();
 }
 
 }  // namespace tags

@@ -8,11 +8,12 @@
 namespace tags {
 
 // Decides which encoding the bytes are in and converts them to UTF-16.
-// Where the ANSI code page is 936, as on our users' systems, a text reads as
-// Windows-1252 when its GBK reading is ill-formed or splits Latin words and
-// its Western reading is plain Latin text; otherwise as GBK, a lead byte cut
-// off at its end dropped. Other code pages read the bytes as they are.
-// Invalid bytes become '?', as Windows' own conversion gives them.
+// Where the ANSI code page is 936, as on our users' systems, a text is read
+// as GBK, Big5, Shift-JIS or Windows-1252, whichever is well formed and
+// reads most like text in its script, GBK where the evidence is not clear;
+// a lead byte cut off at the end is dropped. Other code pages read the
+// bytes as they are. Invalid bytes become '?', as Windows' own conversion
+// gives them.
 std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t count);
 
 }  // namespace tags

@@ -11,7 +11,7 @@ case "$want" in
   # The dictionaries and manual pages are the text-decoding check's corpus.
   test) pkgs+=(clang libclang-rt-14-dev libtag1-dev pkg-config opencc libopencc-data
                wfrench wngerman wspanish witalian wportuguese wdanish wnorwegian
-               manpages-de manpages-es manpages-it manpages-pt-br manpages-fr) ;;
+               manpages-de manpages-es manpages-it manpages-pt-br manpages-fr manpages-ja) ;;
   bench) pkgs+=(libbenchmark-dev libtag1-dev pkg-config) ;;
   run) pkgs+=(x11-utils imagemagick) ;;
   screenshot) pkgs+=(x11-utils imagemagick xdotool) ;;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/folder.h"
 #include "platform/long_path.h"
@@ -14,6 +15,29 @@
 namespace {
 
 using test_support::TempFolder;
+
+// Big5 and Shift-JIS as Windows reads them (code pages 950 and 932): the
+// euro sign and box drawing that plain Big5 lacks, 0x5C as the backslash,
+// the NEC circled digits, half-width katakana.
+TEST(FromCodePage, ReadsBig5AndShiftJisAsWindowsDoes) {
+  const struct {
+    unsigned codePage;
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {platform::kCodePageBig5, "\xA4\xA4\xA4\xE5", u"\u4E2D\u6587"},
+      {platform::kCodePageBig5, "\xA3\xE1\xF9\xFE", u"\u20AC\u2593"},
+      {platform::kCodePageShiftJis, "\x93\xFA\x96\x7B\x82\xA0", u"\u65E5\u672C\u3042"},
+      {platform::kCodePageShiftJis, "\\\x87\x40\xB1", u"\\\u2460\uFF71"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(
+        platform::FromCodePage(c.codePage, reinterpret_cast<const unsigned char*>(c.bytes.data()),
+                               c.bytes.size()),
+        c.text)
+        << c.codePage;
+  }
+}
 
 TEST(Utf8, RoundTripsAndReplacesBadInput) {
   const std::u16string text = u"a\u00e9\u6d4b\U0001F600";

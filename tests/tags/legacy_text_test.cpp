@@ -3,13 +3,15 @@
 #include <string>
 
 #include "tags/legacy_text.h"
+#include "tags/script_plausibility.h"
 
 namespace {
 
 // Where the ANSI code page is 936, as on our users' systems: GBK texts stay
 // GBK, extension characters and mixed texts included; Latin-1 names that
-// cannot be GBK read as Windows-1252.
-TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
+// cannot be GBK read as Windows-1252; Big5 and Shift-JIS texts that read
+// clearly better so than as GBK read as Big5 and Shift-JIS.
+TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
   const struct {
     std::string bytes;
     std::u16string text;
@@ -125,12 +127,72 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternNamesAsWindows1252) {
        "a Plane Pour Moi",
        u"\u00C7"
        "a Plane Pour Moi"},
+      // Big5 and Shift-JIS where they read as the commoner text; GBK where
+      // its reading is as common as theirs: B8C9 B5F9 is 干爹 in GBK and
+      // 補註 in Big5.
+      {"\xA9P\xAAN\xAD\xDB", u"\u5468\u6770\u502B"},
+      {"\xB1i\xBE\xC7\xA4\xCD - \xA7k\xA7O", u"\u5F35\u5B78\u53CB - \u543B\u5225"},
+      {"\x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4", u"\u3042\u308A\u304C\u3068\u3046"},
+      {"\xB8\xC9\xB5\xF9", u"\u5E72\u7239"},
+      {"12 \xA9P\xAAN\xAD\xDB - \xA4"
+       "C\xA8\xBD\xAD\xBB \xB2{\xB3\xF5\xA7\xB9\xBE\xE3\xAA\xA9\xA5",
+       u"12 \u5468\u6770\u502B - \u4E03\u91CC\u9999 \u73FE\u5834\u5B8C\u6574\u7248"},
+      {"Jay \xA9P\xAAN\xAD\xDB", u"Jay \u5468\u6770\u502B"},
+      {"Love \x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4", u"Love \u3042\u308A\u304C\u3068\u3046"},
+      {"Twins \xB8\xC9\xB5\xF9", u"Twins \u5E72\u7239"},
+      // Two common characters read either way: the reading whose neighbours
+      // make a written word. 寂寞 and 眼淚 read as 盜规 and 泊瞈 in GBK.
+      {"\xB1I\xB9\xE6", u"\u5BC2\u5BDE"},
+      {"Love \xBF\xF2\xBE\xD1", u"Love \u907A\u61BE"},
+      {"\xB2\xB4\xB2\\Rain", u"\u773C\u6DDARain"},
+      {"Live in Hong Kong 04: \xB2\xB4\xB2\\ \xB7\xC5\xAC",
+       u"Live in Hong Kong 04: \u773C\u6DDA \u6EAB"},
+      // GBK's words against common kanji (嫋嫋婷婷, not 許許貪貪), against a
+      // katakana letter alone (擡價, not 忍ビ), and a character doubled, which
+      // makes no word of its own (仇仇, not 喫喫).
+      {"\x8B\x96\x8B\x96\xE6\xC3\xE6\xC3", u"\u5ACB\u5ACB\u5A77\u5A77"},
+      {"\x94"
+       "E\x83r",
+       u"\u64E1\u50F9"},
+      {"Live \x94"
+       "E\x83r",
+       u"Live \u64E1\u50F9"},
+      {"\xB3\xF0\xB3\xF0", u"\u4EC7\u4EC7"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(tags::DecodeInLikeliestEncoding(
                   reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size()),
               c.text)
         << c.bytes;
+  }
+}
+
+// Written words in either script, in their order; the first and the last
+// character the table groups by (一, 龟) keep their seconds.
+TEST(IsWordPair, HoldsWrittenWordsInEitherScriptInTheirOrder) {
+  const struct {
+    const char16_t* pair;
+    bool written;
+  } cases[] = {
+      {u"\u5BC2\u5BDE", true},   // 寂寞
+      {u"\u773C\u6DDA", true},   // 眼淚
+      {u"\u773C\u6CEA", true},   // 眼泪
+      {u"\u907A\u61BE", true},   // 遺憾
+      {u"\u9057\u61BE", true},   // 遗憾
+      {u"\u4E00\u500B", true},   // 一個
+      {u"\u4E00\u4E01", true},   // 一丁
+      {u"\u9F9F\u4E61", true},   // 龟乡
+      {u"\u9F9F\u9F9F", true},   // 龟龟
+      {u"\u5BDE\u5BC2", false},  // 寞寂
+      {u"\u76DC\u89C4", false},  // 盜规, 寂寞 in Big5 read as GBK
+      {u"\u6CCA\u77AC", false},  // 泊瞈, 眼淚 likewise
+      {u"\u4EC7\u4EC7", false},  // 仇仇
+      {u"\u3042\u308A", false},  // あり
+      {u"\u9FA5\u4E00", false},  // a first character no word starts with
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(tags::IsWordPair(c.pair[0], c.pair[1]), c.written)
+        << std::hex << unsigned(c.pair[0]) << " " << unsigned(c.pair[1]);
   }
 }
 

@@ -3,10 +3,14 @@
 // wrote, decoded as an ID3v1 field is, and compared with what was encoded.
 //
 //   text-decoding-check --chinese FILE... --western FILE... --running FILE...
+//                       --traditional FILE... --japanese FILE...
 //
 // Chinese files are tab-separated phrase tables (every value of every
-// column is a phrase); Western files are word lists; running files hold
-// running Western text, one file per language; all UTF-8. Prints one
+// column is a phrase), read as GBK; Western files are word lists; running
+// files hold running Western text, one file per language; traditional files
+// hold traditional Chinese phrases, one a line, read as Big5 where Big5 has
+// every character; Japanese files hold runs of kana and kanji, one a line,
+// read as Shift-JIS; all UTF-8. Prints one
 // result line per kind and exits 1 when a goal is missed.
 
 #include <iconv.h>
@@ -117,7 +121,9 @@ std::vector<std::string> SplitOn(const std::string& line, const char* separators
 
 class Tally {
  public:
-  Tally(std::string kind, double goalPercent) : kind_(std::move(kind)), goal_(goalPercent) {}
+  // Counts the titles that hold at least minimumWide characters above ASCII.
+  Tally(std::string kind, double goalPercent, std::size_t minimumWide = 1)
+      : kind_(std::move(kind)), goal_(goalPercent), minimumWide_(minimumWide) {}
 
   // Decodes the title as a full or a NUL-ended ID3v1 field holds it: its
   // first 30 bytes, a character cut there lost, trailing blanks trimmed.
@@ -135,7 +141,9 @@ class Tally {
     TrimTagText(expected);
     // ASCII reads alike in every code page, and a title cut before its first
     // whole character is ASCII and a stray byte: nothing to count.
-    if (std::all_of(expected.begin(), expected.end(), [](char16_t c) { return c < 0x80; })) return;
+    const auto wide =
+        std::count_if(expected.begin(), expected.end(), [](char16_t c) { return c >= 0x80; });
+    if (wide == 0 || static_cast<std::size_t>(wide) < minimumWide_) return;
     std::u16string read = tags::DecodeInLikeliestEncoding(
         reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     TrimTagText(read);
@@ -161,6 +169,7 @@ class Tally {
  private:
   std::string kind_;
   double goal_;
+  std::size_t minimumWide_;
   std::size_t total_ = 0;
   std::size_t misread_ = 0;
   std::string examples_;
@@ -179,7 +188,8 @@ char UpperLatin(char byte) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> chineseFiles, westernFiles, runningFiles;
+  std::vector<std::string> chineseFiles, westernFiles, runningFiles, traditionalFiles,
+      japaneseFiles;
   std::vector<std::string>* into = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -189,17 +199,26 @@ int main(int argc, char** argv) {
       into = &westernFiles;
     } else if (arg == "--running") {
       into = &runningFiles;
+    } else if (arg == "--traditional") {
+      into = &traditionalFiles;
+    } else if (arg == "--japanese") {
+      into = &japaneseFiles;
     } else if (into) {
       into->push_back(arg);
     }
   }
-  if (chineseFiles.empty() || westernFiles.empty() || runningFiles.empty()) {
-    std::fputs("usage: text-decoding-check --chinese FILE... --western FILE... --running FILE...\n",
-               stderr);
+  if (chineseFiles.empty() || westernFiles.empty() || runningFiles.empty() ||
+      traditionalFiles.empty() || japaneseFiles.empty()) {
+    std::fputs(
+        "usage: text-decoding-check --chinese FILE... --western FILE... --running FILE... "
+        "--traditional FILE... --japanese FILE...\n",
+        stderr);
     return 2;
   }
 
   Encoder toGbk("CP936", "UTF-8");
+  Encoder toBig5("CP950", "UTF-8");
+  Encoder toShiftJis("CP932", "UTF-8");
   Encoder to1252("CP1252", "UTF-8");
   Encoder from1252("UTF-8", "CP1252");
 
@@ -217,6 +236,22 @@ int main(int argc, char** argv) {
     entries.push_back(title);
     if (title.size() >= 2) phrases.push_back(title);
   }
+  std::set<std::string> traditionalTexts;
+  for (const std::string& file : traditionalFiles) {
+    for (const std::string& text : ReadLines(file)) traditionalTexts.insert(text);
+  }
+  std::vector<Title> big5Phrases;
+  for (const std::string& text : traditionalTexts) {
+    if (ToChars(text, toBig5, title) && title.size() >= 2 && HasHighByte(title)) {
+      big5Phrases.push_back(title);
+    }
+  }
+  std::vector<Title> japanese;
+  for (const std::string& file : japaneseFiles) {
+    for (const std::string& text : ReadLines(file)) {
+      if (ToChars(text, toShiftJis, title) && title.size() >= 2) japanese.push_back(title);
+    }
+  }
 
   std::vector<std::vector<Title>> westernWords;  // one list per language
   std::vector<std::string> asciiWords;
@@ -231,7 +266,7 @@ int main(int argc, char** argv) {
       }
     }
   }
-  if (phrases.empty() || asciiWords.empty() ||
+  if (phrases.empty() || big5Phrases.empty() || japanese.empty() || asciiWords.empty() ||
       std::any_of(westernWords.begin(), westernWords.end(),
                   [](const std::vector<Title>& words) { return words.empty(); })) {
     std::fputs("a dictionary gave no words\n", stderr);
@@ -253,35 +288,38 @@ int main(int argc, char** argv) {
     return Ascii(word);
   };
 
+  // A Latin word before, after or around the phrase, with or without a
+  // space: "Love與你", "Ver無牽無掛Rock", "臨機制變 - Blue Song".
+  const auto besideLatin = [&](const std::vector<Title>& from) {
+    const std::size_t shape = pick(6);
+    const char* gap = pick(2) == 0 ? "" : shape == 5 ? " - " : " ";
+    Title built;
+    if (shape != 1) Append(built, asciiWord()), Append(built, Ascii(gap));
+    Append(built, from[pick(from.size())]);
+    if (shape != 0) Append(built, Ascii(gap)), Append(built, asciiWord());
+    return built;
+  };
+  // Long titles, cut wherever byte 30 falls.
+  const auto longTitle = [&](const std::vector<Title>& from) {
+    Title built;
+    if (pick(3) == 0) Append(built, Ascii(std::to_string(1 + pick(20)) + " "));
+    while (built.size() < 2 * kFieldBytes) {
+      if (pick(3) == 0) {
+        Append(built, asciiWord());
+      } else {
+        Append(built, from[pick(from.size())]);
+      }
+      if (pick(2) == 0) Append(built, Ascii(pick(4) == 0 ? " - " : " "));
+    }
+    return built;
+  };
+
   Tally chinesePure("chinese entries", 0);
   Tally chineseMixed("chinese with Latin words", 0);
   Tally chineseCut("chinese cut at 30 bytes", 0);
   for (const Title& entry : entries) chinesePure.Check(entry);
-  for (std::size_t i = 0; i < kSamples; ++i) {
-    // A Latin word before, after or around the phrase, with or without a
-    // space: "Love與你", "Ver無牽無掛Rock", "臨機制變 - Blue Song".
-    const std::size_t shape = pick(6);
-    const char* gap = pick(2) == 0 ? "" : shape == 5 ? " - " : " ";
-    title.clear();
-    if (shape != 1) Append(title, asciiWord()), Append(title, Ascii(gap));
-    Append(title, phrases[pick(phrases.size())]);
-    if (shape != 0) Append(title, Ascii(gap)), Append(title, asciiWord());
-    chineseMixed.Check(title);
-  }
-  for (std::size_t i = 0; i < kSamples; ++i) {
-    // Long titles, cut wherever byte 30 falls.
-    title.clear();
-    if (pick(3) == 0) Append(title, Ascii(std::to_string(1 + pick(20)) + " "));
-    while (title.size() < 2 * kFieldBytes) {
-      if (pick(3) == 0) {
-        Append(title, asciiWord());
-      } else {
-        Append(title, phrases[pick(phrases.size())]);
-      }
-      if (pick(2) == 0) Append(title, Ascii(pick(4) == 0 ? " - " : " "));
-    }
-    chineseCut.Check(title);
-  }
+  for (std::size_t i = 0; i < kSamples; ++i) chineseMixed.Check(besideLatin(phrases));
+  for (std::size_t i = 0; i < kSamples; ++i) chineseCut.Check(longTitle(phrases));
 
   Tally westernWord("western words", 1);
   Tally westernTitle("western titles", 1);
@@ -352,9 +390,33 @@ int main(int argc, char** argv) {
     westernRunning.Check(run);
   }
 
+  // Big5 and Shift-JIS titles, where GBK is the system's code page: of two
+  // characters or more.
+  Tally big5Pure("big5 phrases", 1, 2);
+  Tally big5Mixed("big5 with Latin words", 1, 2);
+  Tally big5Cut("big5 cut at 30 bytes", 1, 2);
+  for (const Title& phrase : big5Phrases) big5Pure.Check(phrase);
+  for (std::size_t i = 0; i < kSamples; ++i) big5Mixed.Check(besideLatin(big5Phrases));
+  for (std::size_t i = 0; i < kSamples; ++i) big5Cut.Check(longTitle(big5Phrases));
+  // A title is a piece of a run of Japanese text: "述しました", "東京".
+  std::vector<Title> japaneseTitles;
+  for (std::size_t i = 0; i < kSamples; ++i) {
+    const Title& run = japanese[pick(japanese.size())];
+    const std::size_t length = std::min(run.size(), 2 + pick(9));
+    const std::size_t start = pick(run.size() - length + 1);
+    japaneseTitles.emplace_back(run.begin() + long(start), run.begin() + long(start + length));
+  }
+  Tally japanesePure("shift-jis text", 1, 2);
+  Tally japaneseMixed("shift-jis with Latin words", 1, 2);
+  Tally japaneseCut("shift-jis cut at 30 bytes", 1, 2);
+  for (const Title& piece : japaneseTitles) japanesePure.Check(piece);
+  for (std::size_t i = 0; i < kSamples; ++i) japaneseMixed.Check(besideLatin(japaneseTitles));
+  for (std::size_t i = 0; i < kSamples; ++i) japaneseCut.Check(longTitle(japaneseTitles));
+
   bool met = true;
-  for (const Tally* tally : {&chinesePure, &chineseMixed, &chineseCut, &westernWord, &westernTitle,
-                             &westernCut, &westernRunning}) {
+  for (const Tally* tally :
+       {&chinesePure, &chineseMixed, &chineseCut, &big5Pure, &big5Mixed, &big5Cut, &japanesePure,
+        &japaneseMixed, &japaneseCut, &westernWord, &westernTitle, &westernCut, &westernRunning}) {
     met = tally->Report() && met;
   }
   return met ? 0 : 1;

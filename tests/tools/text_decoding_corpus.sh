@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The text decoding check over Debian's dictionaries and manual pages:
 # OpenCC's phrase and character tables (simplified and traditional), the
-# Western word lists, and the running text of the manual pages in German,
-# Spanish, Italian, Brazilian Portuguese and French. Nothing is kept: the
+# Western word lists, the running text of the manual pages in German,
+# Spanish, Italian, Brazilian Portuguese and French, and Japanese text from
+# the Japanese manual pages. Nothing is kept: the
 # tables are dumped and the pages decompressed into a temporary folder.
 # Usage: text_decoding_corpus.sh PATH/TO/text-decoding-check
 set -euo pipefail
@@ -39,4 +40,17 @@ for language in de es it pt-br fr; do
   man_text "manpages-$language" >"$work/running-$language.txt"
   running+=("$work/running-$language.txt")
 done
-"$tool" --chinese "${chinese[@]}" --western "${western[@]}" --running "${running[@]}"
+# The traditional side of each table, one phrase a line: the keys of the
+# traditional-to-simplified tables, the values of the simplified-to-
+# traditional ones, both sides of the Taiwan and Hong Kong variants.
+for table in TSPhrases TSCharacters; do cut -f1 "$work/$table.txt"; done >"$work/traditional.txt"
+for table in STPhrases STCharacters TWPhrases HKVariantsRevPhrases; do
+  cut -f2 "$work/$table.txt" | tr ' ' '\n'
+done >>"$work/traditional.txt"
+for table in TWPhrases HKVariantsRevPhrases; do cut -f1 "$work/$table.txt"; done >>"$work/traditional.txt"
+# Runs of kana and kanji from the Japanese manual pages.
+man_text manpages-ja |
+  LC_ALL=C.UTF-8 grep -oP '[\x{3041}-\x{3096}\x{30A1}-\x{30FA}\x{30FC}\x{4E00}-\x{9FFF}々]{2,}' \
+    >"$work/japanese.txt" || true
+"$tool" --chinese "${chinese[@]}" --western "${western[@]}" --running "${running[@]}" \
+  --traditional "$work/traditional.txt" --japanese "$work/japanese.txt"
