@@ -30,7 +30,7 @@ struct MoveRequest;
 
 struct MovePolicy {
   // Which files, on the window thread: as the run begins, how many it is to
-  // try; then the file at each place in turn.
+  // try; then the file at each place in turn (an empty path: none left).
   int (*begin)();
   FileToMove (*fileAt)(int place);
   // Which move, on the worker thread: what became of the file; nothing when

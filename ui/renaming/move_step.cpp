@@ -1,5 +1,7 @@
 #include "ui/renaming/move_step.h"
 
+#include <utility>
+
 namespace {
 
 MovingRun& Moves() {
@@ -33,5 +35,8 @@ void OnMoveStep(MoveStep& step) {
   }
   step.outcome.reset();
   step.file.reset();
-  if (run.nextPlace < run.tried) step.file = run.policy->fileAt(run.nextPlace++);
+  if (run.nextPlace >= run.tried) return;
+  FileToMove next = run.policy->fileAt(run.nextPlace++);
+  // Fewer files than counted (the record ran out): the run is done.
+  if (!next.path.empty()) step.file = std::move(next);
 }
