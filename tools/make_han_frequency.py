@@ -15,12 +15,10 @@ simplified form.
 import collections
 import sys
 
+from han_sources import is_han, read_essay, read_to_simplified
+
 KEEP = 3000
 PER_LINE = 40
-
-
-def is_han(ch):
-    return '\u4e00' <= ch <= '\u9fff'
 
 
 def encodable(ch, codec):
@@ -41,18 +39,10 @@ def literal(name, chars):
 
 def main(essay, ts_characters, out):
     traditional = collections.Counter()
-    with open(essay, encoding='utf-8') as f:
-        for line in f:
-            parts = line.rstrip('\n').split('\t')
-            if len(parts) >= 2 and parts[1].isdigit():
-                for ch in parts[0]:
-                    traditional[ch] += int(parts[1])
-    to_simplified = {}
-    with open(ts_characters, encoding='utf-8') as f:
-        for line in f:
-            parts = line.rstrip('\n').split('\t')
-            if len(parts) == 2:
-                to_simplified[parts[0]] = parts[1].split(' ')[0]
+    for word, count in read_essay(essay):
+        for ch in word:
+            traditional[ch] += count
+    to_simplified = read_to_simplified(ts_characters)
     simplified = collections.Counter()
     for ch, count in traditional.items():
         simplified[to_simplified.get(ch, ch)] += count

@@ -16,11 +16,9 @@ sorted within each group.
 """
 import sys
 
+from han_sources import is_han, read_essay, read_to_simplified
+
 PER_LINE = 16
-
-
-def is_han(ch):
-    return '\u4e00' <= ch <= '\u9fff'
 
 
 def array(kind, name, values):
@@ -32,24 +30,16 @@ def array(kind, name, values):
 
 
 def main(essay, ts_characters, out):
-    to_simplified = {}
-    with open(ts_characters, encoding='utf-8') as f:
-        for line in f:
-            parts = line.rstrip('\n').split('\t')
-            if len(parts) == 2:
-                to_simplified[parts[0]] = parts[1].split(' ')[0]
+    to_simplified = read_to_simplified(ts_characters)
     pairs = set()
-    with open(essay, encoding='utf-8') as f:
-        for line in f:
-            parts = line.rstrip('\n').split('\t')
-            if len(parts) < 2 or not parts[1].isdigit() or int(parts[1]) == 0:
-                continue
-            word = parts[0]
-            simplified = ''.join(to_simplified.get(ch, ch) for ch in word)
-            for form in (word, simplified):
-                for first, second in zip(form, form[1:]):
-                    if is_han(first) and is_han(second):
-                        pairs.add((ord(first), ord(second)))
+    for word, count in read_essay(essay):
+        if count == 0:
+            continue
+        simplified = ''.join(to_simplified.get(ch, ch) for ch in word)
+        for form in (word, simplified):
+            for first, second in zip(form, form[1:]):
+                if is_han(first) and is_han(second):
+                    pairs.add((ord(first), ord(second)))
     firsts, starts, seconds = [], [], []
     for first, second in sorted(pairs):
         if not firsts or firsts[-1] != first:

@@ -314,12 +314,21 @@ int main(int argc, char** argv) {
     return built;
   };
 
-  Tally chinesePure("chinese entries", 0);
-  Tally chineseMixed("chinese with Latin words", 0);
-  Tally chineseCut("chinese cut at 30 bytes", 0);
-  for (const Title& entry : entries) chinesePure.Check(entry);
-  for (std::size_t i = 0; i < kSamples; ++i) chineseMixed.Check(besideLatin(phrases));
-  for (std::size_t i = 0; i < kSamples; ++i) chineseCut.Check(longTitle(phrases));
+  // A script's titles three ways: as they are, beside Latin words, and
+  // long enough to be cut at 30 bytes, built from its pieces.
+  struct ThreeWays {
+    Tally pure, mixed, cut;
+  };
+  const auto checkThreeWays = [&](ThreeWays& kinds, const std::vector<Title>& titles,
+                                  const std::vector<Title>& pieces) {
+    for (const Title& title : titles) kinds.pure.Check(title);
+    for (std::size_t i = 0; i < kSamples; ++i) kinds.mixed.Check(besideLatin(pieces));
+    for (std::size_t i = 0; i < kSamples; ++i) kinds.cut.Check(longTitle(pieces));
+  };
+
+  ThreeWays chinese{
+      {"chinese entries", 0}, {"chinese with Latin words", 0}, {"chinese cut at 30 bytes", 0}};
+  checkThreeWays(chinese, entries, phrases);
 
   Tally westernWord("western words", 1);
   Tally westernTitle("western titles", 1);
@@ -392,12 +401,9 @@ int main(int argc, char** argv) {
 
   // Big5 and Shift-JIS titles, where GBK is the system's code page: of two
   // characters or more.
-  Tally big5Pure("big5 phrases", 1, 2);
-  Tally big5Mixed("big5 with Latin words", 1, 2);
-  Tally big5Cut("big5 cut at 30 bytes", 1, 2);
-  for (const Title& phrase : big5Phrases) big5Pure.Check(phrase);
-  for (std::size_t i = 0; i < kSamples; ++i) big5Mixed.Check(besideLatin(big5Phrases));
-  for (std::size_t i = 0; i < kSamples; ++i) big5Cut.Check(longTitle(big5Phrases));
+  ThreeWays big5{
+      {"big5 phrases", 1, 2}, {"big5 with Latin words", 1, 2}, {"big5 cut at 30 bytes", 1, 2}};
+  checkThreeWays(big5, big5Phrases, big5Phrases);
   // A title is a piece of a run of Japanese text: "述しました", "東京".
   std::vector<Title> japaneseTitles;
   for (std::size_t i = 0; i < kSamples; ++i) {
@@ -406,17 +412,15 @@ int main(int argc, char** argv) {
     const std::size_t start = pick(run.size() - length + 1);
     japaneseTitles.emplace_back(run.begin() + long(start), run.begin() + long(start + length));
   }
-  Tally japanesePure("shift-jis text", 1, 2);
-  Tally japaneseMixed("shift-jis with Latin words", 1, 2);
-  Tally japaneseCut("shift-jis cut at 30 bytes", 1, 2);
-  for (const Title& piece : japaneseTitles) japanesePure.Check(piece);
-  for (std::size_t i = 0; i < kSamples; ++i) japaneseMixed.Check(besideLatin(japaneseTitles));
-  for (std::size_t i = 0; i < kSamples; ++i) japaneseCut.Check(longTitle(japaneseTitles));
+  ThreeWays shiftJis{{"shift-jis text", 1, 2},
+                     {"shift-jis with Latin words", 1, 2},
+                     {"shift-jis cut at 30 bytes", 1, 2}};
+  checkThreeWays(shiftJis, japaneseTitles, japaneseTitles);
 
   bool met = true;
-  for (const Tally* tally :
-       {&chinesePure, &chineseMixed, &chineseCut, &big5Pure, &big5Mixed, &big5Cut, &japanesePure,
-        &japaneseMixed, &japaneseCut, &westernWord, &westernTitle, &westernCut, &westernRunning}) {
+  for (const Tally* tally : {&chinese.pure, &chinese.mixed, &chinese.cut, &big5.pure, &big5.mixed,
+                             &big5.cut, &shiftJis.pure, &shiftJis.mixed, &shiftJis.cut,
+                             &westernWord, &westernTitle, &westernCut, &westernRunning}) {
     met = tally->Report() && met;
   }
   return met ? 0 : 1;

@@ -51,6 +51,19 @@ void WriteFiles(const TempFolder& folder, const Names& names) {
   for (const std::u16string& name : names) folder.Write(name, ContentOf(name));
 }
 
+// The files a scan of the folder and all folders below it reports.
+Names FilesScannedIn(const TempFolder& folder) {
+  Names found;
+  const StopRequest stop;
+  ScanDirectory(
+      folder.Path(), true,
+      [&](const std::u16string& path, bool isFolder) {
+        if (!isFolder) found.push_back(path);
+      },
+      stop);
+  return found;
+}
+
 bool FileSystemIgnoresCase(const TempFolder& folder) {
   folder.Write(u"case-probe", {1});
   const bool ignores = std::filesystem::exists(folder.path() / "CASE-PROBE");
@@ -594,15 +607,7 @@ TEST(RenameTrack, ListsReadsAndRenamesAFileDeeperThan300Units) {
   const std::u16string oldPath = root.Path(folder + u"/a.mp3");
   ASSERT_GT(oldPath.size(), 300u);
 
-  std::vector<std::u16string> found;
-  const StopRequest stop;
-  ScanDirectory(
-      root.Path(), true,
-      [&](const std::u16string& path, bool isFolder) {
-        if (!isFolder) found.push_back(path);
-      },
-      stop);
-  EXPECT_EQ(found, std::vector<std::u16string>{oldPath});
+  EXPECT_EQ(FilesScannedIn(root), std::vector<std::u16string>{oldPath});
   const TrackTagsResult tags = ReadTrackTags(oldPath);
   EXPECT_TRUE(tags.kept);
   EXPECT_EQ(tags.entry.title, u"歌曲");
@@ -682,14 +687,7 @@ TEST(RenameTrack, ListsReadsRenamesAndUndoesInAFolderWhoseNameEndsInADotOrABlank
     LiteralFile file(folder, oldPath, Tagged(u"歌曲", u"歌手", u"专辑"));
     ASSERT_TRUE(file.made());
 
-    std::vector<std::u16string> found;
-    const StopRequest stop;
-    ScanDirectory(
-        root.Path(), true,
-        [&](const std::u16string& path, bool isFolder) {
-          if (!isFolder) found.push_back(path);
-        },
-        stop);
+    std::vector<std::u16string> found = FilesScannedIn(root);
     std::sort(found.begin(), found.end());
     std::vector<std::u16string> expected = {oldPath};
     if (stripped != folderName) expected.push_back(root.Path(stripped + u"/a.mp3"));
