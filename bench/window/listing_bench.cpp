@@ -17,6 +17,7 @@
 #include "listing_fixture.h"
 #include "tracks/read_track_tags.h"
 #include "ui/controls/list_file.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ bool BenchScan() {
   std::printf(
       "scan: %d reports (%u files), %.0f ms against the mandated %.0f ms: "
       "overhead %.0f ms, %.2f%% of the total\n",
-      reports, State().filesFound.load(), total, floor, total - floor,
+      reports, State().filesFound, total, floor, total - floor,
       100.0 * (total - floor) / total);
   window.Close();
   return ended;
@@ -127,8 +128,7 @@ bool BenchTagReading() {
     listed += MillisecondsSince(start);
     ok = ok && State().tagsRead == static_cast<unsigned>(kTagRows);
     if (repetition == 0) PrintMemory(emptyWorkingSet);
-    SendMessageW(State().listFile->hwnd, LVM_DELETEALLITEMS, 0, 0);
-    Tracks().Clear();
+    ClearRows();
   }
   bare /= kTagRepetitions;
   listed /= kTagRepetitions;

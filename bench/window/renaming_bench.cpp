@@ -20,6 +20,7 @@
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -57,11 +58,11 @@ void BenchKeyRelease() {
     // Every other file already bears its new name, so both statuses occur.
     const std::u16string name = (i % 2 == 0) ? u"Song " + n + u" - Band.mp3" : n + u".mp3";
     const std::u16string path = u"C:\\music\\" + name;
-    list.AddRow(0, {path});
     TrackEntry entry{u"Song " + n, u"Band", u"Disc"};
     statuses.emplace_back(NewNameStatus(name, MakeNewName(style, entry)));
-    Tracks().Append(std::move(entry), path);
+    Tracks().Append(std::move(entry), path, style);
   }
+  ShowRows();
   SendMessageW(list.hwnd, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(list.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   PumpPending();
@@ -76,8 +77,9 @@ void BenchKeyRelease() {
 
     start = Clock::now();
     for (int i = 0; i < kKeyReleaseRows; ++i) {
-      list.SetItemText(i, 2, statuses[static_cast<std::size_t>(i)]);
+      Tracks().SetStatus(static_cast<std::size_t>(i), statuses[static_cast<std::size_t>(i)]);
     }
+    InvalidateRect(list.hwnd, nullptr, FALSE);
     floor.push_back(MillisecondsSince(start));
     PumpPending();
   }
