@@ -49,9 +49,17 @@ TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
                                                 folder.Path(u"top.mp3"), folder.Path(u"tune.Mp3"),
                                                 folder.Path(u"x.mp3/inner.mp3")}));
 
-  StatusTrail trail;
+  // While the scan reports, the taskbar button is busy and the window shows
+  // no bar: nobody knows yet how many files there are.
+  int busyReports = 0;
+  const StatusTrail trail([&](const std::u16string& text) {
+    if (text.rfind(u"正在请求文件: ", 0) != 0) return;
+    busyReports += taskbar.ShownState() == TBPF_INDETERMINATE && !ProgressBarShown() ? 1 : 0;
+  });
   ChooseFolder(folder.Path());
   ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(busyReports, static_cast<int>(expectedTexts.size()));
+  ExpectCountedToTheEndThenGone(taskbar, 9);
   EXPECT_EQ(trail.After(u"正在请求文件: "), expectedTexts);
   EXPECT_EQ(State().filesFound, 9u);
   // Every file was untagged: the rows went with the tag reading, so the

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 #include "platform/redraw_held.h"
@@ -11,6 +12,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/rows.h"
 
 namespace {
@@ -49,6 +51,12 @@ void ApplyRead(TagBatch& batch) {
   batch.firstRow = row;
 }
 
+// Every file found, kept or dropped, less the rows still to read.
+std::int64_t RowsHandled(const TagBatch& batch) {
+  const int unread = State().listFile->GetItemCount() - batch.firstRow;
+  return std::int64_t{State().filesFound} - unread;
+}
+
 void HandOutPaths(TagBatch& batch) {
   const CCorvaneList& list = *State().listFile;
   batch.paths.clear();
@@ -70,6 +78,7 @@ void OnTagBatch(TagBatch& batch) {
   const RedrawHeld statusHeld(State().statusBar->hwnd);
   ApplyRead(batch);
   batch.read.clear();
+  ShowProgress(RowsHandled(batch), State().filesFound);
   HandOutPaths(batch);
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/state/progress.h"
+
 namespace {
 
 MovingRun& Moves() {
@@ -35,6 +37,7 @@ void OnMoveStep(MoveStep& step) {
   }
   step.outcome.reset();
   step.file.reset();
+  ShowProgress(run.nextPlace, run.tried);
   if (run.nextPlace >= run.tried) return;
   FileToMove next = run.policy->fileAt(run.nextPlace++);
   // Fewer files than counted (the record ran out): the run is done.

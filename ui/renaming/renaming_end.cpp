@@ -6,6 +6,7 @@
 #include "ui/renaming/move_step.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/window_messages.h"
 #include "ui/state/workers.h"
 
@@ -24,7 +25,10 @@ void OnRenameDone(WPARAM run) {
   const MovingRun& moves = CurrentMoves();
   const bool lyricsFollow =
       moves.lyricsFollow && LyricsTicked() && StartWorker(Worker::Lyrics, LyricsThreadProc);
-  if (!lyricsFollow) ApplyControlStates(ControlMoment::RenamingOver);
+  if (!lyricsFollow) {
+    ApplyControlStates(ControlMoment::RenamingOver);
+    EndProgress();
+  }
   if (moves.policy != nullptr) {
     SetStatusText(FilesSummary(moves.policy->action, moves.tried, moves.done));
   }
@@ -34,7 +38,9 @@ void OnRenameDone(WPARAM run) {
 }
 
 void OnLyricsDone(WPARAM run) {
-  if (CloseIfCurrent(Worker::Lyrics, run)) ApplyControlStates(ControlMoment::RenamingOver);
+  if (!CloseIfCurrent(Worker::Lyrics, run)) return;
+  ApplyControlStates(ControlMoment::RenamingOver);
+  EndProgress();
 }
 
 DWORD WINAPI LyricsThreadProc(void* parameter) {

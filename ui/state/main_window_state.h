@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide variables of the main thread: the instance, the main
-// window, the two counts, the undo record, what the window reaches outside
-// itself, and the controls. The workers' threads are in ui/state/workers.h.
+// window, the two counts, the undo record, the progress shown, what the
+// window reaches outside itself, and the controls. The workers' threads are in ui/state/workers.h.
 
 #include <windows.h>
 
@@ -14,6 +14,8 @@
 #include "platform/file_system.h"
 #include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
+#include "ui/framework/taskbar_button.h"
+#include "ui/state/progress.h"
 #include "update/update_check.h"
 #include "update/update_query.h"
 
@@ -22,6 +24,7 @@ class CCorvaneCheckBox;
 class CCorvaneEdit;
 class CCorvaneLabel;
 class CCorvaneList;
+class CCorvaneProgressBar;
 class CCorvaneStatusBar;
 
 // What shows the folder browser; its item list is freed with CoTaskMemFree.
@@ -38,6 +41,8 @@ struct MainWindowState {
   std::atomic<std::uint32_t> tagsRead{0};
   // What "撤销上次重命名" would take back; in memory only.
   LastRenaming lastRenaming;
+  // What the status bar's progress part and the taskbar button show.
+  ShownProgress progress;
 
   // What the window reaches outside itself. Each worker is handed what it
   // needs when it starts; a test puts its stand-ins here before it acts.
@@ -46,6 +51,8 @@ struct MainWindowState {
   std::u16string updateAddress = DefaultUpdateAddress();
   // What the renaming and its undo move files and look up names through.
   const platform::FileSystem* fileSystem = &platform::SystemFileSystem();
+  // Where the window's button on the taskbar shows the progress.
+  TaskbarButton* taskbarButton = &ShellTaskbarButton();
 
   // The controls, in the order CreateControls makes them, each named by the
   // framework class it is; what each does is its own (ui/controls/). Created
@@ -77,6 +84,7 @@ struct MainWindowState {
   CCorvaneLabel* labelNewName = nullptr;
   CCorvaneEdit* editNewName = nullptr;
   CCorvaneStatusBar* statusBar = nullptr;
+  CCorvaneProgressBar* progressBar = nullptr;  // a child of the status bar
 };
 
 // Neither is ever destroyed: workers that are still running when the window

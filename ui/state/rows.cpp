@@ -7,6 +7,7 @@
 #include "platform/redraw_held.h"
 #include "ui/framework/list.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 
 namespace {
 
@@ -76,5 +77,6 @@ void ClearRows() {
   Tracks().Clear();
   state.lastRenaming.Forget();
   state.filesFound = 0;
+  EndProgress();
   FollowSelectionNow();
 }
