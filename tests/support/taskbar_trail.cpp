@@ -34,11 +34,17 @@ void TaskbarTrail::Forget() {
   renewals_ = 0;
 }
 
-bool ProgressBarShown() {
-  const MainWindowState& s = ::State();
-  return IsWindowVisible(s.progressBar->hwnd) != FALSE ||
-         SendMessageW(s.statusBar->hwnd, SB_GETPARTS, 0, 0) != 1;
-}
+namespace {
+
+bool BarVisible() { return IsWindowVisible(::State().progressBar->hwnd) != FALSE; }
+
+LRESULT StatusParts() { return SendMessageW(::State().statusBar->hwnd, SB_GETPARTS, 0, 0); }
+
+}  // namespace
+
+bool ProgressBarShown() { return BarVisible() && StatusParts() == 2; }
+
+bool ProgressBarGone() { return !BarVisible() && StatusParts() == 1; }
 
 void ExpectCountedToTheEndThenGone(const TaskbarTrail& trail, ULONGLONG total) {
   const std::vector<TaskbarTrail::Value>& values = trail.values();
@@ -52,5 +58,5 @@ void ExpectCountedToTheEndThenGone(const TaskbarTrail& trail, ULONGLONG total) {
   EXPECT_EQ(values.back().done, total);
   EXPECT_EQ(values.back().total, total);
   EXPECT_EQ(trail.ShownState(), TBPF_NOPROGRESS);
-  EXPECT_FALSE(ProgressBarShown());
+  EXPECT_TRUE(ProgressBarGone());
 }

@@ -41,5 +41,7 @@ class TaskbarTrail final : public TaskbarButton {
 // and the last is total; the button shows no progress now, and the window's
 // bar is hidden with the status text across the whole status bar.
 void ExpectCountedToTheEndThenGone(const TaskbarTrail& trail, ULONGLONG total);
-// The window's bar shows and the status bar has its right part.
+// The window's bar shows, in the status bar's right part.
 bool ProgressBarShown();
+// The window's bar is hidden and the status text has the whole status bar.
+bool ProgressBarGone();

@@ -54,7 +54,7 @@ TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
   int busyReports = 0;
   const StatusTrail trail([&](const std::u16string& text) {
     if (text.rfind(u"正在请求文件: ", 0) != 0) return;
-    busyReports += taskbar.ShownState() == TBPF_INDETERMINATE && !ProgressBarShown() ? 1 : 0;
+    busyReports += taskbar.ShownState() == TBPF_INDETERMINATE && ProgressBarGone() ? 1 : 0;
   });
   ChooseFolder(folder.Path());
   ASSERT_TRUE(WaitForListing());
