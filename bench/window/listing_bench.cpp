@@ -93,8 +93,7 @@ bool BenchScan() {
   std::printf(
       "scan: %d reports (%u files), %.0f ms against the mandated %.0f ms: "
       "overhead %.0f ms, %.2f%% of the total\n",
-      reports, State().filesFound, total, floor, total - floor,
-      100.0 * (total - floor) / total);
+      reports, State().filesFound, total, floor, total - floor, 100.0 * (total - floor) / total);
   window.Close();
   return ended;
 }

@@ -22,8 +22,8 @@
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/controls/list_menu.h"
-#include "ui/renaming/file_moves.h"
 #include "ui/framework/win_text.h"
+#include "ui/renaming/file_moves.h"
 
 namespace {
 
