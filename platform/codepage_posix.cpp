@@ -1,6 +1,8 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <string>
+
 #include "platform/codepage.h"
 
 namespace platform {
@@ -61,6 +63,10 @@ std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::
   // glibc's CP950 and CP932 are the tables Windows reads with; its
   // SHIFT_JIS lacks the NEC and IBM rows (circled digits, 0xED-0xEE,
   // 0xFA-0xFC) that Windows has.
+  if (codePage == kCodePageGbk) {
+    thread_local Converter gbk("CP936");
+    return gbk.Convert(bytes, count);
+  }
   if (codePage == kCodePageWestern) {
     thread_local Converter western("CP1252");
     return western.Convert(bytes, count);
@@ -73,8 +79,11 @@ std::u16string FromCodePage(unsigned codePage, const unsigned char* bytes, std::
     thread_local Converter shiftJis("CP932");
     return shiftJis.Convert(bytes, count);
   }
-  thread_local Converter gbk("CP936");
-  return gbk.Convert(bytes, count);
+  // Any other code page, as the corpus check decides on other systems:
+  // rarely asked for, so opened each time.
+  const std::string name = codePage == kCodePageUtf8 ? "UTF-8" : "CP" + std::to_string(codePage);
+  Converter other(name.c_str());
+  return other.Convert(bytes, count);
 }
 
 }  // namespace platform

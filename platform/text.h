@@ -46,6 +46,21 @@ enum class Utf8Policy {
   Path,
 };
 
+// One UTF-8 sequence at the start of count > 0 bytes, read strictly: no
+// overlong form, no surrogate, nothing past U+10FFFF. An ill-formed one
+// spans its lead and the continuation bytes that fit before the byte that
+// broke it; `cut` tells that the end of the bytes broke it.
+struct Utf8Sequence {
+  std::size_t length;
+  char32_t codePoint;
+  bool wellFormed;
+  bool cut;
+};
+Utf8Sequence NextUtf8Sequence(const unsigned char* bytes, std::size_t count);
+
+// Appends a code point, as a surrogate pair past U+FFFF.
+void AppendUtf16(std::u16string& out, char32_t codePoint);
+
 // Strict UTF-8: overlong forms, surrogates and code points past U+10FFFF are
 // ill-formed, and each maximal ill-formed part becomes one U+FFFD, as
 // Unicode recommends, so a sequence cut at the end costs one character.

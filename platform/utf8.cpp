@@ -1,5 +1,3 @@
-#include <cstdint>
-
 #include "platform/text.h"
 
 namespace platform {
@@ -7,7 +5,9 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-void AppendCodePoint(std::u16string& out, std::uint32_t codePoint) {
+}  // namespace
+
+void AppendUtf16(std::u16string& out, char32_t codePoint) {
   if (codePoint < 0x10000) {
     out += static_cast<char16_t>(codePoint);
   } else {
@@ -17,7 +17,35 @@ void AppendCodePoint(std::u16string& out, std::uint32_t codePoint) {
   }
 }
 
-}  // namespace
+Utf8Sequence NextUtf8Sequence(const unsigned char* bytes, std::size_t count) {
+  const unsigned char lead = bytes[0];
+  if (lead < 0x80) return {1, lead, true, false};
+  std::size_t trailing = 0;
+  char32_t codePoint = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    trailing = 1, codePoint = lead & 0x1Fu;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    trailing = 2, codePoint = lead & 0x0Fu;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    trailing = 3, codePoint = lead & 0x07u;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return {1, kReplacement, false, false};
+  }
+  for (std::size_t k = 1; k <= trailing; ++k) {
+    if (k >= count) return {k, kReplacement, false, true};
+    const unsigned char next = bytes[k];
+    const bool fits = k == 1 ? next >= low && next <= high : next >= 0x80 && next <= 0xBF;
+    // The byte that broke the sequence starts the next one.
+    if (!fits) return {k, kReplacement, false, false};
+    codePoint = (codePoint << 6) | (next & 0x3Fu);
+  }
+  return {trailing + 1, codePoint, true, false};
+}
 
 std::string Utf16ToUtf8(const std::u16string& text) {
   std::string out;
@@ -53,47 +81,11 @@ std::string Utf16ToUtf8(const std::u16string& text) {
 std::u16string DecodeUtf8(const unsigned char* bytes, std::size_t count, Utf8Policy policy) {
   std::u16string out;
   out.reserve(count);
-  std::size_t i = 0;
-  while (i < count) {
-    const unsigned char lead = bytes[i++];
-    if (lead == 0 && policy == Utf8Policy::TagText) break;
-    if (lead < 0x80) {
-      out += static_cast<char16_t>(lead);
-      continue;
-    }
-    std::size_t trailing = 0;
-    std::uint32_t codePoint = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      trailing = 1, codePoint = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      trailing = 2, codePoint = lead & 0x0Fu;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      trailing = 3, codePoint = lead & 0x07u;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      out += kReplacement;
-      continue;
-    }
-    bool complete = true;
-    for (std::size_t k = 0; k < trailing; ++k) {
-      const bool fits = i < count && (k == 0 ? bytes[i] >= low && bytes[i] <= high
-                                             : bytes[i] >= 0x80 && bytes[i] <= 0xBF);
-      if (!fits) {
-        complete = false;  // the byte that broke the sequence starts the next one
-        break;
-      }
-      codePoint = (codePoint << 6) | (bytes[i] & 0x3Fu);
-      ++i;
-    }
-    if (complete) {
-      AppendCodePoint(out, codePoint);
-    } else {
-      out += kReplacement;
-    }
+  for (std::size_t i = 0; i < count;) {
+    if (bytes[i] == 0 && policy == Utf8Policy::TagText) break;
+    const Utf8Sequence sequence = NextUtf8Sequence(bytes + i, count - i);
+    AppendUtf16(out, sequence.codePoint);
+    i += sequence.length;
   }
   return out;
 }

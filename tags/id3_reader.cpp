@@ -67,6 +67,9 @@ constexpr std::size_t kOtherFrame = kTagFieldCount;
 
 struct FrameHeader {
   std::size_t field;  // index into kTagFields, kOtherFrame for any other frame
+  // The field's frame as the other of 2.3 and 2.4 names it: TDRC in 2.3,
+  // TYER in 2.4, which taggers of either era write into both.
+  bool otherVersion;
   std::uint64_t size;
   std::uint32_t flags;
 };
@@ -95,13 +98,23 @@ const char* FrameName(const TagField& field, const FrameLayout& layout, bool sho
   return layout.version == 3 ? field.frame23 : field.frame24;
 }
 
-std::size_t FieldOf(ByteView header, const FrameLayout& layout) {
+struct FrameField {
+  std::size_t field;
+  bool otherVersion;
+};
+
+FrameField FieldOf(ByteView header, const FrameLayout& layout) {
   const bool shortName = layout.version == 2 || HasShortName(header, layout);
+  const ByteView name = header.First(shortName ? 3 : 4);
   for (std::size_t i = 0; i < kTagFieldCount; ++i) {
-    if (IsIdentifier(header.First(shortName ? 3 : 4), FrameName(kTagFields[i], layout, shortName)))
-      return i;
+    if (IsIdentifier(name, FrameName(kTagFields[i], layout, shortName))) return {i, false};
   }
-  return kOtherFrame;
+  if (shortName) return {kOtherFrame, false};
+  const FrameLayout& other = layout.version == 3 ? kLayout24 : kLayout23;
+  for (std::size_t i = 0; i < kTagFieldCount; ++i) {
+    if (IsIdentifier(name, FrameName(kTagFields[i], other, false))) return {i, true};
+  }
+  return {kOtherFrame, false};
 }
 
 // A frame header at offset whose frame fits in the area (text such as
@@ -160,7 +173,8 @@ std::uint64_t FrameSize24(ByteView header, TagSource& source, std::uint64_t body
 
 FrameHeader ParseFrameHeader(ByteView header, const FrameLayout& layout, TagSource& source,
                              const FrameCursor& cursor) {
-  FrameHeader frame{FieldOf(header, layout), 0, 0};
+  const FrameField field = FieldOf(header, layout);
+  FrameHeader frame{field.field, field.otherVersion, 0, 0};
   switch (layout.version) {
     case 2:
       frame.size = header.BigEndian(3, 3);
@@ -240,6 +254,9 @@ bool ReadBody(FrameCursor& cursor, std::uint64_t size, std::vector<unsigned char
 
 void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchronised,
                 TagSource& source, TrackEntry& entry) {
+  // The version's own frame wins over the other version's, in any order; an
+  // empty one leaves the other's text standing.
+  bool ownFrameRead[kTagFieldCount] = {};
   // Each pass consumes at least one frame header, so the area's size bounds the loop.
   for (;;) {
     unsigned char headerBytes[10] = {};
@@ -266,12 +283,20 @@ void ReadFrames(FrameCursor& cursor, const FrameLayout& layout, bool tagUnsynchr
     }
     const ByteView text = FrameText(body, static_cast<std::size_t>(frame.size), frame,
                                     layout.version, tagUnsynchronised);
-    // Only 2.4 defines several values in one frame; in earlier versions
-    // what follows the first NUL is no text.
-    std::u16string value = layout.version == 4 ? tags::DecodeTextValues(text.data(), text.size())
+    // 2.4 defines several values in one frame; 2.3 writers put them there
+    // the same way, though 2.3 leaves it undefined.
+    std::u16string value = layout.version >= 3 ? tags::DecodeTextValues(text.data(), text.size())
                                                : DecodeTagText(text.data(), text.size());
     const TagField& field = kTagFields[frame.field];
-    entry.*field.member = tags::FieldValue(field.form, std::move(value));
+    value = tags::FieldValue(field.form, std::move(value));
+    std::optional<std::u16string>& member = entry.*field.member;
+    const bool earlierHasText = member && !member->empty();
+    bool& own = ownFrameRead[frame.field];
+    if (frame.otherVersion ? own && earlierHasText : !own && earlierHasText && value.empty()) {
+      continue;
+    }
+    own = own || !frame.otherVersion;
+    member = std::move(value);
   }
 }
 

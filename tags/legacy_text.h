@@ -7,13 +7,14 @@
 
 namespace tags {
 
-// Decides which encoding the bytes are in and converts them to UTF-16.
-// Where the ANSI code page is 936, as on our users' systems, a text is read
-// as GBK, Big5, Shift-JIS or Windows-1252, whichever is well formed and
-// reads most like text in its script, GBK where the evidence is not clear;
-// a lead byte cut off at the end is dropped. Other code pages read the
-// bytes as they are. Invalid bytes become '?', as Windows' own conversion
-// gives them.
-std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t count);
+// Decides which encoding the bytes are in and converts them to UTF-16:
+// GBK, Big5, Shift-JIS, Windows-1252 or UTF-8, whichever is well formed
+// and reads most like text in its script, and where the evidence is not
+// clear the reading of the ANSI code page given (936 GBK, 950 Big5, 932
+// Shift-JIS, 1252 Western, 65001 UTF-8, any other its own). A character
+// cut off at the end is dropped. Invalid bytes become '?', as Windows' own
+// conversion gives them.
+std::u16string DecodeInLikeliestEncoding(const unsigned char* bytes, std::size_t count,
+                                         unsigned codePage);
 
 }  // namespace tags

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/codepage.h"
 #include "platform/text.h"
 #include "tags/byte_view.h"
 #include "tags/id3_reader.h"
@@ -17,7 +18,7 @@ using tags::ByteView;
 std::u16string AnsiUpToNul(ByteView bytes) {
   std::size_t length = 0;
   while (length < bytes.size() && bytes.at(length) != 0) ++length;
-  return tags::DecodeInLikeliestEncoding(bytes.data(), length);
+  return tags::DecodeInLikeliestEncoding(bytes.data(), length, platform::AnsiCodePage());
 }
 
 // Pairs of bytes to code units; an odd last byte is dropped.
@@ -45,9 +46,12 @@ std::u16string DecodeTagText(const unsigned char* bytes, std::size_t count) {
   std::u16string text;
   if (in.empty()) return text;
   switch (in.at(0)) {
-    case 0x00:
-      text = AnsiUpToNul(in.After(1));
+    case 0x00: {
+      // Taggers that write UTF-8 under encoding 0 often put its mark first.
+      const ByteView body = in.After(1);
+      text = body.StartsWith({0xEF, 0xBB, 0xBF}) ? Utf8UpToNul(body.After(3)) : AnsiUpToNul(body);
       break;
+    }
     case 0x01: {
       // Encoding 1 is UTF-16 with a byte order mark; either mark may come.
       const ByteView body = in.After(1);

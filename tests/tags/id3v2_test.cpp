@@ -347,8 +347,10 @@ TEST(Id3v2TrackAndYear, FramesOfEachVersionAndTheirForms) {
   RunCases({
       {"TRCK 3/12", with({Text("TRCK", "3/12")}, 3), Id3Result::Complete, u"Title", u"Artist",
        u"Album", u"03"},
-      {"TRCK 7", with({Text("TRCK", "7")}, 4), Id3Result::Complete, u"Title", u"Artist", u"Album",
-       u"07"},
+      {"TRCK 3", with({Text("TRCK", "3")}, 4), Id3Result::Complete, u"Title", u"Artist", u"Album",
+       u"03"},
+      {"TRCK 12", with({Text("TRCK", "12")}, 3), Id3Result::Complete, u"Title", u"Artist", u"Album",
+       u"12"},
       {"TRCK 103", with({Text("TRCK", "103")}, 3), Id3Result::Complete, u"Title", u"Artist",
        u"Album", u"103"},
       {"TRCK A1 is no number", with({Text("TRCK", "A1")}, 3), Id3Result::Complete, u"Title",
@@ -365,10 +367,21 @@ TEST(Id3v2TrackAndYear, FramesOfEachVersionAndTheirForms) {
        u"Artist", u"Album", nullptr, u""},
       {"TDRC 2001-05-03", with({Text("TDRC", "2001-05-03")}, 4), Id3Result::Complete, u"Title",
        u"Artist", u"Album", nullptr, u"2001"},
-      {"TDRC in 2.3 is another frame", with({Text("TDRC", "2001")}, 3), Id3Result::Complete,
-       u"Title", u"Artist", u"Album"},
-      {"TYER in 2.4 is another frame", with({Text("TYER", "2001")}, 4), Id3Result::Complete,
-       u"Title", u"Artist", u"Album"},
+      {"TDRC in 2.3", with({Text("TDRC", "2001-05-03")}, 3), Id3Result::Complete, u"Title",
+       u"Artist", u"Album", nullptr, u"2001"},
+      {"TYER in 2.4", with({Text("TYER", "2004")}, 4), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", nullptr, u"2004"},
+      {"2.3's own TYER first, after TDRC", with({Text("TDRC", "2001"), Text("TYER", "1999")}, 3),
+       Id3Result::Complete, u"Title", u"Artist", u"Album", nullptr, u"1999"},
+      {"2.3's own TYER first, before TDRC", with({Text("TYER", "1999"), Text("TDRC", "2001")}, 3),
+       Id3Result::Complete, u"Title", u"Artist", u"Album", nullptr, u"1999"},
+      {"2.4's own TDRC first, after TYER", with({Text("TYER", "2004"), Text("TDRC", "2005")}, 4),
+       Id3Result::Complete, u"Title", u"Artist", u"Album", nullptr, u"2005"},
+      {"2.4's own TDRC first, before TYER", with({Text("TDRC", "2005"), Text("TYER", "2004")}, 4),
+       Id3Result::Complete, u"Title", u"Artist", u"Album", nullptr, u"2005"},
+      {"an own frame with no year leaves the other's",
+       with({Text("TYER", "2004"), Text("TDRC", "")}, 4), Id3Result::Complete, u"Title", u"Artist",
+       u"Album", nullptr, u"2004"},
       {"TYE and TRK in 2.2", with({Text("TYE", "1999"), Text("TRK", "5/10")}, 2),
        Id3Result::Complete, u"Title", u"Artist", u"Album", u"05", u"1999"},
       {"track and year alone", test_support::Id3v2({Text("TRCK", "1"), Text("TYER", "2000")}),
@@ -382,8 +395,9 @@ Frame Values(const std::string& id, unsigned char encoding, std::initializer_lis
   return frame;
 }
 
-// Only 2.4 defines several values in one frame, each ended by a NUL.
-TEST(Id3v2TextValues, SeveralValuesIn24AreJoinedBySlashes) {
+// Several values in one frame, each ended by a NUL: 2.4 defines them, 2.3
+// writers put them there the same way.
+TEST(Id3v2TextValues, SeveralValuesIn23And24AreJoinedBySlashes) {
   const Bytes nul = {0x00}, nul16 = {0x00, 0x00};
   const Bytes first8 = test_support::Utf8(u"梁静茹"), second8 = test_support::Utf8(u"光良");
   const Frame utf8 = Values("TPE1", 0x03, {first8, nul, second8, nul});
@@ -406,7 +420,13 @@ TEST(Id3v2TextValues, SeveralValuesIn24AreJoinedBySlashes) {
        u"Album"},
       {"empty values left out", tag(emptyValues, 4), Id3Result::Complete, u"Title", u"A/B",
        u"Album"},
-      {"2.3 takes the first", tag(utf8, 3), Id3Result::Complete, u"Title", u"梁静茹", u"Album"},
+      {"2.3, UTF-16", tag(utf16, 3), Id3Result::Complete, u"Title", u"梁静茹/光良", u"Album"},
+      {"2.3, legacy text", tag(emptyValues, 3), Id3Result::Complete, u"Title", u"A/B", u"Album"},
+      {"2.2 takes the first",
+       test_support::Id3v2({Text("TT2", "Title"), Values("TP1", 0x03, {first8, nul, second8}),
+                            Text("TAL", "Album")},
+                           Version(2)),
+       Id3Result::Complete, u"Title", u"梁静茹", u"Album"},
   });
 }
 

@@ -9,12 +9,15 @@ namespace {
 
 // Where the ANSI code page is 936, as on our users' systems: GBK texts stay
 // GBK, extension characters and mixed texts included; Latin-1 names that
-// cannot be GBK read as Windows-1252; Big5 and Shift-JIS texts that read
-// clearly better so than as GBK read as Big5 and Shift-JIS.
-TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
+// cannot be GBK read as Windows-1252; Big5, Shift-JIS and UTF-8 texts that
+// read clearly better so than as GBK read as Big5, Shift-JIS and UTF-8.
+// Other code pages weigh the same readings and keep their own where they
+// weigh alike.
+TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5ShiftJisAndUtf8Texts) {
   const struct {
     std::string bytes;
     std::u16string text;
+    unsigned codePage = 936;
   } cases[] = {
       {"", u""},
       {"Gounod: Faust", u"Gounod: Faust"},
@@ -158,12 +161,50 @@ TEST(DecodeInLikeliestEncoding, KeepsGbkAndReadsWesternBig5AndShiftJisTexts) {
        "E\x83r",
        u"Live \u64E1\u50F9"},
       {"\xB3\xF0\xB3\xF0", u"\u4EC7\u4EC7"},
+      // UTF-8 where the tag claims the legacy encoding: Chinese, Japanese,
+      // Western words, beside ASCII words.
+      {"\xE6\x99\xB4\xE5\xA4\xA9", u"\u6674\u5929"},
+      {"\xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE3\x81\xAE\xE3\x82\xBF\xE3"
+       "\x82\xA4\xE3\x83\x88\xE3\x83\xAB",
+       u"\u30B5\u30F3\u30D7\u30EB\u306E\u30BF\u30A4\u30C8\u30EB"},
+      {"Beyonc\xC3\xA9", u"Beyonc\u00E9"},
+      {"probl\xC3\xA8mes", u"probl\u00E8mes"},
+      {"Fran\xC3\xA7oise Hardy", u"Fran\u00E7oise Hardy"},
+      {"Jay \xE5\x91\xA8\xE6\x9D\xB0\xE4\xBC\xA6", u"Jay \u5468\u6770\u4F26"},
+      // A full ID3v1 field that cut a UTF-8 sequence: the cut tail is dropped.
+      {"1 \xE3\x82\xB5\xE3\x83\xB3\xE3\x83\x97\xE3\x83\xAB\xE3\x81\xAE\xE3\x82\xA2\xE3"
+       "\x83\xBC\xE3\x83\x86\xE3\x82\xA3\xE3",
+       u"1 \u30B5\u30F3\u30D7\u30EB\u306E\u30A2\u30FC\u30C6\u30A3"},
+      // GBK texts whose bytes are valid UTF-8 by chance: 小说 would be
+      // "СË", 茅 "é".
+      {"\xD0\xA1\xCB\xB5", u"\u5C0F\u8BF4"},
+      {"\xC3\xA9", u"\u8305"},
+      // The code page given decides where the readings weigh alike: 東京
+      // in Shift-JIS and 築路 in Big5 read as GBK on 936, as themselves on
+      // 932 and 950; GBK is weighed on every code page.
+      {"\x93\x8C\x8B\x9E", u"\u6436\u5AD7"},
+      {"\x93\x8C\x8B\x9E", u"\u6771\u4EAC", 932},
+      {"\xBF\x76\xB8\xF4", u"\u7E31\u9694"},
+      {"\xBF\x76\xB8\xF4", u"\u7BC9\u8DEF", 950},
+      {"\xD6\xD0\xCE\xC4", u"\u4E2D\u6587", 950},
+      {"\xD6\xD0\xCE\xC4", u"\u4E2D\u6587", 932},
+      {"\xD6\xD0\xCE\xC4", u"\u4E2D\u6587", 1252},
+      {"M\xFCller", u"M\u00FCller", 1252},
+      {"\xD6\xD0\xCE\xC4", u"\u4E2D\u6587", 65001},
+      {"\xC3\xA9", u"\u00E9", 65001},
+      {"\xE6\x99\xB4\xE5\xA4\xA9", u"\u6674\u5929", 65001},
+      // Any other code page keeps its own reading where nothing else reads
+      // clearly better: Cyrillic in 1251.
+      {"\xCF\xF0\xE8\xE2\xE5\xF2", u"\u041F\u0440\u0438\u0432\u0435\u0442", 1251},
+      {"\xD6\xDC\xBD\xDC\xC2\xD7", u"\u5468\u6770\u4F26", 1251},
+      {"\xE6\x99\xB4\xE5\xA4\xA9", u"\u6674\u5929", 1251},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(tags::DecodeInLikeliestEncoding(
-                  reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size()),
-              c.text)
-        << c.bytes;
+    EXPECT_EQ(
+        tags::DecodeInLikeliestEncoding(reinterpret_cast<const unsigned char*>(c.bytes.data()),
+                                        c.bytes.size(), c.codePage),
+        c.text)
+        << c.bytes << " on " << c.codePage;
   }
 }
 

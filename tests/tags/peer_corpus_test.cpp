@@ -68,6 +68,8 @@ TEST(PeerCorpus, KnownTexts) {
     const char16_t* title;
     const char16_t* artist;
     const char16_t* album;
+    const char16_t* year = nullptr;  // checked where given
+    bool id3v1 = false;              // the texts of the ID3v1 tag
   } cases[] = {
       // 2.3 unsynchronised as a whole, UTF-16 with the FE FF mark.
       {"mutagen/id3v23_unsynch.id3", u"My babe just cares for me", u"Nina Simone", u"100% Jazz"},
@@ -86,12 +88,22 @@ TEST(PeerCorpus, KnownTexts) {
       {"music-metadata/issue-795.mp3", u"FDP (Clean Edit)", u"Tacocat", u"Lost Time"},
       // 2.4 with the extended-header flag and the first frame at offset 10.
       {"mutagen/issue_21.id3", u"Punk To Funk", u"FatBoy Slim", u"Better Living Through Chemistr"},
+      // 2.4 with a TYER of 2.3's, and "1337" in its ID3v1 tag.
+      {"mutagen/id3v1v2-combined.mp3", u"cosmic american", u"Anais Mitchell", nullptr, u"2004"},
+      // 2.3 UTF-16 values after NULs, each with its own mark.
+      {"music-metadata/null-separator.id3v2.3.mp3", u"Get Ready For This  (Live @ Amsterdam)",
+       u"2 Unlimited2/Ray/Anita", u"Live 2010 [Album]"},
+      // UTF-8 in ID3v1 fields, the artist cut at byte 30 between characters.
+      {"dhowden-tag/sample_utf8_v1.mp3", u"サンプルのタイトル", u"サンプルのアーティス",
+       u"サンプルのアルバム", u"1990", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     const Read read = ReadFile(kCorpus / fs::u8path(c.file));
-    EXPECT_EQ(read.open, Id3Result::HasId3v2);
-    tags_test::ExpectEntry(read.fromV2, c.title, c.artist, c.album);
+    EXPECT_EQ(read.open, c.id3v1 ? Id3Result::HasId3v1 : Id3Result::HasId3v2);
+    const TrackEntry& entry = c.id3v1 ? read.fromV1 : read.fromV2;
+    tags_test::ExpectEntry(entry, c.title, c.artist, c.album);
+    if (c.year) tags_test::ExpectText(entry.year, c.year);
   }
 }
 

@@ -4,14 +4,17 @@
 //
 //   text-decoding-check --chinese FILE... --western FILE... --running FILE...
 //                       --traditional FILE... --japanese FILE...
+//                       [--code-page N]...
 //
 // Chinese files are tab-separated phrase tables (every value of every
 // column is a phrase), read as GBK; Western files are word lists; running
 // files hold running Western text, one file per language; traditional files
 // hold traditional Chinese phrases, one a line, read as Big5 where Big5 has
 // every character; Japanese files hold runs of kana and kanji, one a line,
-// read as Shift-JIS; all UTF-8. Prints one
-// result line per kind and exits 1 when a goal is missed.
+// read as Shift-JIS; all UTF-8. The Chinese, Japanese and Western titles are
+// also written as UTF-8. Every title is decided as on each code page given
+// (936, 950, 932, 1252 and 65001 unless told). Prints one result line per
+// kind and code page and exits 1 when a goal is missed.
 
 #include <iconv.h>
 
@@ -119,33 +122,44 @@ std::vector<std::string> SplitOn(const std::string& line, const char* separators
   return parts;
 }
 
+// The title as a full or a NUL-ended ID3v1 field holds it: its first 30
+// bytes, a character cut there lost, trailing blanks trimmed. False where
+// fewer than minimumWide characters above ASCII are left: ASCII reads alike
+// in every code page, and a title cut before its first whole character is
+// ASCII and a stray byte, nothing to count.
+bool AsField(const Title& title, std::size_t minimumWide, std::string& bytes,
+             std::u16string& expected) {
+  for (const Char& c : title) {
+    if (bytes.size() + c.bytes.size() > kFieldBytes) {
+      if (bytes.size() < kFieldBytes) bytes += c.bytes.substr(0, kFieldBytes - bytes.size());
+      break;
+    }
+    bytes += c.bytes;
+    expected += c.text;
+  }
+  TrimTagText(expected);
+  const auto wide =
+      std::count_if(expected.begin(), expected.end(), [](char16_t c) { return c >= 0x80; });
+  return wide > 0 && static_cast<std::size_t>(wide) >= minimumWide;
+}
+
 class Tally {
  public:
   // Counts the titles that hold at least minimumWide characters above ASCII.
   Tally(std::string kind, double goalPercent, std::size_t minimumWide = 1)
       : kind_(std::move(kind)), goal_(goalPercent), minimumWide_(minimumWide) {}
 
-  // Decodes the title as a full or a NUL-ended ID3v1 field holds it: its
-  // first 30 bytes, a character cut there lost, trailing blanks trimmed.
-  void Check(const Title& title) {
+  void CheckAll(const std::vector<Title>& titles, unsigned codePage) {
+    for (const Title& title : titles) Check(title, codePage);
+  }
+
+  // Decodes the title as an ID3v1 field holds it.
+  void Check(const Title& title, unsigned codePage) {
     std::string bytes;
     std::u16string expected;
-    for (const Char& c : title) {
-      if (bytes.size() + c.bytes.size() > kFieldBytes) {
-        if (bytes.size() < kFieldBytes) bytes += c.bytes.substr(0, kFieldBytes - bytes.size());
-        break;
-      }
-      bytes += c.bytes;
-      expected += c.text;
-    }
-    TrimTagText(expected);
-    // ASCII reads alike in every code page, and a title cut before its first
-    // whole character is ASCII and a stray byte: nothing to count.
-    const auto wide =
-        std::count_if(expected.begin(), expected.end(), [](char16_t c) { return c >= 0x80; });
-    if (wide == 0 || static_cast<std::size_t>(wide) < minimumWide_) return;
+    if (!AsField(title, minimumWide_, bytes, expected)) return;
     std::u16string read = tags::DecodeInLikeliestEncoding(
-        reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), codePage);
     TrimTagText(read);
     ++total_;
     if (read == expected) return;
@@ -160,7 +174,7 @@ class Tally {
   bool Report() const {
     const double percent = total_ == 0 ? 100.0 : 100.0 * double(misread_) / double(total_);
     const bool met = total_ > 0 && percent <= goal_;
-    std::printf("%-28s %6zu misread of %6zu = %5.2f%%  (goal <= %.1f%%)%s\n", kind_.c_str(),
+    std::printf("%-30s %6zu misread of %6zu = %5.2f%%  (goal <= %.1f%%)%s\n", kind_.c_str(),
                 misread_, total_, percent, goal_, met ? "" : "  MISSED");
     std::fputs(examples_.c_str(), stdout);
     return met;
@@ -191,6 +205,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> chineseFiles, westernFiles, runningFiles, traditionalFiles,
       japaneseFiles;
   std::vector<std::string>* into = nullptr;
+  std::vector<unsigned> codePages;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--chinese") {
@@ -203,6 +218,8 @@ int main(int argc, char** argv) {
       into = &traditionalFiles;
     } else if (arg == "--japanese") {
       into = &japaneseFiles;
+    } else if (arg == "--code-page" && i + 1 < argc) {
+      codePages.push_back(static_cast<unsigned>(std::stoul(argv[++i])));
     } else if (into) {
       into->push_back(arg);
     }
@@ -211,7 +228,7 @@ int main(int argc, char** argv) {
       traditionalFiles.empty() || japaneseFiles.empty()) {
     std::fputs(
         "usage: text-decoding-check --chinese FILE... --western FILE... --running FILE... "
-        "--traditional FILE... --japanese FILE...\n",
+        "--traditional FILE... --japanese FILE... [--code-page N]...\n",
         stderr);
     return 2;
   }
@@ -317,22 +334,16 @@ int main(int argc, char** argv) {
   // A script's titles three ways: as they are, beside Latin words, and
   // long enough to be cut at 30 bytes, built from its pieces.
   struct ThreeWays {
-    Tally pure, mixed, cut;
+    std::vector<Title> pure, mixed, cut;
   };
-  const auto checkThreeWays = [&](ThreeWays& kinds, const std::vector<Title>& titles,
-                                  const std::vector<Title>& pieces) {
-    for (const Title& title : titles) kinds.pure.Check(title);
-    for (std::size_t i = 0; i < kSamples; ++i) kinds.mixed.Check(besideLatin(pieces));
-    for (std::size_t i = 0; i < kSamples; ++i) kinds.cut.Check(longTitle(pieces));
+  const auto threeWays = [&](const std::vector<Title>& titles, const std::vector<Title>& pieces) {
+    ThreeWays kinds{titles, {}, {}};
+    for (std::size_t i = 0; i < kSamples; ++i) kinds.mixed.push_back(besideLatin(pieces));
+    for (std::size_t i = 0; i < kSamples; ++i) kinds.cut.push_back(longTitle(pieces));
+    return kinds;
   };
+  const ThreeWays chinese = threeWays(entries, phrases);
 
-  ThreeWays chinese{
-      {"chinese entries", 0}, {"chinese with Latin words", 0}, {"chinese cut at 30 bytes", 0}};
-  checkThreeWays(chinese, entries, phrases);
-
-  Tally westernWord("western words", 1);
-  Tally westernTitle("western titles", 1);
-  Tally westernCut("western cut at 30 bytes", 1);
   const auto westernTitleOf = [&](std::size_t words, std::size_t caps) {
     const std::vector<Title>& language = westernWords[pick(westernWords.size())];
     Title built;
@@ -351,21 +362,22 @@ int main(int argc, char** argv) {
     }
     return built;
   };
+  std::vector<Title> westernWord, westernTitle, westernCut;
   for (const std::vector<Title>& language : westernWords) {
     for (std::size_t i = 0; i < kSamples / westernWords.size(); ++i) {
-      westernWord.Check(language[pick(language.size())]);
+      westernWord.push_back(language[pick(language.size())]);
     }
   }
   for (std::size_t i = 0; i < kSamples; ++i) {
-    westernTitle.Check(westernTitleOf(2 + pick(3), pick(6) == 0 ? 2 : pick(2)));
+    westernTitle.push_back(westernTitleOf(2 + pick(3), pick(6) == 0 ? 2 : pick(2)));
   }
   for (std::size_t i = 0; i < kSamples; ++i) {
-    westernCut.Check(westernTitleOf(6, pick(6) == 0 ? 2 : pick(2)));
+    westernCut.push_back(westernTitleOf(6, pick(6) == 0 ? 2 : pick(2)));
   }
 
   // Titles cut from running text: a few words in a row from one line, as
   // written or Capitalised ("O Que É", "¿Quién Sabe", "Às Vezes").
-  Tally westernRunning("western running text", 0.3);
+  std::vector<Title> westernRunning;
   std::vector<std::vector<std::vector<std::string>>> runningLines;  // language, line, words
   for (const std::string& file : runningFiles) {
     runningLines.emplace_back();
@@ -379,7 +391,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  for (std::size_t i = 0; i < 20 * kSamples && westernRunning.Total() < kSamples; ++i) {
+  for (std::size_t i = 0; i < 20 * kSamples && westernRunning.size() < kSamples; ++i) {
     const auto& lines = runningLines[i % runningLines.size()];
     const std::vector<std::string>& words = lines[pick(lines.size())];
     const std::size_t start = pick(words.size());
@@ -396,14 +408,13 @@ int main(int argc, char** argv) {
       if (w > start) Append(run, Ascii(" "));
       Append(run, word);
     }
-    westernRunning.Check(run);
+    std::string bytes;
+    std::u16string expected;
+    if (AsField(run, 1, bytes, expected)) westernRunning.push_back(run);
   }
 
-  // Big5 and Shift-JIS titles, where GBK is the system's code page: of two
-  // characters or more.
-  ThreeWays big5{
-      {"big5 phrases", 1, 2}, {"big5 with Latin words", 1, 2}, {"big5 cut at 30 bytes", 1, 2}};
-  checkThreeWays(big5, big5Phrases, big5Phrases);
+  // Big5 and Shift-JIS titles: of two characters or more.
+  const ThreeWays big5 = threeWays(big5Phrases, big5Phrases);
   // A title is a piece of a run of Japanese text: "述しました", "東京".
   std::vector<Title> japaneseTitles;
   for (std::size_t i = 0; i < kSamples; ++i) {
@@ -412,16 +423,69 @@ int main(int argc, char** argv) {
     const std::size_t start = pick(run.size() - length + 1);
     japaneseTitles.emplace_back(run.begin() + long(start), run.begin() + long(start + length));
   }
-  ThreeWays shiftJis{{"shift-jis text", 1, 2},
-                     {"shift-jis with Latin words", 1, 2},
-                     {"shift-jis cut at 30 bytes", 1, 2}};
-  checkThreeWays(shiftJis, japaneseTitles, japaneseTitles);
+  const ThreeWays shiftJis = threeWays(japaneseTitles, japaneseTitles);
 
+  // The same texts as UTF-8, which taggers write where the tag claims the
+  // legacy encoding: Chinese and Japanese titles, Western words and
+  // titles, each script beside ASCII words, and long titles of all three
+  // cut at byte 30.
+  const auto utf8Of = [](const std::vector<Title>& titles) {
+    std::vector<Title> out;
+    out.reserve(titles.size());
+    for (const Title& title : titles) {
+      Title utf8;
+      for (const Char& c : title) utf8.push_back({platform::Utf16ToUtf8(c.text), c.text});
+      out.push_back(std::move(utf8));
+    }
+    return out;
+  };
+  const auto joined = [](std::initializer_list<const std::vector<Title>*> parts) {
+    std::vector<Title> all;
+    for (const std::vector<Title>* part : parts) all.insert(all.end(), part->begin(), part->end());
+    return all;
+  };
+  const std::vector<Title> utf8Chinese = utf8Of(chinese.pure);
+  const std::vector<Title> utf8Japanese = utf8Of(shiftJis.pure);
+  const std::vector<Title> utf8Western = utf8Of(joined({&westernWord, &westernTitle}));
+  const std::vector<Title> utf8Beside = utf8Of(joined({&chinese.mixed, &shiftJis.mixed}));
+  const std::vector<Title> utf8Cut = utf8Of(joined({&chinese.cut, &shiftJis.cut, &westernCut}));
+
+  // Each system decides as its ANSI code page has it; where the readings
+  // weigh alike, the system's own wins. Chinese users run on 936: GBK is
+  // never misread there.
   bool met = true;
-  for (const Tally* tally : {&chinese.pure, &chinese.mixed, &chinese.cut, &big5.pure, &big5.mixed,
-                             &big5.cut, &shiftJis.pure, &shiftJis.mixed, &shiftJis.cut,
-                             &westernWord, &westernTitle, &westernCut, &westernRunning}) {
-    met = tally->Report() && met;
+  if (codePages.empty()) codePages = {936, 950, 932, 1252, 65001};
+  for (const unsigned codePage : codePages) {
+    const bool home = codePage == 936;
+    std::printf("== as on code page %u\n", codePage);
+    const double gbkGoal = home ? 0 : 1;
+    const struct {
+      Tally tally;
+      const std::vector<Title>& titles;
+    } kinds[] = {
+        {{"chinese entries", gbkGoal}, chinese.pure},
+        {{"chinese with Latin words", gbkGoal}, chinese.mixed},
+        {{"chinese cut at 30 bytes", gbkGoal}, chinese.cut},
+        {{"big5 phrases", 1, 2}, big5.pure},
+        {{"big5 with Latin words", 1, 2}, big5.mixed},
+        {{"big5 cut at 30 bytes", 1, 2}, big5.cut},
+        {{"shift-jis text", 1, 2}, shiftJis.pure},
+        {{"shift-jis with Latin words", 1, 2}, shiftJis.mixed},
+        {{"shift-jis cut at 30 bytes", 1, 2}, shiftJis.cut},
+        {{"western words", 1}, westernWord},
+        {{"western titles", 1}, westernTitle},
+        {{"western cut at 30 bytes", 1}, westernCut},
+        {{"western running text", 0.3}, westernRunning},
+        {{"utf-8 chinese", 1}, utf8Chinese},
+        {{"utf-8 japanese", 1, 2}, utf8Japanese},
+        {{"utf-8 western", 1}, utf8Western},
+        {{"utf-8 beside ASCII words", 1}, utf8Beside},
+        {{"utf-8 cut at 30 bytes", 1}, utf8Cut},
+    };
+    for (auto kind : kinds) {
+      kind.tally.CheckAll(kind.titles, codePage);
+      met = kind.tally.Report() && met;
+    }
   }
   return met ? 0 : 1;
 }

@@ -3,11 +3,14 @@
 # OpenCC's phrase and character tables (simplified and traditional), the
 # Western word lists, the running text of the manual pages in German,
 # Spanish, Italian, Brazilian Portuguese and French, and Japanese text from
-# the Japanese manual pages. Nothing is kept: the
+# the Japanese manual pages, each also written as UTF-8, and each decided as
+# on the code pages 936, 950, 932, 1252 and 65001 (or those given with
+# --code-page). Nothing is kept: the
 # tables are dumped and the pages decompressed into a temporary folder.
-# Usage: text_decoding_corpus.sh PATH/TO/text-decoding-check
+# Usage: text_decoding_corpus.sh PATH/TO/text-decoding-check [--code-page N]...
 set -euo pipefail
 tool=$1
+shift
 opencc=/usr/share/opencc
 dict=/usr/share/dict
 work=$(mktemp -d)
@@ -53,4 +56,4 @@ man_text manpages-ja |
   LC_ALL=C.UTF-8 grep -oP '[\x{3041}-\x{3096}\x{30A1}-\x{30FA}\x{30FC}\x{4E00}-\x{9FFF}々]{2,}' \
     >"$work/japanese.txt" || true
 "$tool" --chinese "${chinese[@]}" --western "${western[@]}" --running "${running[@]}" \
-  --traditional "$work/traditional.txt" --japanese "$work/japanese.txt"
+  --traditional "$work/traditional.txt" --japanese "$work/japanese.txt" "$@"
