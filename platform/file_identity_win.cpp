@@ -14,16 +14,20 @@ namespace {
 
 bool HasNul(const std::u16string& path) { return path.find(u'\0') != std::u16string::npos; }
 
-std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
-  if (HasNul(path)) return std::nullopt;
+// Attributes only and every sharing mode: a file that another program
+// holds open can still be asked. Backup semantics open folders too.
+UniqueHandle OpenToAsk(const std::u16string& path, bool followLinks) {
+  if (HasNul(path)) return UniqueHandle();
   // "D:" names the drive's current folder; its root is meant.
   const std::u16string full = !path.empty() && path.back() == u':' ? path + u'\\' : path;
-  // Attributes only and every sharing mode: a file that another program
-  // holds open can still be identified. Backup semantics open folders too.
   const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
-  const UniqueHandle file(CreateFileW(LongPath(full).c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, flags, nullptr));
+  return UniqueHandle(CreateFileW(LongPath(full).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, flags, nullptr));
+}
+
+std::optional<FileId> IdOf(const std::u16string& path, bool followLinks) {
+  const UniqueHandle file = OpenToAsk(path, followLinks);
   if (!file) return std::nullopt;
   return IdOfHandle(file.get());
 }
@@ -43,6 +47,12 @@ std::optional<std::u16string> FinalPath(const std::u16string& path) {
 std::optional<FileId> IdentifyFile(const std::u16string& path) { return IdOf(path, false); }
 
 std::optional<FileId> IdentifyFolder(const std::u16string& path) { return IdOf(path, true); }
+
+std::optional<FileStamp> SizeAndLastWrite(const std::u16string& path) {
+  const UniqueHandle file = OpenToAsk(path, false);
+  if (!file) return std::nullopt;
+  return SizeAndLastWriteOf(file.get());
+}
 
 bool IsLink(const std::u16string& path) {
   if (HasNul(path)) return false;

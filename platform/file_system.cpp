@@ -13,7 +13,7 @@ class PathHeldFile final : public HeldFile {
   PathHeldFile(const FileSystem& fs, std::u16string path) : fs_(fs), path_(std::move(path)) {}
 
   bool IsLink() const override { return fs_.IsLink(path_); }
-  std::optional<FileId> Identify() const override { return fs_.IdentifyFile(path_); }
+  std::optional<FileStamp> Stamp() const override { return fs_.StampFile(path_); }
 
   std::optional<std::u16string> StoredName() override {
     if (left_.empty()) return fs_.NameOnDisk(path_);
@@ -84,6 +84,18 @@ bool FileSystem::IsSameFile(const std::u16string& a, const std::u16string& b) co
 
 std::optional<FileId> FileSystem::IdentifyFile(const std::u16string& path) const {
   return platform::IdentifyFile(path);
+}
+
+std::optional<FileStamp> FileSystem::SizeAndLastWrite(const std::u16string& path) const {
+  return platform::SizeAndLastWrite(path);
+}
+
+std::optional<FileStamp> FileSystem::StampFile(const std::u16string& path) const {
+  std::optional<FileStamp> stamp = SizeAndLastWrite(path);
+  const std::optional<FileId> id = IdentifyFile(path);
+  if (!stamp || !id) return std::nullopt;
+  stamp->id = *id;
+  return stamp;
 }
 
 std::optional<FileId> FileSystem::IdentifyFolder(const std::u16string& path) const {

@@ -26,9 +26,14 @@ class FileSystem {
   virtual std::optional<std::u16string> NameOnDisk(const std::u16string& path) const;
   virtual bool IsSameFile(const std::u16string& a, const std::u16string& b) const;
   virtual std::optional<FileId> IdentifyFile(const std::u16string& path) const;
+  virtual std::optional<FileStamp> SizeAndLastWrite(const std::u16string& path) const;
   virtual std::optional<FileId> IdentifyFolder(const std::u16string& path) const;
   virtual bool IsLink(const std::u16string& path) const;
   virtual bool ListFolder(const std::u16string& folder, const FolderVisitor& visit) const;
+
+  // IdentifyFile's identity with SizeAndLastWrite's size and last write;
+  // nothing unless both are there.
+  std::optional<FileStamp> StampFile(const std::u16string& path) const;
 
   // The file at path, held to be moved (held_file.h). This default puts
   // every question to the members above, by path, so that a decorator's

@@ -39,6 +39,19 @@ std::optional<FileId> IdOfHandle(HANDLE file) {
   return FileIdFromIndex(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
 }
 
+std::optional<FileStamp> SizeAndLastWriteOf(HANDLE file) {
+  FILE_BASIC_INFO basic{};
+  FILE_STANDARD_INFO standard{};
+  if (!GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) ||
+      !GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard)) {
+    return std::nullopt;
+  }
+  FileStamp stamp;
+  stamp.size = static_cast<std::uint64_t>(standard.EndOfFile.QuadPart);
+  stamp.lastWrite = static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart);
+  return stamp;
+}
+
 std::optional<std::u16string> FinalPathOf(HANDLE file) {
   std::wstring buffer(MAX_PATH, L'\0');
   for (int tries = 0; tries < 2; ++tries) {

@@ -15,6 +15,9 @@ namespace platform {
 // else the 64-bit index.
 std::optional<FileId> IdOfHandle(HANDLE file);
 
+// The size and last write of the handle's file, the identity left unknown.
+std::optional<FileStamp> SizeAndLastWriteOf(HANDLE file);
+
 // The path the system resolves the handle to, links on the way included.
 std::optional<std::u16string> FinalPathOf(HANDLE file);
 

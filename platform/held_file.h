@@ -20,7 +20,8 @@ class HeldFile {
   // As IsLink (file_identity.h); also true when it cannot be told, since a
   // move through a link can move the file it points to.
   virtual bool IsLink() const = 0;
-  virtual std::optional<FileId> Identify() const = 0;
+  // Its identity, size and last write (file_identity.h's FileStamp).
+  virtual std::optional<FileStamp> Stamp() const = 0;
   // Its name as its folder stores it now, after a move wherever that move
   // left it; nothing when it cannot be found.
   virtual std::optional<std::u16string> StoredName() = 0;

@@ -110,13 +110,12 @@ class SystemHeldFile final : public HeldFile {
     return !folder || !path || FinalPathLeavesEntry(*path, folder->finalPath, name_);
   }
 
-  std::optional<FileId> Identify() const override {
-    if (!RunsUnderWine()) return IdOfHandle(file_.get());
-    const WineFolder* folder = WineFolderOf(folder_);
-    const std::optional<ULONGLONG> index = WineFileIndex(file_.get());
-    if (!folder || !index) return std::nullopt;
-    return FileIdFromIndex(folder->serial, static_cast<std::uint32_t>(*index >> 32),
-                           static_cast<std::uint32_t>(*index));
+  std::optional<FileStamp> Stamp() const override {
+    std::optional<FileStamp> stamp = SizeAndLastWriteOf(file_.get());
+    const std::optional<FileId> id = Identify();
+    if (!stamp || !id) return std::nullopt;
+    stamp->id = *id;
+    return stamp;
   }
 
   std::optional<std::u16string> StoredName() override {
@@ -145,6 +144,15 @@ class SystemHeldFile final : public HeldFile {
   }
 
  private:
+  std::optional<FileId> Identify() const {
+    if (!RunsUnderWine()) return IdOfHandle(file_.get());
+    const WineFolder* folder = WineFolderOf(folder_);
+    const std::optional<ULONGLONG> index = WineFileIndex(file_.get());
+    if (!folder || !index) return std::nullopt;
+    return FileIdFromIndex(folder->serial, static_cast<std::uint32_t>(*index >> 32),
+                           static_cast<std::uint32_t>(*index));
+  }
+
   // Kept until the next move: the link check and the stored name share it.
   const std::optional<std::u16string>& FinalPath() const {
     if (!finalPath_) finalPath_ = HandlePath(file_.get());

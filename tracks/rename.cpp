@@ -20,6 +20,9 @@ using platform::MoveResult;
 
 // Bounds the search for a free detour name; each try is one refused move.
 constexpr unsigned kMaxDetourNames = 1000;
+// More copies of one name than any real folder holds: a file system that
+// answers "taken" for every name ends here.
+constexpr unsigned kMaxCopyNames = 10000;
 // An indexer or a virus scanner that has just opened the file lets go of it
 // within moments; a step half-way through a case change is worth waiting for.
 constexpr unsigned kTriesPerStep = 4;
@@ -31,6 +34,8 @@ struct Move {
   HeldFile& file;
   std::u16string folder;  // ends in a separator
   std::u16string where;   // where the file is, as far as is known
+  // The longest full path a new name may give it (IsUsableNewName).
+  std::size_t longestPath = std::u16string::npos;
   // A move reported success and took the file to a name neither side asked
   // for, or out of sight.
   bool strayed = false;
@@ -106,6 +111,7 @@ MoveResult GiveName(Move& move, const std::u16string& name) {
   // even report success.
   if (!platform::NameFitsFileSystem(name)) return MoveResult::Failed;
   const std::u16string to = move.folder + name;
+  if (to.size() > move.longestPath) return MoveResult::Failed;
   // A second run finds a copied file already bearing its copy name.
   if (to == move.where)
     return move.file.StoredName() == name ? MoveResult::Moved : MoveResult::Failed;
@@ -163,10 +169,17 @@ RenameResult GiveNameOrCopyName(Move& move, const std::u16string& newName) {
 
   // The ".mp3" that MakeNewName appended gives way to the copy suffix.
   const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
-  for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
+  for (unsigned n = 1; moved == MoveResult::NameTaken && n <= kMaxCopyNames; ++n) {
     moved = GiveName(move, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3");
   }
   return moved == MoveResult::Moved ? RenameResult::Copied : RenameResult::NotRenamed;
+}
+
+// The longest full path a new name may give the file at oldPath.
+std::size_t LongestPathFor(std::u16string_view oldPath) {
+  // A file already past it keeps the behaviour it had: the literal long
+  // form moves it wherever it is.
+  return oldPath.size() <= kLongestOpenablePath ? kLongestOpenablePath : std::u16string::npos;
 }
 
 }  // namespace
@@ -202,6 +215,12 @@ bool IsAcceptableFileName(std::u16string_view name) {
   return !NamesADevice(name) && platform::NameFitsFileSystem(name);
 }
 
+bool IsUsableNewName(std::u16string_view oldPath, std::u16string_view newName) {
+  const std::size_t separator = oldPath.rfind(platform::kPathSeparator);
+  const std::size_t folder = separator == std::u16string_view::npos ? 0 : separator + 1;
+  return IsAcceptableFileName(newName) && folder + newName.size() <= LongestPathFor(oldPath);
+}
+
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName,
                           const FileSystem& fs) {
   RenameOutcome outcome{RenameResult::NotRenamed, oldPath, false, std::nullopt};
@@ -213,26 +232,29 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
     if (fs.NameOnDisk(oldPath) == newName) outcome.result = RenameResult::AlreadyNamed;
     return outcome;
   }
-  if (!IsAcceptableFileName(newName)) return outcome;
+  if (!IsUsableNewName(oldPath, newName)) return outcome;
   const std::unique_ptr<HeldFile> file = fs.Hold(oldPath);
   // Moving a link can move the file it points to instead, or leave it
   // pointing nowhere.
   if (!file || file->IsLink()) return outcome;
 
-  Move move{fs, *file, folder, oldPath};
+  Move move{fs, *file, folder, oldPath, LongestPathFor(oldPath)};
   outcome.result = GiveNameOrCopyName(move, newName);
   outcome.path = move.where;
   // Every move that counts as done checked where it took the file, but one
-  // can still report success and leave it under a name neither side asked for.
-  outcome.strayed = outcome.result == RenameResult::NotRenamed && move.strayed;
+  // can still report success and leave it under a name neither side asked
+  // for, and a detour cut short leaves it under the detour's name.
+  outcome.strayed =
+      outcome.result == RenameResult::NotRenamed && (move.strayed || outcome.path != oldPath);
   // Taken on the file itself where it now is: a move can give a file a new
   // identity (FAT numbers a file by its folder entry).
-  if (outcome.path != oldPath) outcome.file = file->Identify();
+  if (outcome.path != oldPath) outcome.file = file->Stamp();
   return outcome;
 }
 
 RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& oldPath,
-                              const std::optional<platform::FileId>& file, const FileSystem& fs) {
+                              const std::optional<platform::FileStamp>& file,
+                              const FileSystem& fs) {
   RenameOutcome outcome{RenameResult::NotRenamed, path, false, std::nullopt};
   const std::size_t separator = path.rfind(platform::kPathSeparator);
   if (separator == std::u16string::npos) return outcome;
@@ -253,7 +275,8 @@ RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& 
   // client, copied over it) stays, and so does one renamed since.
   const std::unique_ptr<HeldFile> held = fs.Hold(path);
   if (!held || held->IsLink() || held->StoredName() != path.substr(separator + 1)) return outcome;
-  if (!platform::SameFileId(held->Identify(), file)) return outcome;
+  // FAT hands a freed identity to a new file: its size and last write differ.
+  if (!platform::SameFileStamp(held->Stamp(), file)) return outcome;
   Move move{fs, *held, folder, path};
   if (GiveName(move, oldName) == MoveResult::Moved) outcome.result = RenameResult::Renamed;
   outcome.path = move.where;

@@ -17,6 +17,7 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -94,7 +95,8 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
     EXPECT_EQ(StyleText(), c.style);
     EXPECT_EQ(StatusText(), c.hinted ? u"提示: " + NoPlaceholderMessage() : u"before");
     EXPECT_EQ(TextOf(preview),
-              NewNamePreview(MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"})));
+              NewNamePreview(MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"}),
+                             Cell(1, kPathColumn)));
   }
   // Also while a worker runs and the box is read-only.
   State().editNameStyle->SetReadOnly(true);

@@ -123,7 +123,8 @@ void CListFile::OnClick() {
   }
   ShowSelectionText(u"当前选中了第 " + platform::DecimalText(row + 1) + u" 项.");
   // The whole path: the box shows which file the row stands for.
-  ShowText(state.editFileName->hwnd, GetWholeItemText(row, kPathColumn));
+  const std::u16string path = GetWholeItemText(row, kPathColumn);
+  ShowText(state.editFileName->hwnd, path);
   const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
   if (!entry) {
     for (const CCorvaneEdit* box :
@@ -136,7 +137,7 @@ void CListFile::OnClick() {
   ShowText(state.editArtist->hwnd, entry->artist.value_or(u""));
   ShowText(state.editAlbum->hwnd, entry->album.value_or(u""));
   ShowText(state.editNewName->hwnd,
-           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry)));
+           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry), path));
 }
 
 void CListFile::OnSelectionChanged() {

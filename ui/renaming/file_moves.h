@@ -23,7 +23,7 @@ struct FileToMove {
   std::u16string path;    // the file's whole path, as its row names it
   std::u16string target;  // the undo: the path the file had before the renaming
   // The undo: the file the renaming moved there; only that one goes back.
-  std::optional<platform::FileId> identity;
+  std::optional<platform::FileStamp> identity;
 };
 
 struct MoveRequest;
