@@ -146,6 +146,11 @@ void TimeSystemCalls(const Files& files) {
     wchar_t buffer[MAX_PATH];
     GetFinalPathNameByHandleW(handle, buffer, MAX_PATH, 0);
   });
+  onHandles("GetFileInformationByHandleEx FileNameInfo", [](HANDLE handle) {
+    std::vector<DWORD> buffer(1024);
+    GetFileInformationByHandleEx(handle, FileNameInfo, buffer.data(),
+                                 static_cast<DWORD>(buffer.size() * sizeof(DWORD)));
+  });
   time("SetFileInformationByHandle FileRenameInfo there and back", [&](std::size_t i) {
     const HANDLE handle = open(i, DELETE | FILE_READ_ATTRIBUTES);
     for (const std::wstring* to : {&targets[i], &paths[i]}) {
