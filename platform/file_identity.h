@@ -37,6 +37,21 @@ inline bool SameFileId(const std::optional<FileId>& a, const std::optional<FileI
   return a && b && *a == *b;
 }
 
+// A file as a renaming left it: which file, its size and its last write.
+// On FAT and exFAT a file's identity is its folder entry's place, which a
+// new file can take once the renamed one is gone; all three tell it apart.
+struct FileStamp {
+  FileId id;
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;  // in the system's own clock units
+};
+
+// Equal only when both are there with known, equal identities, sizes and
+// last writes.
+inline bool SameFileStamp(const std::optional<FileStamp>& a, const std::optional<FileStamp>& b) {
+  return a && b && a->id == b->id && a->size == b->size && a->lastWrite == b->lastWrite;
+}
+
 // The identity Windows gives as FILE_ID_INFO: a 64-bit volume serial and
 // 16 bytes, least significant first. Unique on ReFS, where the 64-bit index
 // of one file can equal another's.
@@ -48,6 +63,10 @@ FileId FileIdFromIndex(std::uint32_t volumeSerial, std::uint32_t indexHigh, std:
 
 // The file or folder at path itself; a link is a file of its own.
 std::optional<FileId> IdentifyFile(const std::u16string& path);
+
+// The size and last write of the file at path, a link itself, not what it
+// points to; the identity is left unknown (FileSystem::StampFile adds it).
+std::optional<FileStamp> SizeAndLastWrite(const std::u16string& path);
 
 // The folder that path leads to, through any links on the way.
 std::optional<FileId> IdentifyFolder(const std::u16string& path);

@@ -25,6 +25,16 @@ std::optional<FileId> IdentifyFile(const std::u16string& path) {
   return IdOf(info);
 }
 
+std::optional<FileStamp> SizeAndLastWrite(const std::u16string& path) {
+  struct stat info {};
+  if (!Identify(path, info)) return std::nullopt;
+  FileStamp stamp;
+  stamp.size = static_cast<std::uint64_t>(info.st_size);
+  stamp.lastWrite = static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                    static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+  return stamp;
+}
+
 std::optional<FileId> IdentifyFolder(const std::u16string& path) {
   struct stat info {};
   if (path.find(u'\0') != std::u16string::npos) return std::nullopt;

@@ -5,7 +5,7 @@
 #include <utility>
 
 void LastRenaming::Record(std::size_t row, std::u16string before, std::u16string after,
-                          std::optional<platform::FileId> file) {
+                          std::optional<platform::FileStamp> file) {
   if (before == after) return;
   moves_.push_back(UndoMove{row, std::move(before), std::move(after), file, ++recorded_});
 }

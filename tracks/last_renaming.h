@@ -16,8 +16,8 @@ struct UndoMove {
   std::u16string before;  // the path the file had before the renaming
   std::u16string after;   // where the renaming put it
   // The file the renaming moved, as it was identified there: the undo takes
-  // back only that file.
-  std::optional<platform::FileId> file;
+  // back only that file, unchanged.
+  std::optional<platform::FileStamp> file;
   std::uint64_t order = 0;  // when it was recorded: later moves have larger numbers
 };
 
@@ -25,7 +25,7 @@ class LastRenaming {
  public:
   // Row's file went from before to after; a file that stayed is not recorded.
   void Record(std::size_t row, std::u16string before, std::u16string after,
-              std::optional<platform::FileId> file);
+              std::optional<platform::FileStamp> file);
   // A new renaming starts afresh; after a refresh or a clear no row is left
   // that a move could name.
   void Forget();

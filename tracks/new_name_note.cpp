@@ -2,9 +2,9 @@
 
 #include "tracks/rename.h"
 
-NewNameNote NoteOnNewName(std::u16string_view newName) {
+NewNameNote NoteOnNewName(std::u16string_view newName, std::u16string_view path) {
   if (newName.empty()) return NewNameNote::NoNameText;
-  return IsAcceptableFileName(newName) ? NewNameNote::None : NewNameNote::Unusable;
+  return IsUsableNewName(path, newName) ? NewNameNote::None : NewNameNote::Unusable;
 }
 
 std::u16string_view NoteText(NewNameNote note) {

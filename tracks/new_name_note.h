@@ -6,11 +6,11 @@
 enum class NewNameNote {
   None,        // the name is used
   NoNameText,  // no name at all: the style's title, artist and album have no text
-  Unusable,    // the file system would refuse it (IsAcceptableFileName)
+  Unusable,    // refused, or past the paths other programs open (IsUsableNewName)
 };
 
-// newName as MakeNewName gives it.
-NewNameNote NoteOnNewName(std::u16string_view newName);
+// newName as MakeNewName gives it, for the file at path.
+NewNameNote NoteOnNewName(std::u16string_view newName, std::u16string_view path);
 
 // What the preview puts after the name (or, for NoNameText, in its place);
 // empty for None.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "platform/file_identity.h"
 #include "platform/file_system.h"
+#include "platform/held_file.h"
 #include "platform/name_limit.h"
 #include "platform/text.h"
 #include "tracks/name_style.h"
@@ -13,121 +15,122 @@
 namespace {
 
 using platform::FileSystem;
+using platform::HeldFile;
 using platform::MoveResult;
 
 // Bounds the search for a free detour name; each try is one refused move.
 constexpr unsigned kMaxDetourNames = 1000;
+// More copies of one name than any real folder holds: a file system that
+// answers "taken" for every name ends here.
+constexpr unsigned kMaxCopyNames = 10000;
 // An indexer or a virus scanner that has just opened the file lets go of it
 // within moments; a step half-way through a case change is worth waiting for.
 constexpr unsigned kTriesPerStep = 4;
 constexpr std::chrono::milliseconds kPauseBetweenTries{25};
 
+// One file on its way to a new name in its folder.
+struct Move {
+  const FileSystem& fs;
+  HeldFile& file;
+  std::u16string folder;  // ends in a separator
+  std::u16string where;   // where the file is, as far as is known
+  // The longest full path a new name may give it (IsUsableNewName).
+  std::size_t longestPath = std::u16string::npos;
+  // A move reported success and took the file to a name neither side asked
+  // for, or out of sight.
+  bool strayed = false;
+};
+
 // Tries again, after a pause, a move refused for a reason other than a taken name.
-MoveResult MoveRetrying(const FileSystem& fs, const std::u16string& from,
-                        const std::u16string& to) {
-  MoveResult moved = fs.MoveWithoutReplacing(from, to);
+MoveResult MoveRetrying(Move& move, const std::u16string& to) {
+  MoveResult moved = move.file.MoveTo(to);
   for (unsigned tried = 1; moved == MoveResult::Failed && tried < kTriesPerStep; ++tried) {
     std::this_thread::sleep_for(kPauseBetweenTries);
-    moved = fs.MoveWithoutReplacing(from, to);
+    moved = move.file.MoveTo(to);
   }
   return moved;
 }
 
-// Whether a move between two different entries that reported success really
-// took the file to `name`: a move can report success and change nothing.
-bool Arrived(const FileSystem& fs, const std::u16string& from, const std::u16string& to,
-             const std::u16string& name) {
-  return fs.NameOnDisk(to) == name && !fs.NameOnDisk(from);
+// After a move that reported success: whether the file bears `name` now.
+// Otherwise where follows it; a name neither side asked for strays it.
+bool Arrived(Move& move, const std::u16string& name, const std::u16string& from) {
+  const std::optional<std::u16string> stored = move.file.StoredName();
+  if (stored == name) {
+    move.where = move.folder + name;
+    return true;
+  }
+  if (!stored) {
+    move.strayed = true;
+    return false;
+  }
+  move.where = move.folder + *stored;
+  if (move.where != from) move.strayed = true;
+  return false;
 }
 
-// After a move from `from` to `to` that reported success and did not arrive:
-// where names the file as it is stored, wherever it is.
-void FollowFile(const FileSystem& fs, const std::u16string& from, const std::u16string& to,
-                const std::u16string& folder, std::u16string& where) {
-  if (fs.NameOnDisk(from)) return;
-  if (const std::optional<std::u16string> stored = fs.NameOnDisk(to)) where = folder + *stored;
-}
-
-// Gives the file at from, stored under from's name, the name `name` by way of
+// Gives the file, stored under the name in where, the name `name` by way of
 // a detour name of its own. A detour name ends in ".mp3", so that a file
 // left there (the program ended half-way, every step back refused) is listed
-// again by the next scan and can be renamed once more. where follows the file.
-MoveResult TakeDetour(const FileSystem& fs, const std::u16string& from,
-                      const std::u16string& folder, const std::u16string& name,
-                      std::u16string& where) {
+// again by the next scan and can be renamed once more.
+MoveResult TakeDetour(Move& move, const std::u16string& name) {
+  const std::u16string from = move.where;
   std::u16string detour;
   for (unsigned n = 1;; ++n) {
     if (n > kMaxDetourNames) return MoveResult::Failed;
     const std::u16string detourName = u"~corvane-rename-" + platform::DecimalText(n) + u".mp3";
-    detour = folder + detourName;
-    // The file itself may answer to a detour name under another spelling.
-    if (fs.IsSameFile(from, detour)) continue;
-    const MoveResult moved = fs.MoveWithoutReplacing(from, detour);
+    detour = move.folder + detourName;
+    if (detour == from) continue;
+    const MoveResult moved = move.file.MoveTo(detour);
     if (moved == MoveResult::Failed) return MoveResult::Failed;
     if (moved != MoveResult::Moved) continue;
-    if (Arrived(fs, from, detour, detourName)) break;
-    FollowFile(fs, from, detour, folder, where);
-    return MoveResult::Failed;
+    if (Arrived(move, detourName, from)) break;
+    // The file itself answers to this detour name under another spelling.
+    if (move.strayed) return MoveResult::Failed;
   }
-  const std::u16string to = folder + name;
-  const MoveResult second = MoveRetrying(fs, detour, to);
-  if (second == MoveResult::Moved && Arrived(fs, detour, to, name)) {
-    where = to;
-    return MoveResult::Moved;
-  }
+  const std::u16string to = move.folder + name;
+  const MoveResult second = MoveRetrying(move, to);
+  if (second == MoveResult::Moved && Arrived(move, name, detour)) return MoveResult::Moved;
+  if (move.strayed) return MoveResult::Failed;
   // Back to the old name, so that the row still names the file.
-  const std::u16string oldName = from.substr(folder.size());
-  if (MoveRetrying(fs, detour, from) == MoveResult::Moved && Arrived(fs, detour, from, oldName)) {
+  const std::u16string oldName = from.substr(move.folder.size());
+  if (MoveRetrying(move, from) == MoveResult::Moved && Arrived(move, oldName, detour)) {
     // A name taken meanwhile leads to copy names, as any taken name does.
     return second == MoveResult::NameTaken ? MoveResult::NameTaken : MoveResult::Failed;
   }
-  if (fs.NameOnDisk(detour)) where = detour;
+  if (!move.strayed) {
+    if (const std::optional<std::u16string> stored = move.file.StoredName()) {
+      move.where = move.folder + *stored;
+    }
+  }
   return MoveResult::Failed;
 }
 
-// Gives the file at from the name `name`, where folder + name is the same
-// directory entry under another spelling (letter case, a short 8.3 name).
-// Windows changes the spelling in place; Wine reports success and keeps the
-// old one, so the stored name decides whether a detour is needed.
-MoveResult ChangeSpelling(const FileSystem& fs, const std::u16string& from,
-                          const std::u16string& folder, const std::u16string& name,
-                          std::u16string& where) {
-  const std::u16string to = folder + name;
-  const MoveResult direct = fs.MoveWithoutReplacing(from, to);
-  if (direct != MoveResult::Moved) return direct;
-  const std::optional<std::u16string> stored = fs.NameOnDisk(to);
-  if (stored == name) {
-    where = to;
-    return MoveResult::Moved;
-  }
-  if (stored != fs.NameOnDisk(from)) return MoveResult::Failed;  // gone, or moved by someone else
-  return TakeDetour(fs, from, folder, name, where);
-}
-
-// Gives the file at from the name `name` in folder; where follows the file.
-MoveResult GiveName(const FileSystem& fs, const std::u16string& from, const std::u16string& folder,
-                    const std::u16string& name, std::u16string& where) {
+// Gives the file the name `name` in its folder; where follows the file.
+MoveResult GiveName(Move& move, const std::u16string& name) {
   // Never tried: the file system would cut it, drop ".mp3" and, under Wine,
   // even report success.
   if (!platform::NameFitsFileSystem(name)) return MoveResult::Failed;
-  const std::u16string to = folder + name;
+  const std::u16string to = move.folder + name;
+  if (to.size() > move.longestPath) return MoveResult::Failed;
   // A second run finds a copied file already bearing its copy name.
-  if (to == from) return fs.NameOnDisk(to) == name ? MoveResult::Moved : MoveResult::Failed;
+  if (to == move.where)
+    return move.file.StoredName() == name ? MoveResult::Moved : MoveResult::Failed;
   // Whether any other file holds the name, only the file system's own
   // refusal tells: it compares names its own way.
-  if (fs.IsSameFile(from, to)) {
-    // Another hard link of the file holds the name under an entry of its own.
-    if (fs.NameOnDisk(from) != fs.NameOnDisk(to)) return MoveResult::NameTaken;
-    return ChangeSpelling(fs, from, folder, name, where);
-  }
-  const MoveResult moved = fs.MoveWithoutReplacing(from, to);
+  const std::u16string from = move.where;
+  const MoveResult moved = move.file.MoveTo(to);
   if (moved != MoveResult::Moved) return moved;
-  if (Arrived(fs, from, to, name)) {
-    where = to;
-    return MoveResult::Moved;
-  }
-  FollowFile(fs, from, to, folder, where);
-  return MoveResult::Failed;
+  if (Arrived(move, name, from)) return MoveResult::Moved;
+  if (move.strayed) return MoveResult::Failed;
+  // The file kept its name. Where the new name is another spelling of that
+  // very entry (letter case, a short 8.3 name), Windows changes the spelling
+  // in place, while Wine reports success and keeps the old one: a detour
+  // makes the change. Another entry under the name is another hard link of
+  // the file, and the name is taken.
+  const std::optional<std::u16string> holder = move.fs.NameOnDisk(to);
+  if (!holder) return MoveResult::Failed;
+  if (move.folder + *holder == move.where) return TakeDetour(move, name);
+  return MoveResult::NameTaken;
 }
 
 // Spaces of any width, as a tag or a Chinese input method may give them.
@@ -158,34 +161,25 @@ bool NamesADevice(std::u16string_view name) {
          number == u'\u00B3';
 }
 
-// The entry of folder (ending in a separator) that is the file id.
-std::optional<std::u16string> FindInFolder(const FileSystem& fs, const std::u16string& folder,
-                                           const platform::FileId& id) {
-  std::optional<std::u16string> found;
-  fs.ListFolder(folder.substr(0, folder.size() - 1), [&](const platform::FolderEntry& entry) {
-    if (entry.isFolder || !platform::SameFileId(fs.IdentifyFile(folder + entry.name), id))
-      return true;
-    found = folder + entry.name;
-    return false;
-  });
-  return found;
-}
-
 // The new name, or copy names while names are taken; outcome follows the file.
-void GiveNameOrCopyName(const FileSystem& fs, const std::u16string& oldPath,
-                        const std::u16string& folder, const std::u16string& newName,
-                        RenameOutcome& outcome) {
-  MoveResult moved = GiveName(fs, oldPath, folder, newName, outcome.path);
-  if (moved == MoveResult::Moved) outcome.result = RenameResult::Renamed;
-  if (moved != MoveResult::NameTaken) return;
+RenameResult GiveNameOrCopyName(Move& move, const std::u16string& newName) {
+  MoveResult moved = GiveName(move, newName);
+  if (moved == MoveResult::Moved) return RenameResult::Renamed;
+  if (moved != MoveResult::NameTaken) return RenameResult::NotRenamed;
 
   // The ".mp3" that MakeNewName appended gives way to the copy suffix.
   const std::u16string stem = newName.substr(0, newName.size() >= 4 ? newName.size() - 4 : 0);
-  for (unsigned long long n = 1; moved == MoveResult::NameTaken; ++n) {
-    moved = GiveName(fs, oldPath, folder, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3",
-                     outcome.path);
+  for (unsigned n = 1; moved == MoveResult::NameTaken && n <= kMaxCopyNames; ++n) {
+    moved = GiveName(move, stem + u" - 拷贝 (" + platform::DecimalText(n) + u").mp3");
   }
-  if (moved == MoveResult::Moved) outcome.result = RenameResult::Copied;
+  return moved == MoveResult::Moved ? RenameResult::Copied : RenameResult::NotRenamed;
+}
+
+// The longest full path a new name may give the file at oldPath.
+std::size_t LongestPathFor(std::u16string_view oldPath) {
+  // A file already past it keeps the behaviour it had: the literal long
+  // form moves it wherever it is.
+  return oldPath.size() <= kLongestOpenablePath ? kLongestOpenablePath : std::u16string::npos;
 }
 
 }  // namespace
@@ -221,6 +215,12 @@ bool IsAcceptableFileName(std::u16string_view name) {
   return !NamesADevice(name) && platform::NameFitsFileSystem(name);
 }
 
+bool IsUsableNewName(std::u16string_view oldPath, std::u16string_view newName) {
+  const std::size_t separator = oldPath.rfind(platform::kPathSeparator);
+  const std::size_t folder = separator == std::u16string_view::npos ? 0 : separator + 1;
+  return IsAcceptableFileName(newName) && folder + newName.size() <= LongestPathFor(oldPath);
+}
+
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName,
                           const FileSystem& fs) {
   RenameOutcome outcome{RenameResult::NotRenamed, oldPath, false, std::nullopt};
@@ -232,29 +232,29 @@ RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& n
     if (fs.NameOnDisk(oldPath) == newName) outcome.result = RenameResult::AlreadyNamed;
     return outcome;
   }
-  if (!IsAcceptableFileName(newName)) return outcome;
+  if (!IsUsableNewName(oldPath, newName)) return outcome;
+  const std::unique_ptr<HeldFile> file = fs.Hold(oldPath);
   // Moving a link can move the file it points to instead, or leave it
   // pointing nowhere.
-  if (fs.IsLink(oldPath)) return outcome;
+  if (!file || file->IsLink()) return outcome;
 
-  const std::optional<platform::FileId> id = fs.IdentifyFile(oldPath);
-  GiveNameOrCopyName(fs, oldPath, folder, newName, outcome);
+  Move move{fs, *file, folder, oldPath, LongestPathFor(oldPath)};
+  outcome.result = GiveNameOrCopyName(move, newName);
+  outcome.path = move.where;
   // Every move that counts as done checked where it took the file, but one
-  // can still report success and leave it under a name neither side asked for.
-  if (id && outcome.result == RenameResult::NotRenamed && !fs.NameOnDisk(outcome.path)) {
-    outcome.result = RenameResult::NotRenamed;
-    outcome.strayed = true;
-    if (const std::optional<std::u16string> found = FindInFolder(fs, folder, *id))
-      outcome.path = *found;
-  }
-  // Taken where the file now is: a move can give a file a new identity (FAT
-  // numbers a file by its folder entry).
-  if (outcome.path != oldPath) outcome.file = fs.IdentifyFile(outcome.path);
+  // can still report success and leave it under a name neither side asked
+  // for, and a detour cut short leaves it under the detour's name.
+  outcome.strayed =
+      outcome.result == RenameResult::NotRenamed && (move.strayed || outcome.path != oldPath);
+  // Taken on the file itself where it now is: a move can give a file a new
+  // identity (FAT numbers a file by its folder entry).
+  if (outcome.path != oldPath) outcome.file = file->Stamp();
   return outcome;
 }
 
 RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& oldPath,
-                              const std::optional<platform::FileId>& file, const FileSystem& fs) {
+                              const std::optional<platform::FileStamp>& file,
+                              const FileSystem& fs) {
   RenameOutcome outcome{RenameResult::NotRenamed, path, false, std::nullopt};
   const std::size_t separator = path.rfind(platform::kPathSeparator);
   if (separator == std::u16string::npos) return outcome;
@@ -273,10 +273,12 @@ RenameOutcome RenameTrackBack(const std::u16string& path, const std::u16string& 
   // Only the file the renaming moved, still stored under the name it gave
   // it, is taken back: another file under that name now (restored by a sync
   // client, copied over it) stays, and so does one renamed since.
-  if (fs.NameOnDisk(path) != path.substr(separator + 1)) return outcome;
-  if (!platform::SameFileId(fs.IdentifyFile(path), file)) return outcome;
-  if (GiveName(fs, path, folder, oldName, outcome.path) == MoveResult::Moved) {
-    outcome.result = RenameResult::Renamed;
-  }
+  const std::unique_ptr<HeldFile> held = fs.Hold(path);
+  if (!held || held->IsLink() || held->StoredName() != path.substr(separator + 1)) return outcome;
+  // FAT hands a freed identity to a new file: its size and last write differ.
+  if (!platform::SameFileStamp(held->Stamp(), file)) return outcome;
+  Move move{fs, *held, folder, path};
+  if (GiveName(move, oldName) == MoveResult::Moved) outcome.result = RenameResult::Renamed;
+  outcome.path = move.where;
   return outcome;
 }

@@ -3,6 +3,7 @@
 // names when the name is taken. No file is ever overwritten or moved to
 // another folder.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,14 +23,16 @@ struct RenameOutcome {
   // Where the file is afterwards: the old path unless the file was moved. A
   // case change cut short can leave it under a detour name ending in ".mp3".
   std::u16string path;
-  // A move reported success and left the file at neither its old nor its new
-  // name (a name the file system cut): path is where it was found in its
-  // folder, or the old path when it was found nowhere.
+  // The file was not renamed and is not under its old name either: a move
+  // reported success and left it under a name the file system cut, or a
+  // case change's detour could neither go on nor back. path is where it was
+  // found in its folder, or the old path when it was found nowhere.
   bool strayed = false;
-  // The identity of the file at path, taken there when the renaming moved it
-  // (path differs from the old path); what its undo checks before it moves
-  // the file back. Nothing when the file was not moved or cannot be told.
-  std::optional<platform::FileId> file;
+  // The identity, size and last write of the file at path, taken on the file
+  // itself when the renaming moved it (path differs from the old path); what
+  // its undo checks before it moves the file back. Nothing when the file was
+  // not moved or cannot be told.
+  std::optional<platform::FileStamp> file;
 };
 
 // The row status: kStatusRenamed, kStatusCopied or kStatusUnchanged.
@@ -42,28 +45,37 @@ bool RenameSucceeded(RenameResult result);
 // before its last dot (".mp3", " .mp3", ""), without a forbidden character or
 // a control character, not a Windows device name (CON, NUL, COM1... before
 // the first dot), and short enough for the file system to keep it whole.
-// RenameTrack tries no name that fails this, and the preview marks such a
-// name as one that will not be used.
 bool IsAcceptableFileName(std::u16string_view name);
+
+// The longest full path, in UTF-16 units, that Explorer and most other
+// programs open: MAX_PATH less its terminating NUL.
+inline constexpr std::size_t kLongestOpenablePath = 259;
+
+// True when newName may be given to the file at oldPath: it is acceptable,
+// and it does not take the file's full path past kLongestOpenablePath unless
+// oldPath is past it already. RenameTrack tries no name that fails this, and
+// the preview marks such a name as one that will not be used.
+bool IsUsableNewName(std::u16string_view oldPath, std::u16string_view newName);
 
 // Gives the file at oldPath (a full path, never cut) the name newName (from
 // MakeNewName) in the same folder. When the name is taken, tries newName
 // without its last four characters followed by " - 拷贝 (N).mp3" for N = 1, 2,
-// ... until one is free or the move fails for another reason. A newName that
-// is not acceptable is not tried at all, nor is a name longer than the file
-// system keeps whole; a file that is a link is left alone. Every file-system
-// operation goes through fileSystem.
+// ... until one is free, the move fails for another reason, or 10,000 copy
+// names were taken. A newName that is not usable (IsUsableNewName) is not
+// tried at all, nor is a copy name that is not; a file that is a link is
+// left alone. Every file-system operation goes through fileSystem.
 RenameOutcome RenameTrack(const std::u16string& oldPath, const std::u16string& newName,
                           const platform::FileSystem& fileSystem = platform::SystemFileSystem());
 
 // Gives the file at path, where a renaming put it, back the name it had
 // before, oldPath, in the same folder and by the same move: never replacing,
-// never into another folder. file is the identity RenameTrack gave in its
+// never into another folder. file is the stamp RenameTrack gave in its
 // outcome. Renamed when it went back; NotRenamed when the old name is taken,
-// the file at path is not that very file under that very name (another file
-// there now, or an unknown identity, which equals nothing), or oldPath names
-// another folder. path in the outcome follows the file.
+// the file at path is not that very file under that very name, unchanged
+// (another file there now, one written since, or an unknown identity, which
+// equals nothing), or oldPath names another folder. path in the outcome
+// follows the file.
 RenameOutcome RenameTrackBack(
     const std::u16string& path, const std::u16string& oldPath,
-    const std::optional<platform::FileId>& file,
+    const std::optional<platform::FileStamp>& file,
     const platform::FileSystem& fileSystem = platform::SystemFileSystem());

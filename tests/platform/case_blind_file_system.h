@@ -2,8 +2,9 @@
 // A file system that ignores letter case, acted out over one that does not:
 // names are looked up ignoring ASCII case, a name taken under any spelling
 // is refused, and a move between two spellings of one name reports success
-// and changes nothing, as Wine's does. So the native tests, under the
-// sanitizers, take the case change's detour.
+// and changes nothing, as Wine's does, so that the native tests, under the
+// sanitizers, take the case change's detour; or changes the spelling in
+// place, as Windows and a share do.
 
 #include <filesystem>
 #include <optional>
@@ -18,7 +19,11 @@ namespace test_support {
 
 class CaseBlindFileSystem : public FileSystemDecorator {
  public:
-  using FileSystemDecorator::FileSystemDecorator;
+  enum class CaseChange { ReportedOnly, InPlace };
+
+  explicit CaseBlindFileSystem(CaseChange change = CaseChange::ReportedOnly,
+                               const platform::FileSystem& inner = platform::SystemFileSystem())
+      : FileSystemDecorator(inner), change_(change) {}
 
   // Whether path names an entry here, under any spelling.
   static bool Holds(const std::u16string& path) { return StoredPath(path).has_value(); }
@@ -36,17 +41,25 @@ class CaseBlindFileSystem : public FileSystemDecorator {
     if (!stored) return std::nullopt;
     return inner().IdentifyFile(*stored);
   }
+  std::optional<platform::FileStamp> SizeAndLastWrite(const std::u16string& path) const override {
+    const std::optional<std::u16string> stored = StoredPath(path);
+    if (!stored) return std::nullopt;
+    return inner().SizeAndLastWrite(*stored);
+  }
   platform::MoveResult MoveWithoutReplacing(const std::u16string& from,
                                             const std::u16string& to) const override {
     const std::optional<std::u16string> source = StoredPath(from);
     if (!source) return platform::MoveResult::Failed;
     if (const std::optional<std::u16string> target = StoredPath(to)) {
-      return *target == *source ? platform::MoveResult::Moved : platform::MoveResult::NameTaken;
+      if (*target != *source) return platform::MoveResult::NameTaken;
+      if (change_ == CaseChange::ReportedOnly || to == *source) return platform::MoveResult::Moved;
     }
     return inner().MoveWithoutReplacing(*source, to);
   }
 
  private:
+  CaseChange change_;
+
   // The name path's entry is stored under, whatever the spelling in path.
   static std::optional<std::u16string> Stored(const std::u16string& path) {
     const std::size_t separator = path.rfind(platform::kPathSeparator);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -8,6 +9,8 @@
 
 #include "platform/file_identity.h"
 #include "platform/file_system_decorator.h"
+#include "platform/held_file.h"
+#include "platform/volume_identities.h"
 #include "support/temp_folder.h"
 #include "tracks/rename.h"
 
@@ -64,6 +67,48 @@ TEST(FileIdentity, GivesTheNameAsStored) {
   EXPECT_EQ(platform::NameOnDisk(folder.Path(u"Song*")), std::nullopt);
 }
 
+// The system's held file (one handle on the file, under Wine and on
+// Windows) and the default one (every question put to the members by path)
+// on the real disk: the same identity, names and refusals.
+TEST(HeldFile, TheSystemsOwnAndTheOneByPathAgreeOnTheDisk) {
+  using platform::MoveResult;
+  const test_support::FileSystemDecorator byPath;
+  for (const platform::FileSystem* fs :
+       {&platform::SystemFileSystem(), static_cast<const platform::FileSystem*>(&byPath)}) {
+    SCOPED_TRACE(fs == &byPath ? "by path" : "the system's");
+    TempFolder folder;
+    const std::u16string song = folder.Write(u"Song.mp3", {1, 2});
+    folder.Write(u"Taken.mp3", {3});
+    folder.MakeFolder(u"Folder.mp3");
+    const std::unique_ptr<platform::HeldFile> held = fs->Hold(song);
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(held->IsLink());
+    const std::optional<platform::FileStamp> stamp = held->Stamp();
+    ASSERT_TRUE(stamp);
+    EXPECT_EQ(stamp->id, platform::IdentifyFile(song));
+    EXPECT_EQ(stamp->size, 2u);
+    EXPECT_TRUE(platform::SameFileStamp(stamp, fs->StampFile(song)));
+    EXPECT_EQ(held->StoredName(), std::u16string(u"Song.mp3"));
+    EXPECT_EQ(held->MoveTo(folder.Path(u"Taken.mp3")), MoveResult::NameTaken);
+    EXPECT_EQ(held->MoveTo(folder.Path(u"Folder.mp3")), MoveResult::NameTaken);
+    EXPECT_EQ(held->MoveTo(folder.Path(u"歌曲.mp3")), MoveResult::Moved);
+    EXPECT_EQ(held->StoredName(), std::u16string(u"歌曲.mp3"));
+    EXPECT_TRUE(platform::SameFileStamp(held->Stamp(), fs->StampFile(folder.Path(u"歌曲.mp3"))));
+    EXPECT_EQ(folder.Names(),
+              (std::vector<std::u16string>{u"Folder.mp3", u"Taken.mp3", u"歌曲.mp3"}));
+    EXPECT_EQ(folder.Read(u"Taken.mp3"), std::vector<unsigned char>{3});
+    // Held by another spelling, where the file system ignores case.
+    if (std::filesystem::exists(folder.path() / u"歌曲.MP3")) {
+      const std::unique_ptr<platform::HeldFile> other = fs->Hold(folder.Path(u"歌曲.MP3"));
+      ASSERT_TRUE(other);
+      EXPECT_EQ(other->StoredName(), std::u16string(u"歌曲.mp3"));
+    }
+    const std::unique_ptr<platform::HeldFile> missing = fs->Hold(folder.Path(u"missing.mp3"));
+    EXPECT_TRUE(!missing || (!missing->Stamp() && !missing->StoredName() &&
+                             missing->MoveTo(folder.Path(u"x.mp3")) == MoveResult::Failed));
+  }
+}
+
 TEST(FileIdentity, TellsFilesApartByAll128BitsAndNeverMatchesAnUnknownIdentity) {
   using platform::FileId;
   // FILE_ID_INFO, least significant byte first; on ReFS two files can share
@@ -101,14 +146,7 @@ TEST(FileIdentity, TellsFilesApartByAll128BitsAndNeverMatchesAnUnknownIdentity) 
 
   // A share that reports zero for every file, as some redirectors do: the
   // undo cannot tell its file from a stranger, so it moves nothing back.
-  class ZeroIdentities : public test_support::FileSystemDecorator {
-   public:
-    std::optional<FileId> IdentifyFile(const std::u16string& path) const override {
-      if (!inner().IdentifyFile(path)) return std::nullopt;
-      return FileId{7, 0, 0};
-    }
-  };
-  const ZeroIdentities share;
+  const test_support::ZeroIdentities share;
   TempFolder folder;
   const std::u16string a = folder.Write(u"a.mp3", {1});
   const RenameOutcome renamed = RenameTrack(a, u"Song.mp3", share);

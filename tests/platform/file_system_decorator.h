@@ -32,6 +32,9 @@ class FileSystemDecorator : public platform::FileSystem {
   std::optional<platform::FileId> IdentifyFile(const std::u16string& path) const override {
     return inner_.IdentifyFile(path);
   }
+  std::optional<platform::FileStamp> SizeAndLastWrite(const std::u16string& path) const override {
+    return inner_.SizeAndLastWrite(path);
+  }
   std::optional<platform::FileId> IdentifyFolder(const std::u16string& path) const override {
     return inner_.IdentifyFolder(path);
   }

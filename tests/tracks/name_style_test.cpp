@@ -89,13 +89,15 @@ TEST(MakeNewName, MissingTextCountsAsEmpty) {
   EXPECT_EQ(reused, u"Song.mp3");
 }
 
-// The preview's note follows from the name alone.
+// The preview's note follows from the name and, for its length, the path.
 TEST(NewNameNote, TellsWhyANameWillNotBeUsed) {
   const TrackEntry trackOnly = Entry(u"", u"", u"", u"07");
   const TrackEntry device = Entry(u"Nul", u"", u"");
-  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", trackOnly)), NewNameNote::NoNameText);
-  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%title%", device)), NewNameNote::Unusable);
-  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", Entry(u"Nul", u"", u"", u"07"))),
+  const std::u16string path = std::u16string(u"music") + platform::kPathSeparator + u"a.mp3";
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", trackOnly), path),
+            NewNameNote::NoNameText);
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%title%", device), path), NewNameNote::Unusable);
+  EXPECT_EQ(NoteOnNewName(MakeNewName(u"%track% - %title%", Entry(u"Nul", u"", u"", u"07")), path),
             NewNameNote::None);
   EXPECT_EQ(NoteText(NewNameNote::Unusable), u"(无法使用此文件名)");
   EXPECT_NE(NoteText(NewNameNote::NoNameText), NoteText(NewNameNote::Unusable));

@@ -248,6 +248,7 @@ TEST(RenameTrackSafety, EveryFileSurvivesOnceInItsOwnFolderWhateverTheNames) {
           // Or left under a detour name by a case change cut short.
           if (row.path != oldPath) {
             EXPECT_TRUE(IsDetourName(name)) << platform::Utf16ToUtf8(row.path);
+            EXPECT_TRUE(outcome.strayed);
             EXPECT_EQ(fs::path(row.path).parent_path(), fs::path(oldPath).parent_path());
           }
           break;

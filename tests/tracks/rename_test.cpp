@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,11 +16,13 @@
 #include "platform/file_system.h"
 #include "platform/injected_moves.h"
 #include "platform/text.h"
+#include "platform/volume_identities.h"
 #include "support/links.h"
 #include "support/tagged_files.h"
 #include "support/temp_folder.h"
 #include "tracks/last_renaming.h"
 #include "tracks/name_style.h"
+#include "tracks/new_name_note.h"
 #include "tracks/read_track_tags.h"
 #include "tracks/rename.h"
 #include "tracks/scan.h"
@@ -196,27 +199,45 @@ TEST(RenameTrack, MovesToTheNewNameOrTheFirstFreeCopyName) {
        u"Song.mp3",
        {u"Song.mp3", u"~corvane-rename-1.mp3"}},
   };
-  for (const RenameCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    WriteFiles(folder, c.present);
-    const Names namesBefore = folder.Names();
-    const RenameOutcome outcome = RenameTrack(folder.Path(c.file), c.newName);
-    EXPECT_EQ(outcome.result, c.result);
-    EXPECT_EQ(outcome.path, folder.Path(c.finalName));
-    // The listing shows the names as stored, so a case left unchanged shows.
-    EXPECT_EQ(folder.Names(), c.namesAfter);
-    if (c.result != RenameResult::NotRenamed) {
-      EXPECT_EQ(folder.Read(c.finalName), ContentOf(c.file));
+  // On this file system through the system's own held file, and through
+  // the members by path on volumes acted out over it: one ignoring case as
+  // Wine does, a share ignoring case that reports no identities, and FAT.
+  const CaseBlindFileSystem wine;
+  const CaseBlindFileSystem caseBlind(CaseBlindFileSystem::CaseChange::InPlace);
+  const test_support::ZeroIdentities share(caseBlind);
+  const test_support::PlaceIdentities fat(caseBlind);
+  const struct {
+    const char* what;
+    const platform::FileSystem& fs;
+    bool undone;  // without identities the undo leaves every file where it is
+  } volumes[] = {{"as the file system is", platform::SystemFileSystem(), true},
+                 {"ignoring case as Wine does", wine, true},
+                 {"a share ignoring case without identities", share, false},
+                 {"FAT", fat, true}};
+  for (const auto& volume : volumes)
+    for (const RenameCase& c : cases) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(volume.what);
+      TempFolder folder;
+      WriteFiles(folder, c.present);
+      const Names namesBefore = folder.Names();
+      const RenameOutcome outcome = RenameTrack(folder.Path(c.file), c.newName, volume.fs);
+      EXPECT_EQ(outcome.result, c.result);
+      EXPECT_EQ(outcome.path, folder.Path(c.finalName));
+      // The listing shows the names as stored, so a case left unchanged shows.
+      EXPECT_EQ(folder.Names(), c.namesAfter);
+      if (c.result != RenameResult::NotRenamed) {
+        EXPECT_EQ(folder.Read(c.finalName), ContentOf(c.file));
+      }
+      // The undo takes every moved file back to exactly the name it had.
+      if (outcome.path == folder.Path(c.file)) continue;
+      const RenameOutcome back =
+          RenameTrackBack(outcome.path, folder.Path(c.file), outcome.file, volume.fs);
+      EXPECT_EQ(back.result, volume.undone ? RenameResult::Renamed : RenameResult::NotRenamed);
+      EXPECT_EQ(back.path, volume.undone ? folder.Path(c.file) : outcome.path);
+      EXPECT_EQ(folder.Names(), volume.undone ? namesBefore : c.namesAfter);
+      EXPECT_EQ(folder.Read(volume.undone ? c.file : c.finalName), ContentOf(c.file));
     }
-    // The undo takes every moved file back to exactly the name it had.
-    if (outcome.path == folder.Path(c.file)) continue;
-    const RenameOutcome back = RenameTrackBack(outcome.path, folder.Path(c.file), outcome.file);
-    EXPECT_EQ(back.result, RenameResult::Renamed);
-    EXPECT_EQ(back.path, folder.Path(c.file));
-    EXPECT_EQ(folder.Names(), namesBefore);
-    EXPECT_EQ(folder.Read(c.file), ContentOf(c.file));
-  }
 }
 
 TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone) {
@@ -225,6 +246,10 @@ TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone
     Names present;  // after the renaming, which put a.mp3 at Song.mp3
     std::u16string oldPath;
     std::u16string renamed;  // where the file the renaming moved is now; "" when gone
+    // Or it was at Song.mp3 with this file's content and was deleted, and
+    // present's Song.mp3 is a newcomer in its entry (written later).
+    std::u16string was = u"";
+    bool writtenLater = false;
   };
   const Case cases[] = {
       {"the old name taken meanwhile", {u"Song.mp3", u"a.mp3"}, u"a.mp3", u"Song.mp3"},
@@ -236,22 +261,47 @@ TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone
       // A sync client restored a file, or the user copied another over it.
       {"a file replaced meanwhile under the new name", {u"Song.mp3"}, u"a.mp3", u""},
       {"the file renamed since, in letter case only", {u"SONG.mp3"}, u"a.mp3", u"SONG.mp3"},
+      // FAT hands the freed entry's identity to the newcomer.
+      {"a newcomer of another size in the freed entry", {u"Song.mp3"}, u"a.mp3", u"", u"a.mp3"},
+      {"a newcomer of the same size in the freed entry, written later",
+       {u"Song.mp3"},
+       u"a.mp3",
+       u"",
+       u"Song.mp3",
+       true},
   };
   const TempFolder elsewhere;
-  const std::optional<platform::FileId> gone =
-      platform::IdentifyFile(elsewhere.Write(u"gone.mp3", ContentOf(u"gone.mp3")));
+  const std::optional<platform::FileStamp> gone =
+      platform::SystemFileSystem().StampFile(elsewhere.Write(u"gone.mp3", ContentOf(u"gone.mp3")));
   ASSERT_TRUE(gone);
-  // On this file system, and on one that ignores case acted out over it.
-  for (const bool caseBlind : {false, true})
+  // On this file system, on one that ignores case acted out over it, and
+  // on FAT.
+  const CaseBlindFileSystem caseBlind;
+  const test_support::PlaceIdentities fat(caseBlind);
+  for (const platform::FileSystem* volume :
+       {&platform::SystemFileSystem(), static_cast<const platform::FileSystem*>(&caseBlind),
+        static_cast<const platform::FileSystem*>(&fat)})
     for (const Case& c : cases) {
       SCOPED_TRACE(c.what);
-      SCOPED_TRACE(caseBlind ? "ignoring case" : "as the file system is");
+      SCOPED_TRACE(volume == &fat         ? "FAT"
+                   : volume == &caseBlind ? "ignoring case"
+                                          : "as the file system is");
       TempFolder folder;
+      const platform::FileSystem& fs = *volume;
+      std::optional<platform::FileStamp> file =
+          c.renamed.empty() ? gone : std::optional<platform::FileStamp>();
+      if (!c.was.empty()) {
+        folder.Write(u"Song.mp3", ContentOf(c.was));
+        file = fs.StampFile(folder.Path(u"Song.mp3"));
+        std::filesystem::remove(folder.path() / u"Song.mp3");
+      }
       WriteFiles(folder, c.present);
-      const CaseBlindFileSystem standIn;
-      const platform::FileSystem& fs = caseBlind ? standIn : platform::SystemFileSystem();
-      const std::optional<platform::FileId> file =
-          c.renamed.empty() ? gone : fs.IdentifyFile(folder.Path(c.renamed));
+      if (c.writtenLater) {
+        const std::filesystem::path newcomer = folder.path() / u"Song.mp3";
+        std::filesystem::last_write_time(
+            newcomer, std::filesystem::last_write_time(newcomer) + std::chrono::seconds(2));
+      }
+      if (!c.renamed.empty()) file = fs.StampFile(folder.Path(c.renamed));
       ASSERT_TRUE(file);
       const Names before = folder.Names();
       const RenameOutcome back =
@@ -265,7 +315,7 @@ TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone
 
 TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
   LastRenaming last;
-  const platform::FileId file{7, 0, 42};
+  const platform::FileStamp file{{7, 0, 42}, 5, 9};
   last.Record(0, u"a", u"A", std::nullopt);
   last.Record(1, u"same", u"same", std::nullopt);  // not moved: nothing to undo
   last.Record(2, u"c", u"C", file);
@@ -296,11 +346,11 @@ TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
 
 TEST(LastRenaming, KeepsTheMovesAnUndoCouldNotTakeBackForTheNextOneVisitingEachOnce) {
   LastRenaming last;
-  const platform::FileId file{7, 0, 42};
+  const platform::FileStamp file{{7, 0, 42}, 5, 9};
   for (std::size_t row = 0; row < 5; ++row) {
     const std::u16string name(1, static_cast<char16_t>(u'a' + row));
     last.Record(row, name, name + u"2",
-                row == 3 ? std::optional<platform::FileId>(file) : std::nullopt);
+                row == 3 ? std::optional<platform::FileStamp>(file) : std::nullopt);
   }
   // Rows 3 and 1 fail (a file held open, an old name taken); the others go back.
   const auto undo = [&last](const std::vector<std::size_t>& failing) {
@@ -319,7 +369,7 @@ TEST(LastRenaming, KeepsTheMovesAnUndoCouldNotTakeBackForTheNextOneVisitingEachO
   ASSERT_EQ(last.Count(), 2u);
   EXPECT_EQ(last.Next()->row, 3u);
   EXPECT_EQ(last.Next()->before, u"d");
-  EXPECT_EQ(last.Next()->file, file);
+  EXPECT_TRUE(platform::SameFileStamp(last.Next()->file, file));
   // A second undo offers the failed moves again, and only those.
   EXPECT_EQ(undo({1}), (std::vector<std::size_t>{3, 1}));
   EXPECT_EQ(undo({}), (std::vector<std::size_t>{1}));
@@ -532,6 +582,17 @@ TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
          firstMatching(outOfDetour(false), kAlways, InjectedMove::Fail),
          renamed,
          {RenameResult::NotRenamed, u"~corvane-rename-1.mp3"}},
+        // Taken past any real folder's count of copies: the search ends.
+        {"every name reported taken",
+         {u"a.mp3"},
+         u"a.mp3",
+         [](unsigned number, const std::u16string&, const std::u16string&) {
+           if (number <= 10001) return InjectedMove::ReportTaken;
+           ADD_FAILURE() << "copy names tried past 10,000";
+           return InjectedMove::Fail;
+         },
+         keptA,
+         keptA},
     };
   };
   // Each case on this file system, and on one that ignores case acted out
@@ -552,7 +613,9 @@ TEST(RenameTrack, MovesThatFailHalfWayNeverLoseTheFileNorClaimItsNewName) {
       }
       EXPECT_EQ(outcome.result, expected.result);
       EXPECT_EQ(outcome.path, folder.Path(expected.finalName));
-      EXPECT_EQ(outcome.strayed, expected.finalName == cutShort.finalName);
+      // Not renamed and not under its old name either: the row must tell.
+      EXPECT_EQ(outcome.strayed,
+                expected.result == RenameResult::NotRenamed && expected.finalName != c.file);
       Names after;
       for (const std::u16string& name : c.present) {
         after.push_back(name == c.file ? expected.finalName : name);
@@ -627,6 +690,47 @@ TEST(RenameTrack, ListsReadsAndRenamesAFileDeeperThan300Units) {
   // Through the program's own lookup: the C++ library stops at MAX_PATH on Windows.
   EXPECT_EQ(platform::NameOnDisk(outcome.path), newName);
   EXPECT_FALSE(platform::NameOnDisk(oldPath));
+}
+
+// A name that would take a file's full path past the 259 units Explorer and
+// most programs open is not used, copy names included, unless the file lies
+// past them already.
+TEST(RenameTrack, KeepsAFileWithinThePathsOtherProgramsOpen) {
+  struct Case {
+    const char* what;
+    std::size_t oldUnits;  // the old path's length
+    std::size_t newUnits;  // the new name's path's length
+    bool taken;            // the new name is taken, so a copy name is tried
+    RenameResult result;
+    unsigned moves;
+  };
+  const Case cases[] = {
+      {"up to 259", 250, 259, false, RenameResult::Renamed, 1},
+      {"past 259", 250, 260, false, RenameResult::NotRenamed, 0},
+      {"a copy name past 259", 240, 255, true, RenameResult::NotRenamed, 1},
+      {"a file past 259 already", 260, 300, false, RenameResult::Renamed, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder root;
+    const std::size_t rootUnits = root.Path(u"x").size() - 1;
+    const std::u16string folder(c.oldUnits - rootUnits - std::u16string(u"/a.mp3").size(), u'd');
+    const std::u16string oldPath = root.Write(folder + u"/a.mp3", ContentOf(u"a.mp3"));
+    ASSERT_EQ(oldPath.size(), c.oldUnits);
+    const std::u16string newName = std::u16string(c.newUnits - c.oldUnits + 1, u'N') + u".mp3";
+    if (c.taken) root.Write(folder + u"/" + newName, ContentOf(newName));
+    const std::u16string newPath = root.Path(folder + u"/" + newName);
+    ASSERT_EQ(newPath.size(), c.newUnits);
+    EXPECT_EQ(NoteOnNewName(newName, oldPath),
+              c.newUnits <= 259 || c.oldUnits > 259 ? NewNameNote::None : NewNameNote::Unusable);
+    const InjectedMoves moves(AtMove(0, InjectedMove::None));
+    const RenameOutcome outcome = RenameTrack(oldPath, newName, moves);
+    EXPECT_EQ(outcome.result, c.result);
+    EXPECT_EQ(moves.moves(), c.moves);
+    // Through the program's own lookup: the C++ library stops at MAX_PATH on Windows.
+    EXPECT_EQ(platform::NameOnDisk(c.result == RenameResult::Renamed ? newPath : oldPath),
+              c.result == RenameResult::Renamed ? newName : u"a.mp3");
+  }
 }
 
 // Writes a file in a folder of its own whose name Win32 would alter in a

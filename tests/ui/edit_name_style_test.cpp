@@ -96,7 +96,8 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
     EXPECT_EQ(StyleText(), c.style);
     EXPECT_EQ(StatusText(), c.hinted ? u"提示: " + NoPlaceholderMessage() : u"before");
     EXPECT_EQ(TextOf(preview),
-              NewNamePreview(MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"})));
+              NewNamePreview(MakeNewName(c.style, TrackEntry{u"Song", u"Band", u"Disc"}),
+                             Cell(1, kPathColumn)));
   }
   // Also while a worker runs and the box is read-only.
   State().editNameStyle->SetReadOnly(true);

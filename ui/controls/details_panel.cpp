@@ -30,8 +30,8 @@ void ResetDetails() {
   }
 }
 
-std::u16string NewNamePreview(std::u16string newName) {
-  const NewNameNote note = NoteOnNewName(newName);
+std::u16string NewNamePreview(std::u16string newName, const std::u16string& path) {
+  const NewNameNote note = NoteOnNewName(newName, path);
   // No title, artist or album with text: there is no name to show.
   if (note == NewNameNote::NoNameText) return std::u16string(NoteText(note));
   if (note != NewNameNote::None) newName += u" " + std::u16string(NoteText(note));

@@ -11,7 +11,8 @@ void ShowSelectionText(const std::u16string& text);
 // "当前未选中任意一项." and "暂无" in each of the five boxes.
 void ResetDetails();
 
-// The new name as the preview shows it: followed by "(无法使用此文件名)" when
-// the file system would refuse it, or "(没有可用的标题、艺术家或专辑)" in its
-// place when none of the style's title, artist and album has a text.
-std::u16string NewNamePreview(std::u16string newName);
+// The new name of the file at path as the preview shows it: followed by
+// "(无法使用此文件名)" when it will not be used (refused, or past the paths
+// other programs open), or "(没有可用的标题、艺术家或专辑)" in its place when
+// none of the style's title, artist and album has a text.
+std::u16string NewNamePreview(std::u16string newName, const std::u16string& path);

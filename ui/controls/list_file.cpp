@@ -161,7 +161,7 @@ void CListFile::FollowSelection() {
   ShowText(state.editArtist->hwnd, entry->artist.value_or(u""));
   ShowText(state.editAlbum->hwnd, entry->album.value_or(u""));
   ShowText(state.editNewName->hwnd,
-           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry)));
+           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry), track->path));
 }
 
 void CListFile::OnSelectionChanged() {

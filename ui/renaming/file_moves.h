@@ -27,7 +27,7 @@ struct FileToMove {
   std::u16string target;
   bool untagged = false;  // the renaming: the row has no tags to name it after
   // The undo: the file the renaming moved there; only that one goes back.
-  std::optional<platform::FileId> identity;
+  std::optional<platform::FileStamp> identity;
   std::uint64_t recorded = 0;  // the undo: the move's number in the record
 };
 
