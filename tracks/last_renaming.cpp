@@ -26,6 +26,12 @@ void LastRenaming::EraseRows(const std::vector<std::size_t>& rows) {
   }
 }
 
+void LastRenaming::Renumber(const std::vector<std::size_t>& rowAt) {
+  for (UndoMove& move : moves_) {
+    if (move.row < rowAt.size()) move.row = rowAt[move.row];
+  }
+}
+
 std::optional<UndoMove> LastRenaming::Next() const {
   if (moves_.empty()) return std::nullopt;
   return moves_.back();

@@ -33,6 +33,9 @@ class LastRenaming {
   void EraseRow(std::size_t row);
   // The same for rows at once (ascending, each once).
   void EraseRows(const std::vector<std::size_t>& rows);
+  // The rows were put in a new order: the move of old row r is now row
+  // rowAt[r]'s.
+  void Renumber(const std::vector<std::size_t>& rowAt);
   // The move an undo takes back first: the one the renaming made last. Undone
   // in reverse, every file finds its old name as the renaming found it, freed
   // by the moves made after its own.

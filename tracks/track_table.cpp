@@ -15,7 +15,7 @@ std::u16string_view StatusUnder(std::u16string_view style, const TrackRow& row,
 }  // namespace
 
 void TrackTable::AddFile(std::u16string path) {
-  rows_.push_back(TrackRow{std::move(path), {}, 0, {}});
+  rows_.push_back(TrackRow{std::move(path), {}, 0, false, {}});
 }
 
 void TrackTable::Append(TrackEntry entry, std::u16string path, std::u16string_view style) {
@@ -69,6 +69,12 @@ bool TrackTable::SetStatus(std::size_t index, std::u16string_view status) {
   return true;
 }
 
+bool TrackTable::SetRenamedByLastRun(std::size_t index, bool renamed) {
+  if (index >= rows_.size()) return false;
+  rows_[index].renamedByLastRun = renamed;
+  return true;
+}
+
 std::vector<std::u16string_view> TrackTable::NewNameStatuses(std::u16string_view style) const {
   std::vector<std::u16string_view> statuses;
   statuses.reserve(rows_.size());
@@ -82,8 +88,17 @@ std::vector<std::u16string_view> TrackTable::NewNameStatuses(std::u16string_view
 void TrackTable::UpdateStatuses(std::u16string_view style) {
   std::u16string newName;
   for (TrackRow& row : rows_) {
+    row.renamedByLastRun = false;
     if (row.entry) row.status = StatusUnder(style, row, newName);
   }
+}
+
+void TrackTable::Reorder(const std::vector<std::size_t>& order) {
+  if (order.size() != rows_.size()) return;
+  std::vector<TrackRow> reordered;
+  reordered.reserve(rows_.size());
+  for (const std::size_t from : order) reordered.push_back(std::move(rows_[from]));
+  rows_ = std::move(reordered);
 }
 
 bool TrackTable::Erase(std::size_t index) {

@@ -18,6 +18,9 @@ struct TrackRow {
   // Nothing until the tag reading comes to the row.
   std::optional<TrackEntry> entry;
   FitTexts fit = 0;  // the entry's texts that go into a name as they are
+  // The last renaming moved the file here: its new name is the one it got,
+  // until the next key release in the style box makes names afresh.
+  bool renamedByLastRun = false;
   // kStatusRenamed, kStatusUnchanged, kStatusCopied, or empty before the
   // tags are read.
   std::u16string_view status;
@@ -44,12 +47,17 @@ class TrackTable {
   // The row's file has moved to path. False when there is no row.
   bool SetPath(std::size_t index, std::u16string path);
   bool SetStatus(std::size_t index, std::u16string_view status);
+  bool SetRenamedByLastRun(std::size_t index, bool renamed);
 
   // NewNameStatus of every row with tags under style, in row order, made with
   // one name buffer.
   std::vector<std::u16string_view> NewNameStatuses(std::u16string_view style) const;
-  // Every row with tags takes the status its file earns under style.
+  // Every row with tags takes the status its file earns under style; no row
+  // counts as renamed by the last run any more.
   void UpdateStatuses(std::u16string_view style);
+
+  // Row i becomes the row that was at order[i]; order holds every index once.
+  void Reorder(const std::vector<std::size_t>& order);
 
   // Later rows move down by one. False when there is no row index.
   bool Erase(std::size_t index);

@@ -10,6 +10,7 @@
 #include "ui/frame/keyboard.h"
 #include "ui/frame/main_window.h"
 #include "ui/framework/control_registry.h"
+#include "ui/framework/list.h"
 #include "ui/framework/status_bar.h"
 #include "update/update_check.h"
 
@@ -89,6 +90,17 @@ void RepeatKey(HWND target, UINT key) {
   m.wParam = key;
   m.lParam = static_cast<LPARAM>(0x40000001);  // bit 30: the key was down already
   RouteMessage(m);
+}
+
+void ClickHeader(int column) {
+  const HWND list = State().listFile->hwnd;
+  NMLISTVIEW click{};
+  click.hdr.hwndFrom = list;
+  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iItem = -1;
+  click.iSubItem = column;
+  SendMessageW(State().mainWindow, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
 }
 
 std::u16string TextOf(HWND window) {

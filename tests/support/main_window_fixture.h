@@ -62,6 +62,9 @@ void RepeatKey(HWND target, UINT key);
 std::u16string TextOf(HWND window);
 std::u16string StatusText();
 
+// A click on the file list's header of column, as the list view reports it.
+void ClickHeader(int column);
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;

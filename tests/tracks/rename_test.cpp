@@ -313,7 +313,7 @@ TEST(RenameTrackBack, LeavesTheFileWhereItIsWhenItsOldNameIsTakenOrTheFileIsGone
     }
 }
 
-TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
+TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedAndSortedRows) {
   LastRenaming last;
   const platform::FileStamp file{{7, 0, 42}, 5, 9};
   last.Record(0, u"a", u"A", std::nullopt);
@@ -339,6 +339,13 @@ TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
     rows.push_back(move->row);
   }
   EXPECT_EQ(rows, (std::vector<std::size_t>{4, 2, 0}));
+  // Rows sorted: each move goes with its row, the undo's order stays.
+  last.Renumber({3, 4, 1, 0, 2});
+  rows.clear();
+  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
+    rows.push_back(move->row);
+  }
+  EXPECT_EQ(rows, (std::vector<std::size_t>{2, 1, 3}));
   last.Record(0, u"a", u"A", std::nullopt);
   last.Forget();
   EXPECT_FALSE(last.Next());

@@ -61,6 +61,19 @@ TEST(TrackTable, ErasingMovesLaterRowsWithTheirPathsAndStatusesDownAndClearEmpti
   table.UpdateStatuses(u"%title% - %artist%");
   EXPECT_EQ(table.Row(0)->status, kStatusRenamed);
   EXPECT_EQ(table.Row(1)->status, kStatusUnchanged);
+  // A new order moves each row whole; a key release forgets the last run.
+  table.SetRenamedByLastRun(2, true);
+  table.Reorder({2, 0, 1});
+  EXPECT_EQ(table.Row(0)->path, folder + u"five.mp3");
+  EXPECT_EQ(*table.Entry(0)->title, u"five");
+  EXPECT_TRUE(table.Row(0)->renamedByLastRun);
+  EXPECT_EQ(table.Row(1)->status, kStatusRenamed);
+  EXPECT_EQ(*table.Entry(2)->title, u"three");
+  table.UpdateStatuses(u"%title% - %artist%");
+  EXPECT_FALSE(table.Row(0)->renamedByLastRun);
+  table.Reorder({0});  // not every row: nothing moves
+  EXPECT_EQ(*table.Entry(0)->title, u"five");
+  table.Reorder({1, 2, 0});
   table.EraseFrom(1);
   EXPECT_EQ(table.Size(), 1u);
 

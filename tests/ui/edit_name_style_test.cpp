@@ -91,8 +91,12 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
     SetStyle(c.style);
     MarkStatuses(u"x");
     SetText(preview, u"x");
+    // As a renaming leaves its rows: the name the file got, until the release.
+    Tracks().SetRenamedByLastRun(1, true);
+    EXPECT_EQ(Cell(1, kNewNameColumn), u"Band - Disc.mp3");
     ReleaseKey(c.key);
     EXPECT_EQ(Statuses(), c.statuses);
+    EXPECT_EQ(Cell(1, kNewNameColumn), TextOf(preview)) << "the column and the panel agree";
     EXPECT_EQ(StyleText(), c.style);
     EXPECT_EQ(StatusText(), c.hinted ? u"提示: " + NoPlaceholderMessage() : u"before");
     EXPECT_EQ(TextOf(preview),

@@ -251,15 +251,27 @@ TEST_F(LayoutTest, StatusBarRunsAlongTheBottomAndShowsTheTip) {
             u"把鼠标移动到文件列表上看看吧!");
 }
 
+// The four columns, the new name shown before the status; together inside
+// the list beside its vertical scroll bar, each header's title whole.
 void ExpectColumns() {
   const CCorvaneList& list = *State().listFile;
-  EXPECT_EQ(list.columnCount, 3);
+  EXPECT_EQ(list.columnCount, 4);
   struct Column {
     const char16_t* title;
     int width;
   };
-  const Column columns[] = {{u"文件名", 350}, {u"曲名", 200}, {u"状态", 80}};
-  for (int i = 0; i < 3; ++i) {
+  const Column columns[] = {{u"文件名", 200}, {u"曲名", 130}, {u"状态", 70}, {u"新文件名", 230}};
+  const HWND header = ListView_GetHeader(list.hwnd);
+  const auto titleWidth = [header](const wchar_t* title) {
+    const WindowDcScope dc(header);
+    const SelectionScope font(dc.dc(),
+                              reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.dc(), title, static_cast<int>(wcslen(title)), &extent);
+    return extent.cx;
+  };
+  int total = 0;
+  for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
     wchar_t title[64] = {};
     LVCOLUMNW column{};
@@ -271,20 +283,32 @@ void ExpectColumns() {
     EXPECT_EQ(platform::FromWide(title), columns[i].title);
     EXPECT_EQ(column.cx, Px(columns[i].width));
     EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+    total += column.cx;
+    RECT item{};
+    ASSERT_TRUE(Header_GetItemRect(header, i, &item));
+    // The header leaves some room either side of the title.
+    EXPECT_LE(titleWidth(title) + Px(12), item.right - item.left) << "the title is whole";
   }
-  LVCOLUMNW fourth{};
-  fourth.mask = LVCF_WIDTH;
-  EXPECT_FALSE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, 3, reinterpret_cast<LPARAM>(&fourth)));
+  int order[4] = {};
+  ASSERT_TRUE(SendMessageW(list.hwnd, LVM_GETCOLUMNORDERARRAY, 4, reinterpret_cast<LPARAM>(order)));
+  EXPECT_EQ(std::vector<int>(order, order + 4), (std::vector<int>{0, 1, 3, 2}));
+  RECT client{};
+  GetClientRect(list.hwnd, &client);
+  const int scrollBar = ScaleToDpi(GetSystemMetrics(SM_CXVSCROLL), ControlDpi(), SystemDpi());
+  EXPECT_LE(total, client.right - scrollBar) << "no horizontal scroll bar beside a vertical one";
+  LVCOLUMNW fifth{};
+  fifth.mask = LVCF_WIDTH;
+  EXPECT_FALSE(SendMessageW(list.hwnd, LVM_GETCOLUMNW, 4, reinterpret_cast<LPARAM>(&fifth)));
 }
 
-TEST_F(LayoutTest, ListHasThreeEmptyColumnsAndItsExtendedStyles) {
+TEST_F(LayoutTest, ListHasFourEmptyColumnsAndItsExtendedStyles) {
   CCorvaneList& list = *State().listFile;
   ExpectColumns();
   EXPECT_EQ(list.GetItemCount(), 0);
   EXPECT_FALSE(list.mouseInside);
   const auto extended = SendMessageW(list.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-  EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER),
-            LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP),
+            LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
   EXPECT_EQ(GetWindowLongPtrW(list.hwnd, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
 }
 

@@ -6,12 +6,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "listing_fixture.h"
 #include "platform/text.h"
+#include "tracks/name_style.h"
 #include "ui/controls/btn_delete_empty.h"
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
@@ -51,6 +53,28 @@ class FileList : public ListingTest {
     notice.hdr.code = NM_CLICK;
     SendMessageW(State().mainWindow, WM_NOTIFY, notice.hdr.idFrom,
                  reinterpret_cast<LPARAM>(&notice));
+  }
+
+  // The file names as the rows show them, top to bottom.
+  std::vector<std::u16string> ShownNames() const {
+    std::vector<std::u16string> names;
+    for (const std::u16string& path : Column(kPathColumn)) {
+      names.emplace_back(FileNamePart(path));
+    }
+    return names;
+  }
+
+  // Each header's sort mark: 0 none, 1 up, -1 down.
+  static std::vector<int> SortMarks() {
+    const HWND header = ListView_GetHeader(State().listFile->hwnd);
+    std::vector<int> marks;
+    for (int column = 0; column < State().listFile->columnCount; ++column) {
+      HDITEMW item{};
+      item.mask = HDI_FORMAT;
+      Header_GetItem(header, column, &item);
+      marks.push_back((item.fmt & HDF_SORTUP) != 0 ? 1 : (item.fmt & HDF_SORTDOWN) != 0 ? -1 : 0);
+    }
+    return marks;
   }
 
   struct Panel {
@@ -144,7 +168,13 @@ TEST_F(FileList, PreviewFollowsTheNameStyleSaysWhichNamesWillNotBeUsedAndShowsAL
     Select({c.row});
     Click();
     EXPECT_EQ(TextOf(State().editNewName->hwnd), c.preview);
+    // The list's column says the same, whatever the row.
+    EXPECT_EQ(State().listFile->GetWholeItemText(c.row, kNewNameColumn), c.preview);
   }
+  ListPaths({u"D:\\music\\untagged.mp3"});
+  EXPECT_EQ(State().listFile->GetWholeItemText(3, kNewNameColumn), u"")
+      << "no name before the tags are read";
+  RemoveRow(3);
 
   const std::u16string longPath = u"D:\\" + std::u16string(300, u'x') + u".mp3";
   ListPaths({longPath});
@@ -304,6 +334,110 @@ TEST_F(FileList, DeleteButtonShowsOverTheListAndStaysWhileThePointerIsOnIt) {
   ASSERT_TRUE(SetCursorPos(area.right + 40, area.bottom + 40));
   list.OnMouseLeave();
   EXPECT_FALSE(IsWindowVisible(button));
+}
+
+// Texts as Explorer orders names; equal texts keep their order both ways;
+// the selection and the details stay on their file; the header shows the
+// column and the way; a delete takes the row shown; a clear unsorts.
+TEST_F(FileList, AHeaderClickSortsByItsColumnAndASecondOneReversesTheSelectionFollowing) {
+  ListPaths({u"D:\\music\\track10.mp3", u"D:\\music\\Track2.mp3"});
+  Tracks().SetTags(3, {u"10", u"Z", u""}, u"");
+  Tracks().SetTags(4, {u"2", u"Y", u""}, u"");
+  const std::u16string_view statuses[] = {u"未修改", u"", u"", u"未修改", u""};
+  for (std::size_t row = 0; row < 5; ++row) ShowRowStatus(row, statuses[row]);
+  SetText(State().editNameStyle->hwnd, u"%artist% - %title%");
+  struct Case {
+    int column;
+    std::vector<std::u16string> up, down;
+  };
+  const Case cases[] = {
+      {kPathColumn,
+       {u"a.mp3", u"b.mp3", u"c.mp3", u"Track2.mp3", u"track10.mp3"},
+       {u"track10.mp3", u"Track2.mp3", u"c.mp3", u"b.mp3", u"a.mp3"}},
+      {kTitleColumn,
+       {u"c.mp3", u"Track2.mp3", u"track10.mp3", u"a.mp3", u"b.mp3"},
+       {u"b.mp3", u"a.mp3", u"track10.mp3", u"Track2.mp3", u"c.mp3"}},
+      {kNewNameColumn,
+       {u"c.mp3", u"a.mp3", u"b.mp3", u"Track2.mp3", u"track10.mp3"},
+       {u"track10.mp3", u"Track2.mp3", u"b.mp3", u"a.mp3", u"c.mp3"}},
+      // Ties stay as the last sort left them.
+      {kStatusColumn,
+       {u"Track2.mp3", u"b.mp3", u"c.mp3", u"track10.mp3", u"a.mp3"},
+       {u"track10.mp3", u"a.mp3", u"Track2.mp3", u"b.mp3", u"c.mp3"}},
+  };
+  Select({1});  // b.mp3
+  Click();
+  for (const Case& c : cases) {
+    for (const bool down : {false, true}) {
+      SCOPED_TRACE(std::to_string(c.column) + (down ? " down" : " up"));
+      ClickHeader(c.column);
+      const std::vector<std::u16string>& expected = down ? c.down : c.up;
+      ASSERT_EQ(ShownNames(), expected);
+      std::vector<int> marks(4, 0);
+      marks[static_cast<std::size_t>(c.column)] = down ? -1 : 1;
+      EXPECT_EQ(SortMarks(), marks);
+      const auto at = std::find(expected.begin(), expected.end(), u"b.mp3") - expected.begin();
+      EXPECT_EQ(ListView_GetNextItem(State().listFile->hwnd, -1, LVNI_SELECTED), at);
+      EXPECT_EQ(ListView_GetSelectedCount(State().listFile->hwnd), 1u);
+      EXPECT_EQ(CurrentPanel().selection,
+                u"当前选中了第 " + platform::DecimalText(static_cast<int>(at) + 1) + u" 项.");
+      EXPECT_EQ(CurrentPanel().fileName, u"D:\\music\\b.mp3");
+      EXPECT_EQ(CurrentPanel().newName, u"Ab - Tb.mp3");
+      // Each row keeps its own cells.
+      EXPECT_EQ(Column(kTitleColumn)[static_cast<std::size_t>(at)], u"Tb");
+      EXPECT_EQ(Column(kStatusColumn)[static_cast<std::size_t>(at)], u"");
+    }
+  }
+  // Sorted by status, down: the first row shown is the one deleted.
+  Select({0});
+  Click();
+  EXPECT_EQ(RemoveSelectedRows(), 1);
+  EXPECT_EQ(ShownNames(),
+            (std::vector<std::u16string>{u"a.mp3", u"Track2.mp3", u"b.mp3", u"c.mp3"}));
+  ClearRows();
+  EXPECT_EQ(SortMarks(), std::vector<int>(4, 0));
+  ListPaths({u"D:\\music\\z.mp3", u"D:\\music\\y.mp3"});
+  EXPECT_EQ(ShownNames(), (std::vector<std::u16string>{u"z.mp3", u"y.mp3"})) << "as listed";
+  ClickHeader(kStatusColumn);
+  EXPECT_EQ(SortMarks(), (std::vector<int>{0, 0, 1, 0})) << "a first click sorts up again";
+}
+
+TEST_F(FileList, ACellTooNarrowForItsTextShowsItWholeInItsTip) {
+  const std::u16string longTitle(60, u'长');
+  Tracks().SetTags(0, {longTitle, u"Aa", u"La"}, u"");
+  CorvaneWnd::CListFile& list = static_cast<CorvaneWnd::CListFile&>(*State().listFile);
+  EXPECT_EQ(list.TextIfCut(0, kTitleColumn), longTitle);
+  EXPECT_EQ(list.TextIfCut(0, kNewNameColumn), longTitle + u" - Aa.mp3");
+  EXPECT_EQ(list.TextIfCut(1, kTitleColumn), u"") << "a text that fits has no tip";
+  EXPECT_EQ(list.TextIfCut(1, kPathColumn), u"");
+  EXPECT_EQ(list.TextIfCut(2, kTitleColumn), u"");
+
+  // The notice names the row; the pointer tells the column. The pointer
+  // goes back after: left over the list, it would show the delete button
+  // in the next window made.
+  POINT pointerBefore{};
+  GetCursorPos(&pointerBefore);
+  const auto extended = SendMessageW(list.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_NE(extended & LVS_EX_INFOTIP, 0);
+  for (const int column : {kTitleColumn, kStatusColumn}) {
+    RECT cell{};
+    cell.top = column;
+    cell.left = LVIR_LABEL;
+    SendMessageW(list.hwnd, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    POINT middle{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ClientToScreen(list.hwnd, &middle);
+    ASSERT_TRUE(SetCursorPos(middle.x, middle.y));
+    wchar_t text[1024] = L"the row's own text";
+    NMLVGETINFOTIPW tip{};
+    tip.hdr.hwndFrom = list.hwnd;
+    tip.hdr.code = LVN_GETINFOTIPW;
+    tip.pszText = text;
+    tip.cchTextMax = 1024;
+    tip.iItem = 0;
+    SendMessageW(State().mainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_EQ(platform::FromWide(text), column == kTitleColumn ? longTitle : u"");
+  }
+  SetCursorPos(pointerBefore.x, pointerBefore.y);
 }
 
 }  // namespace

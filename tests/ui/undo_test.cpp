@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -177,6 +179,55 @@ TEST_F(RenameWorker, UndoIsOfferedOnlyWhenThereIsSomethingToUndoAndNoWorkerRunsA
   EXPECT_EQ(yes.shown().size(), 2u);
   EXPECT_EQ(s.listFile->GetItemCount(), 0);
   EXPECT_FALSE(menuItemOn());
+}
+
+}  // namespace
+
+namespace {
+
+// The renaming walks the rows as a sort shows them: of two files that want
+// one name, the first listed gets it. The new-name column shows the name
+// each file got, copy names too, and after the undo, made after another
+// sort, the names they would get again; the details panel says the same.
+TEST_F(RenameWorker, ARenamingAndItsUndoAfterASortFollowTheRowsAsShown) {
+  AddTrack(u"1.mp3", u"Same", u"Band");
+  AddTrack(u"2.mp3", u"Same", u"Band");
+  AddTrack(u"3.mp3", u"Other", u"Band");
+  ClickHeader(kPathColumn);
+  ClickHeader(kPathColumn);
+  listedNames = {u"3.mp3", u"2.mp3", u"1.mp3"};
+  const auto expectRows = [this](const Names& files, const Names& newNames) {
+    for (int row = 0; row < 3; ++row) {
+      SCOPED_TRACE(row);
+      const auto index = static_cast<std::size_t>(row);
+      EXPECT_EQ(Cell(row, kPathColumn), folder.Path(files[index]));
+      EXPECT_EQ(Cell(row, kNewNameColumn), newNames[index]);
+      const HWND list = State().listFile->hwnd;
+      ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+      ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+      State().listFile->FollowSelection();
+      EXPECT_EQ(TextOf(State().editNewName->hwnd), newNames[index]);
+    }
+    ExpectRowsMatchDisk();
+  };
+  const Names toBe = {u"Other - Band.mp3", u"Same - Band.mp3", u"Same - Band.mp3"};
+  expectRows(listedNames, toBe);
+
+  ClickProcess();
+  ASSERT_TRUE(WaitForRenamingOver());
+  const Names got = {u"Other - Band.mp3", u"Same - Band.mp3", u"Same - Band - 拷贝 (1).mp3"};
+  expectRows(got, got);
+  EXPECT_EQ(Cell(2, kStatusColumn), u"已拷贝");
+
+  // Titles down: the two "Same" keep their order, "Other" goes last.
+  ClickHeader(kTitleColumn);
+  ClickHeader(kTitleColumn);
+  listedNames = {u"2.mp3", u"1.mp3", u"3.mp3"};
+  expectRows({got[1], got[2], got[0]}, {got[1], got[2], got[0]});
+  MessageBoxAnswers yes(IDYES);
+  ASSERT_TRUE(PressCtrlZ(State().listFile->hwnd));
+  ASSERT_TRUE(WaitForRenamingOver());
+  expectRows(listedNames, {toBe[1], toBe[2], toBe[0]});
 }
 
 }  // namespace

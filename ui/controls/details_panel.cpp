@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "tracks/name_style.h"
 #include "tracks/new_name_note.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
@@ -36,4 +37,10 @@ std::u16string NewNamePreview(std::u16string newName, const std::u16string& path
   if (note == NewNameNote::NoNameText) return std::u16string(NoteText(note));
   if (note != NewNameNote::None) newName += u" " + std::u16string(NoteText(note));
   return newName;
+}
+
+std::u16string NewNameText(const TrackRow& row, std::u16string_view style) {
+  if (row.renamedByLastRun) return std::u16string(FileNamePart(row.path));
+  if (!row.entry) return {};
+  return NewNamePreview(MakeNewName(style, *row.entry), row.path);
 }

@@ -45,8 +45,9 @@ LRESULT CEditNameStyle::OnKeyUp() {
     SetStatusText(u"提示: " + ForbiddenCharsMessage());
     return 0;
   }
-  State().listFile->FollowSelection();
+  // The rows first: the panel's preview then shows what the list shows.
   RefreshStatuses(style);
+  State().listFile->FollowSelection();
   // Typing a new style passes through texts without a placeholder; they are
   // only refused when the renaming starts.
   if (!HasPlaceholder(style)) SetStatusText(u"提示: " + NoPlaceholderMessage());

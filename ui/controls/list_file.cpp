@@ -1,5 +1,6 @@
 #include "ui/controls/list_file.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -7,12 +8,14 @@
 #include "platform/text.h"
 #include "tracks/name_style.h"
 #include "ui/controls/details_panel.h"
+#include "ui/controls/list_sort.h"
 #include "ui/framework/button.h"
 #include "ui/framework/dpi.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
 #include "ui/state/main_window_state.h"
 #include "ui/state/window_messages.h"
+#include "ui/state/workers.h"
 
 namespace CorvaneWnd {
 
@@ -55,6 +58,14 @@ std::u16string_view CellText(const TrackRow& row, int column) {
   }
 }
 
+std::u16string ShownText(const TrackRow& track, int column, std::u16string_view style) {
+  if (column == kNewNameColumn) return NewNameText(track, style);
+  // The file's own name, from the whole path: a cut path's last part
+  // would be a name the file does not bear.
+  if (column == kPathColumn) return std::u16string(FileNamePart(track.path));
+  return std::u16string(CellText(track, column));
+}
+
 COLORREF StatusTextColour(std::u16string_view status) {
   if (status == kStatusUnchanged) return RGB(0, 0, 255);
   if (status == kStatusRenamed) return RGB(0, 120, 0);
@@ -65,6 +76,8 @@ LRESULT CListFile::OnCustomDraw(NMLVCUSTOMDRAW* draw) {
   if (draw == nullptr) return CDRF_DODEFAULT;
   switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+      // Once per paint, not once per row.
+      paintStyle_ = WindowText(State().editNameStyle->hwnd);
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
       DrawRow(draw->nmcd.hdc, static_cast<int>(draw->nmcd.dwItemSpec));
@@ -102,10 +115,7 @@ void CListFile::DrawRow(HDC dc, int row) const {
                  reinterpret_cast<LPARAM>(&cell));
     cell.left += inset;
     cell.right -= inset;
-    // The file's own name, from the whole path: a cut path's last part
-    // would be a name the file does not bear.
-    const std::u16string_view text =
-        column == kPathColumn ? FileNamePart(track->path) : CellText(*track, column);
+    const std::u16string text = ShownText(*track, column, paintStyle_);
     SetTextColor(dc, column == kStatusColumn ? StatusTextColour(text) : kPlainText);
     DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()),
               &cell, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
@@ -115,7 +125,57 @@ void CListFile::DrawRow(HDC dc, int row) const {
 void CListFile::OnGetDispInfo(NMLVDISPINFOW* info) {
   if (info == nullptr) return;
   const TrackRow* track = Tracks().Row(static_cast<std::size_t>(info->item.iItem));
+  if (track != nullptr && info->item.iSubItem == kNewNameColumn) {
+    FillDispInfoText(*info, NewNameText(*track, WindowText(State().editNameStyle->hwnd)));
+    return;
+  }
   FillDispInfoText(*info, track != nullptr ? CellText(*track, info->item.iSubItem) : u"");
+}
+
+void CListFile::OnColumnClick(int column) {
+  if (column < 0 || column >= kFileListColumnCount || AnyWorkerRuns()) return;
+  const bool descending = column == sortColumn && !sortDescending;
+  ReorderRows(
+      SortedRowOrder(Tracks(), column, descending, WindowText(State().editNameStyle->hwnd)));
+  ShowSortMark(column, descending);
+}
+
+std::u16string CListFile::TextIfCut(int row, int column) const {
+  const TrackRow* track = Tracks().Row(static_cast<std::size_t>(row));
+  if (track == nullptr) return {};
+  const std::u16string text = ShownText(*track, column, WindowText(State().editNameStyle->hwnd));
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_LABEL;
+  if (text.empty() || SendMessageW(hwnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                                   reinterpret_cast<LPARAM>(&cell)) == 0) {
+    return {};
+  }
+  const WindowDcScope dc(hwnd);
+  if (dc.dc() == nullptr) return {};
+  SIZE extent{};
+  {
+    const SelectionScope font(dc.dc(),
+                              reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32W(dc.dc(), Wide(text), static_cast<int>(text.size()), &extent);
+  }
+  // The room DrawRow leaves the text.
+  const int room = cell.right - cell.left - 2 * ScaleToDpi(kCellInset, ControlDpi());
+  return extent.cx > room ? text : std::u16string();
+}
+
+void CListFile::OnGetInfoTip(NMLVGETINFOTIPW* tip) {
+  if (tip == nullptr || tip->pszText == nullptr || tip->cchTextMax <= 0) return;
+  // The notice names the row alone: the column is the one under the pointer.
+  LVHITTESTINFO hit{};
+  GetCursorPos(&hit.pt);
+  ScreenToClient(hwnd, &hit.pt);
+  SendMessageW(hwnd, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  const int column = hit.iItem == tip->iItem ? hit.iSubItem : kPathColumn;
+  const std::u16string text = TextIfCut(tip->iItem, column);
+  const auto units = std::min(text.size(), static_cast<std::size_t>(tip->cchTextMax - 1));
+  std::copy_n(text.data(), units, reinterpret_cast<char16_t*>(tip->pszText));
+  tip->pszText[units] = L'\0';
 }
 
 void CListFile::OnBeginScroll() { OnEndScroll(); }
@@ -160,8 +220,7 @@ void CListFile::FollowSelection() {
   ShowText(state.editTitle->hwnd, entry->title.value_or(u""));
   ShowText(state.editArtist->hwnd, entry->artist.value_or(u""));
   ShowText(state.editAlbum->hwnd, entry->album.value_or(u""));
-  ShowText(state.editNewName->hwnd,
-           NewNamePreview(MakeNewName(WindowText(state.editNameStyle->hwnd), *entry), track->path));
+  ShowText(state.editNewName->hwnd, NewNameText(*track, WindowText(state.editNameStyle->hwnd)));
 }
 
 void CListFile::OnSelectionChanged() {
@@ -192,6 +251,12 @@ bool CreateFileList(int x, int y, int width, int height) {
   CCorvaneList* list = State().listFile;
   // Reached with Tab, after the commands.
   // Owner data: the rows live in the track table, the list only shows them.
-  return list != nullptr && CreateListWindow(*list, u"listFileLeft", x, y, width, height,
-                                             State().mainWindow, WS_TABSTOP | LVS_OWNERDATA);
+  if (list == nullptr || !CreateListWindow(*list, u"listFileLeft", x, y, width, height,
+                                           State().mainWindow, WS_TABSTOP | LVS_OWNERDATA)) {
+    return false;
+  }
+  // A cell too narrow for its text shows it whole in a tooltip.
+  const LRESULT extended = SendMessageW(list->hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  SendMessageW(list->hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_INFOTIP);
+  return true;
 }

@@ -1,5 +1,8 @@
 #include "ui/frame/layout.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <type_traits>
 
 #include "ui/controls/btn_delete_empty.h"
@@ -116,6 +119,10 @@ void MakeFileList() {
   for (const FileListColumn& column : kFileListColumns) {
     list.InsertColumn(ScaleToDpi(column.width, ControlDpi()), column.title);
   }
+  int order[kFileListColumnCount] = {};
+  std::copy(std::begin(kFileListColumnOrder), std::end(kFileListColumnOrder), order);
+  SendMessageW(list.hwnd, LVM_SETCOLUMNORDERARRAY, kFileListColumnCount,
+               reinterpret_cast<LPARAM>(order));
   // Its own font is made at the scale the user signed in with, which the
   // window's display need not have.
   list.defaultFont.Note(list.hwnd, SystemDpi());

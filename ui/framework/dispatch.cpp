@@ -59,6 +59,12 @@ LRESULT DispatchNotify(const NMHDR* header) {
     case LVN_GETDISPINFOW:
       list->OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header)));
       return 0;
+    case LVN_COLUMNCLICK:
+      list->OnColumnClick(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem);
+      return 0;
+    case LVN_GETINFOTIPW:
+      list->OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPW*>(const_cast<NMHDR*>(header)));
+      return 0;
     case LVN_DELETEITEM:
       list->OnSelectionChanged();
       return 0;

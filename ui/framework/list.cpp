@@ -33,6 +33,21 @@ void CCorvaneList::InsertColumn(int width, const std::u16string& title) {
   }
 }
 
+void CCorvaneList::ShowSortMark(int column, bool descending) {
+  sortColumn = column;
+  sortDescending = descending;
+  const HWND header = ListView_GetHeader(hwnd);
+  if (header == nullptr) return;
+  for (int index = 0; index < columnCount; ++index) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!Header_GetItem(header, index, &item)) continue;
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (index == column) item.fmt |= descending ? HDF_SORTDOWN : HDF_SORTUP;
+    Header_SetItem(header, index, &item);
+  }
+}
+
 bool CCorvaneList::AddRow(LPARAM itemData, const std::vector<std::u16string>& texts) {
   if (columnCount == 0) return false;
   auto textOf = [&texts](std::size_t column) -> wchar_t* {

@@ -36,6 +36,11 @@ class CCorvaneList : public CCorvaneControl {
   virtual void FollowSelection() {}
   // An owner-data list asks for a cell's text (LVN_GETDISPINFOW).
   virtual void OnGetDispInfo(NMLVDISPINFOW* /*info*/) {}
+  // The user clicked the header of the column (LVN_COLUMNCLICK).
+  virtual void OnColumnClick(int /*column*/) {}
+  // The list asks what the tooltip of a row shows (LVN_GETINFOTIPW); none
+  // when the text is left empty.
+  virtual void OnGetInfoTip(NMLVGETINFOTIPW* /*tip*/) {}
 
   // On every mouse move over the list: the first one after a leave arms the
   // leave notice, repaints the list and calls OnMouseEnter.
@@ -56,7 +61,14 @@ class CCorvaneList : public CCorvaneControl {
   // a file is opened or moved by, which must never be cut.
   std::u16string GetWholeItemText(int row, int column) const;
 
+  // The header marks column as the one the rows are sorted by, and which
+  // way (HDF_SORTUP or HDF_SORTDOWN); every other column loses its mark.
+  // Column -1: the rows are in no column's order.
+  void ShowSortMark(int column, bool descending);
+
   std::int32_t columnCount = 0;
+  int sortColumn = -1;
+  bool sortDescending = false;
   ScaledDefaultFont defaultFont;
   bool mouseInside = false;
   WNDPROC prevWndProc = nullptr;

@@ -44,6 +44,7 @@ void ShowRenamed(const FileToMove& file, const RenameOutcome& outcome, const std
   const auto row = static_cast<std::size_t>(file.row);
   if (outcome.path != file.path) {
     MoveRowFile(row, outcome.path);
+    Tracks().SetRenamedByLastRun(row, true);
     State().lastRenaming.Record(row, file.path, outcome.path, outcome.file);
   }
   ShowRowStatus(row, RenameStatus(outcome.result));
@@ -74,7 +75,10 @@ void StartRenaming() {
   SetStatusText(u"正在重命名中...");
   Sleep(100);
   TrackTable& tracks = Tracks();
-  for (std::size_t row = 0; row < tracks.Size(); ++row) tracks.SetStatus(row, kStatusUnchanged);
+  for (std::size_t row = 0; row < tracks.Size(); ++row) {
+    tracks.SetStatus(row, kStatusUnchanged);
+    tracks.SetRenamedByLastRun(row, false);
+  }
   InvalidateRect(state.listFile->hwnd, nullptr, FALSE);
   StartMovingFiles(kRenamingMoves);
 }

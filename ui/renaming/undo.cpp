@@ -44,7 +44,11 @@ std::optional<RenameOutcome> MoveBack(const FileToMove& file, const MoveRequest&
 void ShowUndone(const FileToMove& file, const RenameOutcome& outcome, const std::u16string& style) {
   const auto row = static_cast<std::size_t>(file.row);
   if (const TrackRow* track = Tracks().Row(row)) {
-    if (outcome.path != file.path) MoveRowFile(row, outcome.path);
+    if (outcome.path != file.path) {
+      MoveRowFile(row, outcome.path);
+      // Back under its old name: what it will be named is the preview again.
+      Tracks().SetRenamedByLastRun(row, false);
+    }
     const std::u16string_view status =
         track->entry ? NewNameStatus(outcome.path, MakeNewName(style, *track->entry))
                      : kStatusUnchanged;

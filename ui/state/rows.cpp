@@ -41,6 +41,40 @@ void MoveRowFile(std::size_t row, std::u16string path) {
   ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
 }
 
+void ReorderRows(const std::vector<std::size_t>& order) {
+  if (order.size() != Tracks().Size()) return;
+  const HWND list = ListWindow();
+  std::vector<std::size_t> rowAt(order.size());
+  for (std::size_t row = 0; row < order.size(); ++row) rowAt[order[row]] = row;
+  const auto selectedCount = SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0);
+  const bool allSelected = selectedCount == ListedCount();
+  std::vector<std::size_t> selected;
+  if (!allSelected) {
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+      selected.push_back(rowAt[static_cast<std::size_t>(row)]);
+    }
+  }
+  const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+  Tracks().Reorder(order);
+  State().lastRenaming.Renumber(rowAt);
+  {
+    const RedrawHeld held(list);
+    if (!allSelected) {
+      ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+      for (const std::size_t row : selected) {
+        ListView_SetItemState(list, static_cast<int>(row), LVIS_SELECTED, LVIS_SELECTED);
+      }
+    }
+    if (focused >= 0 && static_cast<std::size_t>(focused) < rowAt.size()) {
+      const int row = static_cast<int>(rowAt[static_cast<std::size_t>(focused)]);
+      ListView_SetItemState(list, row, LVIS_FOCUSED, LVIS_FOCUSED);
+      ListView_SetSelectionMark(list, row);
+    }
+  }
+  State().listFile->FollowSelection();
+}
+
 void ShowRowStatus(std::size_t row, std::u16string_view status) {
   Tracks().SetStatus(row, status);
   ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
@@ -103,6 +137,7 @@ void ClearRows() {
   Tracks().Clear();
   SendMessageW(ListWindow(), LVM_DELETEALLITEMS, 0, 0);
   state.lastRenaming.Forget();
+  state.listFile->ShowSortMark(-1, false);
   state.filesFound = 0;
   EndProgress();
   state.listFile->FollowSelection();

@@ -13,18 +13,25 @@
 inline constexpr int kPathColumn = 0;    // the full path; drawn as the file's name alone
 inline constexpr int kTitleColumn = 1;   // the title read from the tags
 inline constexpr int kStatusColumn = 2;  // "已修改", "未修改" or "已拷贝", in its colour
+// What the file will be named, shown before the status; the last index, so
+// the status keeps the index it always had.
+inline constexpr int kNewNameColumn = 3;
 
 struct FileListColumn {
-  int width;
+  int width;  // at 96 dpi; the four leave room for the vertical scroll bar
   const char16_t* title;
 };
 // In the order of the indexes above.
 inline constexpr FileListColumn kFileListColumns[] = {
-    {350, u"文件名"},
-    {200, u"曲名"},
-    {80, u"状态"},
+    {200, u"文件名"},
+    {130, u"曲名"},
+    {70, u"状态"},
+    {230, u"新文件名"},
 };
 inline constexpr int kFileListColumnCount = static_cast<int>(std::size(kFileListColumns));
+// The columns' indexes from left to right.
+inline constexpr int kFileListColumnOrder[] = {kPathColumn, kTitleColumn, kNewNameColumn,
+                                               kStatusColumn};
 
 // Files the scan found: as many rows more, and as many more in filesFound,
 // shown in one go.
@@ -36,6 +43,11 @@ void ShowRows();
 
 // The row's file now bears path.
 void MoveRowFile(std::size_t row, std::u16string path);
+
+// Row i becomes the row that was at order[i] (every index once), in the
+// track table and the undo record; the selection and the focus stay on the
+// files they were on, and the details panel follows at once.
+void ReorderRows(const std::vector<std::size_t>& order);
 
 // The row's status, drawn anew.
 void ShowRowStatus(std::size_t row, std::u16string_view status);
@@ -55,5 +67,6 @@ int RemoveSelectedRows();
 bool RemoveRowsFrom(std::size_t first);
 
 // Empties the list, the track table and the undo record; filesFound is 0,
-// no progress shows and the details panel follows at once.
+// no progress shows, no column shows a sort order and the details panel
+// follows at once.
 void ClearRows();
