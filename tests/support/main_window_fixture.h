@@ -30,6 +30,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -71,6 +72,7 @@ class MainWindowTest : public ::testing::Test {
 struct ShownMessageBox {
   std::u16string caption;
   std::u16string text;
+  std::chrono::steady_clock::time_point answeredAt;  // when the answer went to the box
 };
 
 class MessageBoxAnswers {
