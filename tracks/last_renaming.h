@@ -31,6 +31,8 @@ class LastRenaming {
   void Forget();
   // The row was deleted from the list: its move drops out, later rows move down.
   void EraseRow(std::size_t row);
+  // The same for rows at once (ascending, each once).
+  void EraseRows(const std::vector<std::size_t>& rows);
   // The move an undo takes back first: the one the renaming made last. Undone
   // in reverse, every file finds its old name as the renaming found it, freed
   // by the moves made after its own.
@@ -38,10 +40,12 @@ class LastRenaming {
   // The move an undo takes back after tried, whether tried went back or not:
   // the one recorded just before it. So one undo visits each move once, even
   // as the moves that failed stay.
-  std::optional<UndoMove> NextAfter(const UndoMove& tried) const;
+  std::optional<UndoMove> NextAfter(const UndoMove& tried) const { return NextAfter(tried.order); }
+  std::optional<UndoMove> NextAfter(std::uint64_t triedOrder) const;
   // The move went back: it drops out. One that failed (a file held open, its
   // old name taken) stays, so that a second undo offers it again.
-  void Undone(const UndoMove& move);
+  void Undone(const UndoMove& move) { Undone(move.order); }
+  void Undone(std::uint64_t order);
   std::size_t Count() const { return moves_.size(); }
 
  private:

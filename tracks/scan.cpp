@@ -160,13 +160,13 @@ ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanR
     const PendingFolder parent = walk.Take();
     // A folder that cannot be listed is passed over with its subfolders.
     const bool listed = fileSystem.ListFolder(parent.path, [&](const platform::FolderEntry& entry) {
+      if (stop.Requested()) return false;
       if (entry.isFolder) {
         if (!includeSubfolders || entry.name == u"." || entry.name == u"..") return true;
         if (IsVolumesOwnFolder(parent.path, entry)) return true;
       } else if (!IsMp3Name(entry.name)) {
         return true;
       }
-      if (stop.Requested()) return false;
       std::u16string path = parent.path + platform::kPathSeparator + entry.name;
       // Linked and synced folders (junctions, symbolic links, cloud
       // folders) are entered like any other, but each folder only once.

@@ -27,8 +27,8 @@ enum class ScanEnd {
 // folder whose listing failed through one path is still listed through the
 // next), and the recycle bin and "System Volume Information" never where
 // they are the volume's own: at its root, or marked hidden and system. The
-// stop request is tested before every report and before every folder is
-// listed. The file system chooses the order of the entries; a test hands in
+// stop request is tested before every folder entry and before every folder
+// is listed. The file system chooses the order of the entries; a test hands in
 // one of its own to fix it.
 ScanEnd ScanDirectory(std::u16string folder, bool includeSubfolders, const ScanReporter& report,
                       const StopRequest& stop,

@@ -1,9 +1,12 @@
 #pragma once
 // A file system that hands every operation to another one (the system's
 // unless given); a test's own file system overrides only what it changes.
+// And one such: a listing that is slow.
 
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/file_system.h"
 
@@ -43,6 +46,27 @@ class FileSystemDecorator : public platform::FileSystem {
 
  private:
   const platform::FileSystem& inner_;
+};
+
+// A listing that takes its time over each entry, as a slow disk or a share
+// does: a scan then reports in several batches, and a stop can come while
+// it runs.
+class PacedListing : public FileSystemDecorator {
+ public:
+  explicit PacedListing(std::chrono::milliseconds perEntry,
+                        const platform::FileSystem& inner = platform::SystemFileSystem())
+      : FileSystemDecorator(inner), perEntry_(perEntry) {}
+
+  bool ListFolder(const std::u16string& folder,
+                  const platform::FolderVisitor& visit) const override {
+    return inner().ListFolder(folder, [this, &visit](const platform::FolderEntry& entry) {
+      std::this_thread::sleep_for(perEntry_);
+      return visit(entry);
+    });
+  }
+
+ private:
+  std::chrono::milliseconds perEntry_;
 };
 
 }  // namespace test_support

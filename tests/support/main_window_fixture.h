@@ -69,6 +69,21 @@ class MainWindowTest : public ::testing::Test {
   virtual std::u16string UpdateAddressForTest();
 };
 
+// Has the scan, the renaming and the undo use fileSystem while it lives; the one in
+// use before comes back after. Made and ended while no worker runs.
+class FileSystemInUse {
+ public:
+  explicit FileSystemInUse(const platform::FileSystem& fileSystem) : previous_(State().fileSystem) {
+    State().fileSystem = &fileSystem;
+  }
+  FileSystemInUse(const FileSystemInUse&) = delete;
+  FileSystemInUse& operator=(const FileSystemInUse&) = delete;
+  ~FileSystemInUse() { State().fileSystem = previous_; }
+
+ private:
+  const platform::FileSystem* previous_;
+};
+
 struct ShownMessageBox {
   std::u16string caption;
   std::u16string text;

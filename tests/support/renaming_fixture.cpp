@@ -18,6 +18,7 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 void RenamingTest::SetUp() {
   MainWindowTest::SetUp();
@@ -33,8 +34,7 @@ std::vector<unsigned char> RenamingTest::ContentOf(const std::u16string& name) {
 
 std::u16string RenamingTest::AddUntaggedRow(const std::u16string& name) {
   const std::u16string path = folder.Write(name, ContentOf(name));
-  EXPECT_TRUE(State().listFile->AddRow(0, {path}));
-  ++State().filesFound;
+  AddFileRow(path);
   listedNames.push_back(name);
   return path;
 }
@@ -42,7 +42,7 @@ std::u16string RenamingTest::AddUntaggedRow(const std::u16string& name) {
 std::u16string RenamingTest::AddTrack(const std::u16string& name, const std::u16string& title,
                                       const std::u16string& artist) {
   const std::u16string path = AddUntaggedRow(name);
-  Tracks().Append(TrackEntry{title, artist, u"Disc"}, path);
+  Tracks().SetTags(Tracks().Size() - 1, TrackEntry{title, artist, u"Disc"}, u"");
   return path;
 }
 

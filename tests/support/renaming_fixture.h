@@ -13,21 +13,6 @@
 #include "support/temp_folder.h"
 #include "ui/state/main_window_state.h"
 
-// Has the rename and undo workers use fileSystem while it lives; the one in
-// use before comes back after. Made and ended while no worker runs.
-class FileSystemInUse {
- public:
-  explicit FileSystemInUse(const platform::FileSystem& fileSystem) : previous_(State().fileSystem) {
-    State().fileSystem = &fileSystem;
-  }
-  FileSystemInUse(const FileSystemInUse&) = delete;
-  FileSystemInUse& operator=(const FileSystemInUse&) = delete;
-  ~FileSystemInUse() { State().fileSystem = previous_; }
-
- private:
-  const platform::FileSystem* previous_;
-};
-
 class RenamingTest : public MainWindowTest {
  protected:
   // The window as the end of a tag reading leaves it.
@@ -57,4 +42,14 @@ class RenamingTest : public MainWindowTest {
 
   test_support::TempFolder folder;
   std::vector<std::u16string> listedNames;  // row i was listed as listedNames[i]
+};
+
+// The rename worker's own tests, and the undo's, which builds on them.
+class RenameWorker : public RenamingTest {
+ protected:
+  // Renames a table of rows twice, through fileSystem: each row's outcome
+  // and path, the files renamed alone on the second run, the summary, the
+  // undo record and the progress texts, of which the first run shows at
+  // least leastProgress.
+  void RenameTheTableTwice(const platform::FileSystem& fileSystem, std::size_t leastProgress);
 };

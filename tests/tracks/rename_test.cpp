@@ -281,6 +281,14 @@ TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedRows) {
   }
   EXPECT_EQ(rows, (std::vector<std::size_t>{2, 0}));
   EXPECT_EQ(last.Count(), 0u);
+  // Rows deleted together: each move counts the deleted rows before it.
+  for (std::size_t row : {1, 3, 5, 8}) last.Record(row, u"x", u"X", std::nullopt);
+  last.EraseRows({0, 3, 4, 6});
+  rows.clear();
+  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
+    rows.push_back(move->row);
+  }
+  EXPECT_EQ(rows, (std::vector<std::size_t>{4, 2, 0}));
   last.Record(0, u"a", u"A", std::nullopt);
   last.Forget();
   EXPECT_FALSE(last.Next());

@@ -18,6 +18,8 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/renaming/file_moves.h"
+#include "ui/state/rows.h"
 #include "ui/state/window_messages.h"
 
 namespace {
@@ -39,7 +41,7 @@ void HandleQueuedRenameDone() {
 
 TEST_F(RenameButton, RefusesAStyleWithAForbiddenCharacterOrNoPlaceholderAndChangesNothingElse) {
   AddTrack(u"a.mp3", u"Song", u"Band");
-  State().listFile->SetItemText(0, 2, u"已修改");
+  ShowRowStatus(0, u"已修改");
   SetStatusText(u"before");
   const ControlStates before = CurrentControlStates();
   std::vector<std::pair<std::u16string, std::u16string>> refused;  // style, message
@@ -76,8 +78,8 @@ TEST_F(RenameButton, StartMarksEveryRowUnchangedAndTheEndGivesTheControlsBackWit
   for (bool lyrics : {true, false}) {
     SCOPED_TRACE(lyrics);
     SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
-    s.listFile->SetItemText(0, 2, u"已修改");
-    s.listFile->SetItemText(1, 2, u"");
+    ShowRowStatus(0, u"已修改");
+    ShowRowStatus(1, u"");
 
     ClickProcess();
     // Nothing of the worker's has been carried out yet: no message was run.
@@ -114,10 +116,12 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
     AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
   }
   // The stop arrives while row 2 is under way, before its file is moved.
-  const std::u16string rowTwoProgress = u"正在重命名文件: " + folder.Path(u"c.mp3");
-  const StatusTrail stopAtRowTwo([&](const std::u16string& text) {
-    if (text == rowTwoProgress) SlotOf(Worker::Renaming).run.stop->Request();
-  });
+  const test_support::InjectedMoves stopAtRowTwo(
+      [&](unsigned, const std::u16string& from, const std::u16string&) {
+        if (from == folder.Path(u"c.mp3")) SlotOf(Worker::Renaming).run.stop->Request();
+        return test_support::InjectedMove::None;
+      });
+  const FileSystemInUse inUse(stopAtRowTwo);
   ClickProcess();
   ASSERT_TRUE(PumpUntil([this] { return Cell(2, 2) == u"已修改"; }));
   ClickProcess();
@@ -158,6 +162,54 @@ TEST_F(RenameButton, StopAfterTheWorkerReportedClosesItsHandleOnceAndRunsNoLyric
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_EQ(Cell(0, 0), folder.Path(u"Song - Band.mp3"));
   EXPECT_EQ(Cell(0, 2), u"已修改");
+}
+
+TEST_F(RenameButton, TheSessionsEndStopsTheRenamingBetweenTwoFilesAndEveryRowTellsTheTruth) {
+  constexpr int kRows = 6;
+  for (int i = 0; i < kRows; ++i) {
+    const std::u16string n(1, static_cast<char16_t>(u'a' + i));
+    AddTrack(n + u".mp3", u"New " + n, u"Band");
+  }
+  // Slow enough that the session ends while files are still to be moved.
+  const test_support::InjectedMoves slow(
+      [](unsigned, const std::u16string&, const std::u16string&) {
+        Sleep(static_cast<DWORD>(kHandOverInterval.count() * 3 / 2));
+        return test_support::InjectedMove::None;
+      });
+  const FileSystemInUse inUse(slow);
+  const auto renamedRows = [this] {
+    int renamed = 0;
+    for (int row = 0; row < kRows; ++row) {
+      if (Cell(row, 0) != folder.Path(listedNames[static_cast<std::size_t>(row)])) ++renamed;
+    }
+    return renamed;
+  };
+  // Asked whether it may end, and told that it does.
+  for (const auto& [message, ending] : {std::pair<UINT, WPARAM>{WM_QUERYENDSESSION, 0},
+                                        std::pair<UINT, WPARAM>{WM_ENDSESSION, TRUE}}) {
+    SCOPED_TRACE(message);
+    const int before = renamedRows();
+    ClickProcess();
+    ASSERT_TRUE(PumpUntil([&] { return renamedRows() > before; }));
+    const LRESULT answer = SendMessageW(State().mainWindow, message, ending, ENDSESSION_LOGOFF);
+    if (message == WM_QUERYENDSESSION) {
+      EXPECT_EQ(answer, TRUE) << "the session may end";
+    }
+    EXPECT_FALSE(SlotOf(Worker::Renaming).thread) << "stopped before the handler returned";
+    EXPECT_EQ(StatusText(), u"操作被中断!");
+    EXPECT_EQ(CurrentControlStates(), RenamingOver());
+    ExpectRowsMatchDisk();
+    const int renamed = renamedRows();
+    for (int row = 0; row < kRows; ++row) {
+      const bool moved = Cell(row, 0) != folder.Path(listedNames[static_cast<std::size_t>(row)]);
+      EXPECT_EQ(Cell(row, 2), moved ? u"已修改" : u"未修改") << row;
+    }
+    EXPECT_LT(renamed, kRows) << "the run ended before its last file";
+    // The undo takes back what this run moved, and only that.
+    EXPECT_EQ(State().lastRenaming.Count(), static_cast<std::size_t>(renamed - before));
+    PumpPending();
+    EXPECT_FALSE(SlotOf(Worker::Lyrics).thread) << "no lyrics stage after a stop";
+  }
 }
 
 TEST_F(RenameButton, ClosingTheWindowStopsTheRenamingBetweenTwoFilesThenEnds) {

@@ -17,6 +17,7 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -49,8 +50,9 @@ class NameStyleRows : public NameStyleBox {
     AddTrack(u"song - band.mp3", u"Song", u"Band");
     AddUntaggedRow(u"untagged.mp3");
   }
-  void MarkStatuses(const std::u16string& mark) {
-    for (int row = 0; row < 4; ++row) State().listFile->SetItemText(row, 2, mark);
+  // The mark must outlive the rows that show it: a literal.
+  void MarkStatuses(std::u16string_view mark) {
+    for (std::size_t row = 0; row < 4; ++row) ShowRowStatus(row, mark);
   }
   std::vector<std::u16string> Statuses() const {
     std::vector<std::u16string> statuses;
@@ -108,7 +110,7 @@ TEST_F(NameStyleRows, ValidReleasesRefreshThePreviewAndEveryTaggedRowWhateverThe
   EXPECT_EQ(Statuses(), (std::vector<std::u16string>(4, u"x")));
   // A path longer than a cell buffer is compared whole; the untagged row
   // makes way, so rows and entries stay aligned.
-  SendMessageW(State().listFile->hwnd, LVM_DELETEITEM, 3, 0);
+  RemoveRow(3);
   const std::u16string longTitle(240, u't');
   ASSERT_GT(AddTrack(longTitle + u" - Band.mp3", longTitle, u"Band").size(), 259u);
   SetStyle(u"%title% - %artist%");

@@ -18,6 +18,7 @@
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ class FileList : public ListingTest {
   void SetUp() override {
     ListingTest::SetUp();
     ListPaths({u"D:\\music\\a.mp3", u"D:\\music\\b.mp3", u"D:\\music\\c.mp3"});
-    Tracks().Append({u"Ta", u"Aa", u"La"}, u"D:\\music\\a.mp3");
-    Tracks().Append({u"Tb", u"Ab", u"Lb"}, u"D:\\music\\b.mp3");
+    Tracks().SetTags(0, {u"Ta", u"Aa", u"La"}, u"");
+    Tracks().SetTags(1, {u"Tb", u"Ab", u"Lb"}, u"");
   }
 
   static void Select(const std::set<int>& rows) {
@@ -114,14 +115,14 @@ TEST_F(FileList, ClickOrSelectionChangeFillsTheDetailsOfTheFirstSelectedRowAndSe
   // A selected row that goes away takes its details with it.
   Select({1});
   PumpPending();
-  SendMessageW(State().listFile->hwnd, LVM_DELETEITEM, 1, 0);
+  RemoveRow(1);
   PumpPending();
   EXPECT_EQ(CurrentPanel().selection, rest);
   EXPECT_EQ(CurrentPanel().button, u"清空");
 }
 
 TEST_F(FileList, PreviewFollowsTheNameStyleSaysWhichNamesWillNotBeUsedAndShowsALongPathWhole) {
-  Tracks().Append({u"AC/DC", u"Nul", u"Lc"}, u"D:\\music\\c.mp3");
+  Tracks().SetTags(2, {u"AC/DC", u"Nul", u"Lc"}, u"");
   struct Case {
     std::u16string style;
     int row;
@@ -225,9 +226,9 @@ class RowPicture {
 
 TEST_F(FileList, RowsAreDrawnWithTheirStatusColourAndSelectionBackground) {
   CCorvaneList& list = *State().listFile;
-  list.SetItemText(0, 2, u"未修改");
-  list.SetItemText(1, 2, u"已修改");
-  list.SetItemText(2, 2, u"已拷贝");
+  ShowRowStatus(0, u"未修改");
+  ShowRowStatus(1, u"已修改");
+  ShowRowStatus(2, u"已拷贝");
   struct Case {
     int row;
     COLORREF status;
@@ -242,7 +243,7 @@ TEST_F(FileList, RowsAreDrawnWithTheirStatusColourAndSelectionBackground) {
     EXPECT_TRUE(picture.CellHas(2, c.status));
     EXPECT_TRUE(picture.CellHas(0, RGB(0, 0, 0))) << "the file's name in black";
   }
-  list.SetItemText(0, 2, u"");
+  ShowRowStatus(0, u"");
   const RowPicture empty(0);
   for (COLORREF colour : {RGB(0, 0, 0), RGB(139, 0, 245)}) {
     EXPECT_FALSE(empty.CellHas(2, colour)) << "an empty status draws nothing";

@@ -8,11 +8,13 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "listing_fixture.h"
+#include "platform/file_system_decorator.h"
 #include "platform/text.h"
 #include "ui/controls/btn_delete_empty.h"
 #include "ui/controls/btn_list_file.h"
@@ -40,7 +42,7 @@ TEST_F(ListingCommands, ChoosingAFolderStartsTheRefreshAtOnce) {
   folder.Write(u"a.mp3", Tagged(u"T", u"A", u"L"));
   folder.Write(u"b.mp3", Untagged());
   ListPaths({u"D:\\old\\row.mp3"});
-  Tracks().Append({u"old", u"old", u"old"}, u"D:\\old\\row.mp3");
+  Tracks().SetTags(0, {u"old", u"old", u"old"}, u"");
   SetText(State().editTitle->hwnd, u"old");
 
   StatusTrail trail;
@@ -90,9 +92,13 @@ TEST_F(ListingCommands, StoppingAScanThatFoundFilesReadsTheirTags) {
   for (const char16_t* name : {u"1.mp3", u"2.mp3", u"3.mp3", u"4.mp3", u"5.mp3", u"6.mp3"}) {
     folder.Write(name, Tagged(name, u"A", u"L"));
   }
+  // Slow enough that the scan still runs when two files are listed.
+  const test_support::PacedListing slow(std::chrono::milliseconds(150));
+  const FileSystemInUse inUse(slow);
   StatusTrail trail;
   ChooseFolder(folder.Path());
   ASSERT_TRUE(PumpUntil([] { return State().filesFound >= 2; }));
+  ASSERT_TRUE(SlotOf(Worker::Scan).thread);
   ClickButton(State().btnListFile->hwnd);
 
   // At the click: the scan is over, its texts are written, the tags are read.
@@ -117,9 +123,13 @@ TEST_F(ListingCommands, StoppingAScanThatFoundFilesReadsTheirTags) {
 
 TEST_F(ListingCommands, StoppingAScanThatFoundNoFileGivesTheSettingsBack) {
   for (const char16_t* name : {u"a", u"b", u"c", u"d", u"e"}) folder.MakeFolder(name);
+  // Slow enough that the scan still runs after its first report.
+  const test_support::PacedListing slow(std::chrono::milliseconds(150));
+  const FileSystemInUse inUse(slow);
   StatusTrail trail;
   ChooseFolder(folder.Path());
   ASSERT_TRUE(PumpUntil([&trail] { return !trail.After(u"正在请求文件: ").empty(); }));
+  ASSERT_TRUE(SlotOf(Worker::Scan).thread);
   ClickButton(State().btnListFile->hwnd);
   EXPECT_FALSE(SlotOf(Worker::Scan).thread);
   EXPECT_FALSE(SlotOf(Worker::Tags).thread);
@@ -172,7 +182,7 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadEndsBetweenBatchesAndDropsTheRows
   ListPaths(paths);
   // The click comes while the reader reads its second batch, or waits to
   // hand it over: at most that one is written after the first.
-  ASSERT_TRUE(RunSentMessagesUntil([] { return Tracks().Size() > 0; }));
+  ASSERT_TRUE(RunSentMessagesUntil([] { return Tracks().TaggedCount() > 0; }));
   ClickButton(State().btnListFile->hwnd);
 
   EXPECT_FALSE(SlotOf(Worker::Tags).thread);
@@ -263,7 +273,7 @@ TEST_F(DeleteAndClear, NoneOrAllSelectedClearsAfterAYes) {
       EXPECT_EQ(no.shown()[0].text, u"您确定要清空文件列表吗?");
     }
     EXPECT_EQ(State().listFile->GetItemCount(), 4);
-    EXPECT_EQ(Tracks().Size(), 3u);
+    EXPECT_EQ(Tracks().TaggedCount(), 3u);
   }
   SetText(State().editTitle->hwnd, u"0");
   MessageBoxAnswers yes(IDYES);

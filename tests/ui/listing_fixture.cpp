@@ -17,6 +17,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/listing/listing_end.h"
+#include "ui/state/rows.h"
 #include "ui/state/window_messages.h"
 #include "ui/state/workers.h"
 
@@ -78,14 +79,7 @@ bool ListingTest::RunSentMessagesUntil(const std::function<bool()>& condition,
   }
 }
 
-void ListingTest::ListPaths(const std::vector<std::u16string>& paths) {
-  // Under Wine a list that repaints after every added row takes seconds for a thousand.
-  const RedrawHeld held(State().listFile->hwnd);
-  for (const std::u16string& path : paths) {
-    ASSERT_TRUE(State().listFile->AddRow(0, {path}));
-    ++State().filesFound;
-  }
-}
+void ListingTest::ListPaths(const std::vector<std::u16string>& paths) { AddFileRows(paths); }
 
 void ListingTest::StartTagReading() { ::StartTagReading(true); }
 
@@ -99,7 +93,7 @@ std::vector<std::u16string> ListingTest::Column(int column) const {
 
 void ListingTest::ExpectRowsMatchTable() const {
   const std::vector<std::u16string> titles = Column(1);
-  ASSERT_EQ(Tracks().Size(), titles.size());
+  ASSERT_EQ(Tracks().TaggedCount(), titles.size());
   for (std::size_t row = 0; row < titles.size(); ++row) {
     const auto entry = Tracks().Get(row);
     ASSERT_TRUE(entry);
@@ -113,11 +107,9 @@ void DeleteAndClear::SetUp() {
   ListingTest::SetUp();
   ListPaths({u"D:\\m\\0.mp3", u"D:\\m\\1.mp3", u"D:\\m\\2.mp3", u"D:\\m\\3.mp3"});
   // Rows 0 to 2 have been read; row 3 not yet.
-  for (const char16_t* title : {u"0", u"1", u"2"}) {
-    const int row = static_cast<int>(Tracks().Size());
-    Tracks().Append({title, u"A", u"L"}, State().listFile->GetWholeItemText(row, 0));
-    State().listFile->SetItemText(row, 1, title);
-  }
+  std::size_t row = 0;
+  for (const char16_t* title : {u"0", u"1", u"2"})
+    Tracks().SetTags(row++, {title, u"A", u"L"}, u"");
   EnableWindow(State().btnProcess->hwnd, TRUE);
 }
 

@@ -44,33 +44,38 @@ bool IsClosed(HANDLE handle) {
   return !GetHandleInformation(handle, &flags);
 }
 
-TEST_F(MainWindowReports, FoundItemsShowTheirPathAndFilesAddRows) {
+TEST_F(MainWindowReports, FoundItemsShowTheLatestPathAndAddTheirFilesAsRowsInOrder) {
   struct Case {
     const char* what;
-    std::u16string path;
-    bool isFolder;
+    std::vector<std::u16string> files;
+    std::u16string latest;
     int rows;
-    unsigned filesFound;
   };
   const Case cases[] = {
-      {"a folder", u"C:\\音乐\\专辑", true, 0, 0},
-      {"a file", u"C:\\音乐\\专辑\\a.mp3", false, 1, 1},
-      {"another folder", u"C:\\音乐\\其他", true, 1, 1},
-      {"a path with format signs", u"C:\\100%\\%s %d %%.mp3", false, 2, 2},
+      {"a folder", {}, u"C:\\音乐\\专辑", 0},
+      {"a file", {u"C:\\音乐\\专辑\\a.mp3"}, u"C:\\音乐\\专辑\\a.mp3", 1},
+      {"another folder", {}, u"C:\\音乐\\其他", 1},
+      {"files and a folder met after them",
+       {u"C:\\音乐\\其他\\c.mp3", u"C:\\音乐\\其他\\b.mp3"},
+       u"C:\\音乐\\其他\\子",
+       3},
+      {"a path with format signs", {u"C:\\100%\\%s %d %%.mp3"}, u"C:\\100%\\%s %d %%.mp3", 4},
   };
   CCorvaneList& list = *State().listFile;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::u16string expected = u"正在请求文件: " + c.path;
+    const std::u16string expected = u"正在请求文件: " + c.latest;
     ASSERT_TRUE(PostFoundItem(State().mainWindow,
-                              std::make_unique<FoundItem>(FoundItem{c.path, c.isFolder})));
+                              std::make_unique<FoundItem>(FoundItem{c.files, c.latest})));
     ASSERT_TRUE(PumpUntil([&] { return StatusText() == expected; }));
-    EXPECT_EQ(list.GetItemCount(), c.rows);
-    EXPECT_EQ(State().filesFound, c.filesFound);
-    if (!c.isFolder) {
-      EXPECT_EQ(list.GetItemText(c.rows - 1, 0), c.path);
-      EXPECT_EQ(list.GetItemText(c.rows - 1, 1), u"");
-      EXPECT_EQ(list.GetItemText(c.rows - 1, 2), u"");
+    ASSERT_EQ(list.GetItemCount(), c.rows);
+    EXPECT_EQ(State().filesFound, static_cast<unsigned>(c.rows));
+    // The batch's files, in its order, after the rows before them.
+    const int first = c.rows - static_cast<int>(c.files.size());
+    for (int i = 0; i < static_cast<int>(c.files.size()); ++i) {
+      EXPECT_EQ(list.GetItemText(first + i, 0), c.files[static_cast<std::size_t>(i)]);
+      EXPECT_EQ(list.GetItemText(first + i, 1), u"");
+      EXPECT_EQ(list.GetItemText(first + i, 2), u"");
     }
   }
 }

@@ -12,6 +12,7 @@
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/framework/win_text.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ TEST_F(TagReading, StatusSaysWhetherTheFileAlreadyBearsItsNewName) {
   EXPECT_EQ(Column(2), statuses);
   EXPECT_EQ(Column(1), (std::vector<std::u16string>{u"Song", u"Song", u"Song"}));
   // A key release under the same style comes to the same statuses.
-  State().listFile->SetItemText(0, 2, u"x");
+  ShowRowStatus(0, u"x");
   SendMessageW(State().editNameStyle->hwnd, WM_KEYUP, VK_SHIFT, 0xC0000001);
   EXPECT_EQ(Column(2), statuses);
 }

@@ -20,7 +20,6 @@
 
 namespace {
 
-using RenameWorker = RenamingTest;
 using Names = std::vector<std::u16string>;
 
 TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGone) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/injected_moves.h"
 #include "support/renaming_fixture.h"
 #include "support/status_trail.h"
 #include "ui/controls/btn_delete_empty.h"
@@ -21,6 +22,7 @@
 #include "ui/controls/list_file.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/win_text.h"
+#include "ui/renaming/file_moves.h"
 
 namespace {
 
@@ -83,6 +85,14 @@ TEST_F(WorkersMeetingTheWindow, AStopCarriesOutTheSendOfAWorkerWaitingInsideOne)
   for (const char16_t* name : {u"a.mp3", u"b.mp3", u"c.mp3"}) {
     AddTrack(name, std::u16string(u"New ") + name[0], u"Band");
   }
+  // Each move outlasts the worker's hand-over interval, so it hands in
+  // every file on its own.
+  const test_support::InjectedMoves slow(
+      [](unsigned, const std::u16string&, const std::u16string&) {
+        Sleep(static_cast<DWORD>(kHandOverInterval.count() * 3 / 2));
+        return test_support::InjectedMove::None;
+      });
+  const FileSystemInUse inUse(slow);
   ClickProcess();
   // Let the worker through its sends, one at a time, until row 0 shows its
   // outcome; its next send is for the row it is in then, row 1.

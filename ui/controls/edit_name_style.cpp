@@ -24,15 +24,11 @@ void RemoveLastCharacter(std::u16string& text) {
   if (lowHalf && !text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
 }
 
-// Every row that has tags gets the status its file earns under the style.
-// The table keeps each row's file name, taken from the whole path, so a
-// path too long for a cell buffer still compares right.
+// Every row that has tags gets the status its file earns under the style;
+// the list draws the rows it shows anew.
 void RefreshStatuses(const std::u16string& style) {
-  const CCorvaneList& list = *State().listFile;
-  const std::vector<std::u16string_view> statuses = Tracks().NewNameStatuses(style);
-  for (std::size_t i = 0; i < statuses.size(); ++i) {
-    list.SetItemText(static_cast<int>(i), kStatusColumn, std::u16string(statuses[i]));
-  }
+  Tracks().UpdateStatuses(style);
+  InvalidateRect(State().listFile->hwnd, nullptr, FALSE);
 }
 
 }  // namespace
@@ -49,7 +45,7 @@ LRESULT CEditNameStyle::OnKeyUp() {
     SetStatusText(u"提示: " + ForbiddenCharsMessage());
     return 0;
   }
-  State().listFile->OnClick();
+  State().listFile->FollowSelection();
   RefreshStatuses(style);
   // Typing a new style passes through texts without a placeholder; they are
   // only refused when the renaming starts.

@@ -41,6 +41,20 @@ bool HasState(HWND list, int row, UINT state) {
 
 }  // namespace
 
+std::u16string_view CellText(const TrackRow& row, int column) {
+  switch (column) {
+    case kPathColumn:
+      return row.path;
+    case kTitleColumn:
+      return row.entry && row.entry->title ? std::u16string_view(*row.entry->title)
+                                           : std::u16string_view();
+    case kStatusColumn:
+      return row.status;
+    default:
+      return {};
+  }
+}
+
 COLORREF StatusTextColour(std::u16string_view status) {
   if (status == kStatusUnchanged) return RGB(0, 0, 255);
   if (status == kStatusRenamed) return RGB(0, 120, 0);
@@ -76,6 +90,8 @@ void CListFile::DrawRow(HDC dc, int row) const {
     Fill(dc, bounds, kSelectedUnfocused);
   }
 
+  const TrackRow* track = Tracks().Row(static_cast<std::size_t>(row));
+  if (track == nullptr) return;
   SetBkMode(dc, TRANSPARENT);
   const int inset = ScaleToDpi(kCellInset, ControlDpi());
   for (int column = 0; column < kFileListColumnCount; ++column) {
@@ -86,25 +102,29 @@ void CListFile::DrawRow(HDC dc, int row) const {
                  reinterpret_cast<LPARAM>(&cell));
     cell.left += inset;
     cell.right -= inset;
-    std::u16string text;
-    if (column == kPathColumn) {
-      // The file's own name, from the whole path: a cut path's last part
-      // would be a name the file does not bear.
-      text = std::u16string(FileNamePart(GetWholeItemText(row, kPathColumn)));
-    } else {
-      text = GetItemText(row, column);
-    }
+    // The file's own name, from the whole path: a cut path's last part
+    // would be a name the file does not bear.
+    const std::u16string_view text =
+        column == kPathColumn ? FileNamePart(track->path) : CellText(*track, column);
     SetTextColor(dc, column == kStatusColumn ? StatusTextColour(text) : kPlainText);
-    DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &cell,
-              DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()),
+              &cell, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   }
+}
+
+void CListFile::OnGetDispInfo(NMLVDISPINFOW* info) {
+  if (info == nullptr) return;
+  const TrackRow* track = Tracks().Row(static_cast<std::size_t>(info->item.iItem));
+  FillDispInfoText(*info, track != nullptr ? CellText(*track, info->item.iSubItem) : u"");
 }
 
 void CListFile::OnBeginScroll() { OnEndScroll(); }
 
 void CListFile::OnEndScroll() { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE); }
 
-void CListFile::OnClick() {
+void CListFile::OnClick() { FollowSelection(); }
+
+void CListFile::FollowSelection() {
   followPending_ = false;
   const MainWindowState& state = State();
   const auto selectedCount = SendMessageW(hwnd, LVM_GETSELECTEDCOUNT, 0, 0);
@@ -122,10 +142,15 @@ void CListFile::OnClick() {
     return;
   }
   ShowSelectionText(u"当前选中了第 " + platform::DecimalText(row + 1) + u" 项.");
+  const TrackRow* track = Tracks().Row(static_cast<std::size_t>(row));
+  if (track == nullptr) {
+    ResetDetails();
+    return;
+  }
   // The whole path: the box shows which file the row stands for.
-  ShowText(state.editFileName->hwnd, GetWholeItemText(row, kPathColumn));
-  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(row));
-  if (!entry) {
+  ShowText(state.editFileName->hwnd, track->path);
+  const TrackEntry* entry = track->entry ? &*track->entry : nullptr;
+  if (entry == nullptr) {
     for (const CCorvaneEdit* box :
          {state.editTitle, state.editArtist, state.editAlbum, state.editNewName}) {
       ShowText(box->hwnd, u"暂无");
@@ -166,6 +191,7 @@ void CListFile::OnMouseEnter() { ShowWindow(State().btnDeleteEmpty->hwnd, SW_SHO
 bool CreateFileList(int x, int y, int width, int height) {
   CCorvaneList* list = State().listFile;
   // Reached with Tab, after the commands.
+  // Owner data: the rows live in the track table, the list only shows them.
   return list != nullptr && CreateListWindow(*list, u"listFileLeft", x, y, width, height,
-                                             State().mainWindow, WS_TABSTOP);
+                                             State().mainWindow, WS_TABSTOP | LVS_OWNERDATA);
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The file list: one row per .mp3 file (full path, title, status).
+// The file list: one row per .mp3 file (full path, title, status), each
+// shown from the track table's row.
 
 #include <string_view>
 
+#include "tracks/track_table.h"
 #include "ui/framework/list.h"
 #include "ui/state/rows.h"
 
@@ -15,11 +17,15 @@ class CListFile : public CCorvaneList {
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw) override;
   void OnBeginScroll() override;
   void OnEndScroll() override;
-  // The delete/clear caption and the details panel of the first selected row.
+  // Follows the selection.
   void OnClick() override;
+  // The delete/clear caption and the details panel of the first selected row.
+  void FollowSelection() override;
+  // The cell's text from the track table.
+  void OnGetDispInfo(NMLVDISPINFOW* info) override;
   void OnMouseLeave() override;
   void OnMouseEnter() override;
-  // Asks once for WM_FOLLOW_SELECTION, whose handler is OnClick; rows being
+  // Asks once for WM_FOLLOW_SELECTION, whose handler follows it; rows being
   // removed are still there now.
   void OnSelectionChanged() override;
 
@@ -27,6 +33,9 @@ class CListFile : public CCorvaneList {
   bool followPending_ = false;
   void DrawRow(HDC dc, int row) const;
 };
+
+// What a row shows in a column: the whole path, the title, the status.
+std::u16string_view CellText(const TrackRow& row, int column);
 
 // The colour in which a status cell shows its text.
 COLORREF StatusTextColour(std::u16string_view status);

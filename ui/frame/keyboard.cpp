@@ -115,7 +115,7 @@ void RouteMessage(MSG& message) {
 }
 
 bool KeepFocusOverActivation(HWND window, WPARAM wParam) {
-  static HWND kept = nullptr;
+  HWND& kept = State().focusBeforeDeactivation;
   if (LOWORD(wParam) == WA_INACTIVE) {
     const HWND focused = GetFocus();
     kept = IsChild(window, focused) ? focused : nullptr;

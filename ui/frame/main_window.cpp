@@ -75,7 +75,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
       case WM_CREATE:
         State().mainWindow = window;
-        SetListCommandTarget(window, MainWndProc);
         SetControlDpi(DpiOfWindow(window));
         // Made at the scale the user signed in with; its display may have
         // another.
@@ -100,12 +99,17 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
       case WM_FOLLOW_SELECTION:
-        // What a click does, for the selection as it has come to be.
-        State().listFile->OnClick();
+        State().listFile->FollowSelection();
         return 0;
       case WM_CLOSE:
         OnClose();
         return DefWindowProcW(window, message, wParam, lParam);
+      case WM_QUERYENDSESSION:
+        StopRenamingForTheSessionEnd();
+        return TRUE;
+      case WM_ENDSESSION:
+        if (wParam != FALSE) StopRenamingForTheSessionEnd();
+        return 0;
       case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -6,6 +6,12 @@
 
 void OnClose() { StopRenamingBeforeTheEnd(); }
 
+void StopRenamingForTheSessionEnd() {
+  // As "停止" does: the run ends between two files, and its rows and the
+  // undo record tell what became of each file before the process goes.
+  if (Runs(Worker::Renaming)) StopRenaming();
+}
+
 void OnUpdateChecked(WPARAM outOfDate) {
   SlotOf(Worker::Update).thread.reset();
   // Not DestroyWindow: the window is already hidden, and the quit message

@@ -52,6 +52,13 @@ LRESULT DispatchNotify(const NMHDR* header) {
       }
       return 0;
     }
+    case LVN_ODSTATECHANGED:
+      // An owner-data list's selection changed over a range of rows.
+      list->OnSelectionChanged();
+      return 0;
+    case LVN_GETDISPINFOW:
+      list->OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header)));
+      return 0;
     case LVN_DELETEITEM:
       list->OnSelectionChanged();
       return 0;

@@ -6,19 +6,6 @@
 #include "ui/framework/control_registry.h"
 #include "ui/framework/win_text.h"
 
-namespace {
-
-// Set once at start-up by the window that the list's children report to.
-struct CommandTarget {
-  HWND window = nullptr;
-  WNDPROC procedure = nullptr;
-};
-CommandTarget commandTarget;
-
-}  // namespace
-
-void SetListCommandTarget(HWND window, WNDPROC procedure) { commandTarget = {window, procedure}; }
-
 void CCorvaneList::TrackMouse() {
   if (mouseInside) return;
   mouseInside = true;
@@ -88,18 +75,25 @@ std::u16string CCorvaneList::GetItemText(int row, int column) const {
   cell.iSubItem = column;
   cell.pszText = buffer;
   cell.cchTextMax = kTextBufferUnits;
-  const auto wParam = static_cast<WPARAM>(row);
-  const auto lParam = reinterpret_cast<LPARAM>(&cell);
-  // On the list's own thread the read goes straight to the list view: the
-  // subclass only passes it on, and under Wine that detour costs as much as
-  // the read itself, which painting makes for every cell it draws.
-  const bool ownThread = ownerThread == GetCurrentThreadId();
-  const auto copied = static_cast<std::size_t>(
-      ownThread && prevWndProc != nullptr
-          ? CallWindowProcW(prevWndProc, hwnd, LVM_GETITEMTEXTW, wParam, lParam)
-          : SendMessageW(hwnd, LVM_GETITEMTEXTW, wParam, lParam));
+  const auto copied = static_cast<std::size_t>(SendMessageW(
+      hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)));
   return platform::FromWide(buffer,
                             std::min(copied, static_cast<std::size_t>(kTextBufferUnits - 1)));
+}
+
+void CCorvaneList::SetRowCount(int count) const {
+  SendMessageW(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+}
+
+void FillDispInfoText(NMLVDISPINFOW& info, std::u16string_view text) {
+  if ((info.item.mask & LVIF_TEXT) == 0 || info.item.pszText == nullptr ||
+      info.item.cchTextMax <= 0) {
+    return;
+  }
+  const std::size_t room = static_cast<std::size_t>(info.item.cchTextMax) - 1;
+  const std::size_t units = std::min(room, text.size());
+  std::copy_n(text.data(), units, reinterpret_cast<char16_t*>(info.item.pszText));
+  info.item.pszText[units] = L'\0';
 }
 
 std::u16string CCorvaneList::GetWholeItemText(int row, int column) const {
@@ -129,8 +123,8 @@ LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
       case WM_COMMAND:
         // The delete/clear button is the list's child, so its clicks land
         // here; they are handled as if the main window had received them.
-        if (commandTarget.procedure == nullptr) return 0;
-        return commandTarget.procedure(commandTarget.window, WM_COMMAND, wParam, lParam);
+        if (list->commandProcedure == nullptr) return 0;
+        return list->commandProcedure(list->commandWindow, WM_COMMAND, wParam, lParam);
       case WM_MOUSEMOVE:
         list->TrackMouse();
         return 0;
@@ -152,7 +146,8 @@ bool CreateListWindow(CCorvaneList& list, const char16_t* name, int x, int y, in
                               WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | extraStyle, x, y,
                               width, height, parent, nullptr, nullptr, nullptr);
   if (list.hwnd == nullptr) return false;
-  list.ownerThread = GetCurrentThreadId();
+  list.commandWindow = parent;
+  list.commandProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(parent, GWLP_WNDPROC));
   RegisterControl(list.hwnd, &list);
   list.prevWndProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListSubclassProc)));

@@ -1,6 +1,7 @@
 #pragma once
-// The report-view list ("SysListView32") and its helpers. The helpers work
-// by SendMessageW, so the workers call them from their own threads too.
+// The report-view list ("SysListView32") and its helpers. A list made with
+// LVS_OWNERDATA keeps no texts of its own: it asks OnGetDispInfo for each
+// cell it needs and learns its number of rows from SetRowCount.
 
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/framework/control.h"
@@ -30,6 +32,10 @@ class CCorvaneList : public CCorvaneControl {
   virtual void OnMouseEnter() = 0;
   // The selection changed, or rows went away that may have been selected.
   virtual void OnSelectionChanged() {}
+  // The panels that show the selected row show the selection as it is now.
+  virtual void FollowSelection() {}
+  // An owner-data list asks for a cell's text (LVN_GETDISPINFOW).
+  virtual void OnGetDispInfo(NMLVDISPINFOW* /*info*/) {}
 
   // On every mouse move over the list: the first one after a leave arms the
   // leave notice, repaints the list and calls OnMouseEnter.
@@ -41,6 +47,8 @@ class CCorvaneList : public CCorvaneControl {
   // their cells empty. False when the list has no column or refuses the row.
   bool AddRow(LPARAM itemData, const std::vector<std::u16string>& texts);
   int GetItemCount() const;
+  // An owner-data list now has count rows; the scroll position stays.
+  void SetRowCount(int count) const;
   void SetItemText(int row, int column, const std::u16string& text) const;
   // At most 259 units, as every cell is read.
   std::u16string GetItemText(int row, int column) const;
@@ -52,18 +60,20 @@ class CCorvaneList : public CCorvaneControl {
   ScaledDefaultFont defaultFont;
   bool mouseInside = false;
   WNDPROC prevWndProc = nullptr;
-  // The thread that created the window and runs its procedure.
-  DWORD ownerThread = 0;
+  // Where the list passes its children's WM_COMMAND: the window it was made
+  // in, whose procedure is called directly, as if that window had received
+  // it.
+  HWND commandWindow = nullptr;
+  WNDPROC commandProcedure = nullptr;
 };
+
+// Copies text into the buffer a LVN_GETDISPINFOW asks to be filled, cut to
+// fit it.
+void FillDispInfoText(NMLVDISPINFOW& info, std::u16string_view text);
 
 // WM_COMMAND from the list's children (the delete/clear button) goes to the
 // command target's procedure; mouse moves, hover and leave go to the object.
 LRESULT CALLBACK ListSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Where a list passes its children's WM_COMMAND: called directly, not by a
-// message, as if that window had received it. The main window sets itself
-// once, before its controls exist; until then such commands answer 0.
-void SetListCommandTarget(HWND window, WNDPROC procedure);
 
 // Creates, registers and subclasses a report-view list and turns on full-row
 // selection and double buffering; extraStyle is added to its window style.

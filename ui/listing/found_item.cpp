@@ -1,5 +1,7 @@
 #include "ui/listing/found_item.h"
 
+#include <utility>
+
 #include "ui/framework/status_bar.h"
 #include "ui/state/rows.h"
 #include "ui/state/window_messages.h"
@@ -13,6 +15,6 @@ bool PostFoundItem(HWND window, std::unique_ptr<FoundItem> item) {
 void OnFileFound(std::unique_ptr<FoundItem> item) {
   if (!item) return;
   // The path is an argument, never part of a format: a '%' shows as it is.
-  SetStatusText(u"正在请求文件: " + item->path);
-  if (!item->isFolder) AddFileRow(item->path);
+  if (!item->latest.empty()) SetStatusText(u"正在请求文件: " + item->latest);
+  if (!item->files.empty()) AddFileRows(std::move(item->files));
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-bool tagReadingStoppable = false;
-
 // A count shown as the signed 32-bit number that its bits make.
 std::u16string CountText(std::uint32_t count) {
   return platform::DecimalText(static_cast<std::int32_t>(count));
@@ -24,7 +22,7 @@ std::u16string CountText(std::uint32_t count) {
 
 void StartTagReading(bool stoppable) {
   MainWindowState& state = State();
-  tagReadingStoppable = stoppable;
+  SlotOf(Worker::Tags).userMayStop = stoppable;
   state.tagsRead = 0;
   auto request = std::make_unique<TagReadingRequest>();
   request->window = state.mainWindow;
@@ -37,7 +35,7 @@ void StartTagReading(bool stoppable) {
 }
 
 bool ListingStoppable() {
-  return Runs(Worker::Scan) || (Runs(Worker::Tags) && tagReadingStoppable);
+  return Runs(Worker::Scan) || (Runs(Worker::Tags) && SlotOf(Worker::Tags).userMayStop);
 }
 
 void OnScanDone(WPARAM run) {

@@ -27,6 +27,7 @@ void StartRefresh() {
   request->includeSubfolders =
       SendMessageW(state.checkSubfolders->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
   request->window = state.mainWindow;
+  request->fileSystem = state.fileSystem;
   // No thread, no closing message: the controls come back here.
   if (!StartWorker(Worker::Scan, ScanThreadProc, std::move(request))) {
     ApplyControlStates(ControlMoment::ScanStoppedWithoutFiles);

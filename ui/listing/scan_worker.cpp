@@ -1,6 +1,7 @@
 #include "ui/listing/scan_worker.h"
 
 #include <chrono>
+#include <utility>
 
 #include "platform/no_throw.h"
 #include "tracks/scan.h"
@@ -10,25 +11,48 @@
 
 namespace {
 
-// The pause before every report, so that the status bar visibly follows the scan.
-constexpr std::chrono::milliseconds kPauseBeforeReport{100};
+using Clock = std::chrono::steady_clock;
+
+// Often enough that the status bar visibly follows the scan, seldom enough
+// that the window is never flooded, however fast the disk.
+constexpr std::chrono::milliseconds kReportInterval{100};
+
+// What the scan found since its last report, handed to the window at most
+// once per interval and once more at the end.
+class FoundReports {
+ public:
+  explicit FoundReports(HWND window) : window_(window) {}
+  FoundReports(const FoundReports&) = delete;
+  FoundReports& operator=(const FoundReports&) = delete;
+  // Also after a stop or an error: every file found is listed.
+  ~FoundReports() { Post(); }
+
+  void Found(const std::u16string& path, bool isFolder) {
+    if (!isFolder) pending_->files.push_back(path);
+    pending_->latest = path;
+    if (Clock::now() - lastPost_ >= kReportInterval) Post();
+  }
+
+ private:
+  void Post() {
+    lastPost_ = Clock::now();
+    if (pending_->latest.empty()) return;
+    PostFoundItem(window_, std::move(pending_));
+    pending_ = std::make_unique<FoundItem>();
+  }
+
+  HWND window_;
+  std::unique_ptr<FoundItem> pending_ = std::make_unique<FoundItem>();
+  Clock::time_point lastPost_ = Clock::now();
+};
 
 ScanEnd Scan(const ScanRequest& request) {
-  const StopRequest& stop = *request.run.stop;
-  const HWND window = request.window;
-  // Each report comes 100 ms after the one before (the first 100 ms after the
-  // start), so the walk between two reports falls within the pause.
-  auto lastReport = std::chrono::steady_clock::now();
-  const ScanReporter report = [&stop, &lastReport, window](const std::u16string& path,
-                                                           bool isFolder) {
-    if (stop.WaitUntil(lastReport + kPauseBeforeReport)) return;
-    lastReport = std::chrono::steady_clock::now();
-    auto item = std::make_unique<FoundItem>();
-    item->path = path;
-    item->isFolder = isFolder;
-    PostFoundItem(window, std::move(item));
+  FoundReports reports(request.window);
+  const ScanReporter report = [&reports](const std::u16string& path, bool isFolder) {
+    reports.Found(path, isFolder);
   };
-  return ScanDirectory(request.folder, request.includeSubfolders, report, stop);
+  return ScanDirectory(request.folder, request.includeSubfolders, report, *request.run.stop,
+                       *request.fileSystem);
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 #include "platform/redraw_held.h"
-#include "tracks/name_style.h"
+#include "tracks/track_table.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/list.h"
 #include "ui/framework/status_bar.h"
@@ -17,47 +18,39 @@ namespace {
 
 void ShowReading(const std::u16string& path) { SetStatusText(u"正在读取ID3标签: " + path); }
 
-// Row `row` keeps its file: entry, title, and the status under the style.
-void KeepRow(const CCorvaneList& list, int row, TrackEntry entry, const std::u16string& path,
-             const std::u16string& style) {
-  ++State().tagsRead;
-  list.SetItemText(row, kTitleColumn, entry.title.value_or(u""));
-  const std::u16string newName = MakeNewName(style, entry);
-  list.SetItemText(row, kStatusColumn, std::u16string(NewNameStatus(path, newName)));
-  Tracks().Append(std::move(entry), path);
-}
-
 void ApplyRead(TagBatch& batch) {
   if (batch.read.empty()) return;
-  const CCorvaneList& list = *State().listFile;
   // Once per batch: the style cannot change while the box is read-only.
   const std::u16string style = WindowText(State().editNameStyle->hwnd);
-  const RedrawHeld listHeld(list.hwnd);
-  int row = batch.firstRow;
-  for (std::size_t i = 0; i < batch.read.size() && i < batch.paths.size(); ++i) {
+  TrackTable& tracks = Tracks();
+  std::vector<std::size_t> dropped;
+  auto row = static_cast<std::size_t>(batch.firstRow);
+  for (std::size_t i = 0; i < batch.read.size() && i < batch.paths.size(); ++i, ++row) {
     // Every file is named once, in row order; the first one was named as the
     // batch was handed out.
     if (i > 0) ShowReading(batch.paths[i]);
     TrackTagsResult& tags = batch.read[i];
     if (!tags.kept) {
-      RemoveRow(row);  // the next row moves into its place
+      dropped.push_back(row);
       continue;
     }
-    KeepRow(list, row, std::move(tags.entry), batch.paths[i], style);
-    ++row;
+    ++State().tagsRead;
+    tracks.SetTags(row, std::move(tags.entry), style);
   }
-  batch.firstRow = row;
+  const RedrawHeld listHeld(State().listFile->hwnd);
+  RemoveRows(dropped);
+  batch.firstRow = static_cast<int>(row - dropped.size());
 }
 
 void HandOutPaths(TagBatch& batch) {
-  const CCorvaneList& list = *State().listFile;
+  const TrackTable& tracks = Tracks();
   batch.paths.clear();
   // Asked anew each batch: reports still queued from a stopped scan add rows.
-  const int count = list.GetItemCount();
-  for (int row = batch.firstRow; row < count && batch.paths.size() < kTagBatchRows; ++row) {
+  for (auto row = static_cast<std::size_t>(batch.firstRow);
+       row < tracks.Size() && batch.paths.size() < kTagBatchRows; ++row) {
     // Whole, never cut: a cut path could open another file. A path too long
     // to open fails like a vanished file and loses its row.
-    batch.paths.push_back(list.GetWholeItemText(row, kPathColumn));
+    batch.paths.push_back(tracks.Row(row)->path);
   }
   // Shown while the worker reads it.
   if (!batch.paths.empty()) ShowReading(batch.paths.front());
@@ -71,6 +64,15 @@ void OnTagBatch(TagBatch& batch) {
   ApplyRead(batch);
   batch.read.clear();
   HandOutPaths(batch);
+  // The rows read show their titles and statuses.
+  InvalidateRect(State().listFile->hwnd, nullptr, FALSE);
 }
 
-bool DropUnreadRows() { return RemoveRowsFrom(static_cast<int>(Tracks().Size())); }
+bool DropUnreadRows() {
+  // Rows are read in order and the ones not kept go: the rows past the
+  // last one with tags are the ones not read.
+  const TrackTable& tracks = Tracks();
+  std::size_t read = tracks.Size();
+  while (read > 0 && tracks.Entry(read - 1) == nullptr) --read;
+  return RemoveRowsFrom(read);
+}

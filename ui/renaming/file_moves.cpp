@@ -1,5 +1,7 @@
 #include "ui/renaming/file_moves.h"
 
+#include <deque>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -20,15 +22,24 @@ void MoveAll(const MoveRequest& request) {
   const StopRequest& stop = *request.run.stop;
   MoveStep step;
   if (!SendRecord(request.window, WM_RENAME_STEP, step)) return;
-  while (step.file) {
-    if (stop.Requested()) return;
-    // Counted from the file's start, so files are 100 ms apart and the move
-    // and its round trip fall within the pause instead of adding to it.
-    const auto fileStart = std::chrono::steady_clock::now();
-    step.outcome = request.policy->move(*step.file, request);
+  std::deque<FileToMove> held(std::make_move_iterator(step.files.begin()),
+                              std::make_move_iterator(step.files.end()));
+  auto lastHandOver = std::chrono::steady_clock::now();
+  while (!held.empty() && !stop.Requested()) {
+    TriedFile tried{std::move(held.front()), std::nullopt};
+    held.pop_front();
+    tried.outcome = request.policy->move(tried.file, request);
+    step.tried.push_back(std::move(tried));
+    if (!held.empty() && std::chrono::steady_clock::now() - lastHandOver < kHandOverInterval) {
+      continue;
+    }
     if (!SendRecord(request.window, WM_RENAME_STEP, step)) return;
-    if (stop.WaitUntil(fileStart + kPauseAfterFile)) return;
+    lastHandOver = std::chrono::steady_clock::now();
+    for (FileToMove& file : step.files) held.push_back(std::move(file));
   }
+  // Stopped: what it did still reaches the rows and the undo record, which
+  // the stop's wait carries out.
+  if (!step.tried.empty()) SendRecord(request.window, WM_RENAME_STEP, step);
 }
 
 }  // namespace

@@ -17,31 +17,39 @@
 namespace {
 
 // Every row, in order.
-int RowCount() { return State().listFile->GetItemCount(); }
+int RowCount() { return static_cast<int>(Tracks().Size()); }
 
-FileToMove RowFile(int row) {
-  // Whole, never cut: a cut path could name another file.
-  return FileToMove{row, State().listFile->GetWholeItemText(row, kPathColumn), {}, {}};
+// The row's file and its new name, made on this thread as the row is handed
+// out: the worker never reads the table.
+FileToMove NextRow(std::uint64_t& cursor) {
+  const auto index = static_cast<std::size_t>(cursor);
+  const TrackRow* row = Tracks().Row(index);
+  if (row == nullptr) return {};
+  FileToMove file;
+  file.row = static_cast<int>(cursor++);
+  file.path = row->path;
+  file.untagged = !row->entry;
+  if (row->entry) file.target = MakeNewName(State().movingRun.style, *row->entry);
+  return file;
 }
 
 std::optional<RenameOutcome> RenameRowFile(const FileToMove& file, const MoveRequest& request) {
-  const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(file.row));
-  if (!entry) return std::nullopt;  // a row without tags has nothing to be named after
-  return RenameTrack(file.path, MakeNewName(request.style, *entry), *request.fileSystem);
+  // A row without tags has nothing to be named after.
+  if (file.untagged) return std::nullopt;
+  return RenameTrack(file.path, file.target, *request.fileSystem);
 }
 
 void ShowRenamed(const FileToMove& file, const RenameOutcome& outcome, const std::u16string&) {
-  SetStatusText(u"正在重命名文件: " + file.path);
+  const auto row = static_cast<std::size_t>(file.row);
   if (outcome.path != file.path) {
-    MoveRowFile(file.row, outcome.path);
-    State().lastRenaming.Record(static_cast<std::size_t>(file.row), file.path, outcome.path,
-                                outcome.file);
+    MoveRowFile(row, outcome.path);
+    State().lastRenaming.Record(row, file.path, outcome.path, outcome.file);
   }
-  State().listFile->SetItemText(file.row, kStatusColumn,
-                                std::u16string(RenameStatus(outcome.result)));
+  ShowRowStatus(row, RenameStatus(outcome.result));
 }
 
-constexpr MovePolicy kRenamingMoves{RowCount, RowFile, RenameRowFile, ShowRenamed, u"重命名", true};
+constexpr MovePolicy kRenamingMoves{
+    RowCount, NextRow, RenameRowFile, ShowRenamed, u"重命名", u"正在重命名文件: ", true};
 
 }  // namespace
 
@@ -64,10 +72,9 @@ void StartRenaming() {
   ApplyControlStates(ControlMoment::RenamingStarted);
   SetStatusText(u"正在重命名中...");
   Sleep(100);
-  const CCorvaneList& list = *state.listFile;
-  for (int row = 0; row < list.GetItemCount(); ++row) {
-    list.SetItemText(row, kStatusColumn, std::u16string(kStatusUnchanged));
-  }
+  TrackTable& tracks = Tracks();
+  for (std::size_t row = 0; row < tracks.Size(); ++row) tracks.SetStatus(row, kStatusUnchanged);
+  InvalidateRect(state.listFile->hwnd, nullptr, FALSE);
   StartMovingFiles(kRenamingMoves);
 }
 

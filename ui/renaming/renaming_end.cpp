@@ -3,7 +3,7 @@
 #include "ui/framework/check_box.h"
 #include "ui/framework/closing_message.h"
 #include "ui/framework/status_bar.h"
-#include "ui/renaming/move_step.h"
+#include "ui/renaming/file_moves.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
 #include "ui/state/window_messages.h"
@@ -21,9 +21,10 @@ void OnRenameDone(WPARAM run) {
   // A stop that came after the worker's last message has closed the handle
   // and given the controls back already.
   if (!CloseIfCurrent(Worker::Renaming, run)) return;
-  const MovingRun& moves = CurrentMoves();
-  const bool lyricsFollow =
-      moves.lyricsFollow && LyricsTicked() && StartWorker(Worker::Lyrics, LyricsThreadProc);
+  const MovingRun& moves = State().movingRun;
+  // A run whose policy is not known is taken for a renaming.
+  const bool lyricsFollow = (moves.policy == nullptr || moves.policy->lyricsFollow) &&
+                            LyricsTicked() && StartWorker(Worker::Lyrics, LyricsThreadProc);
   if (!lyricsFollow) ApplyControlStates(ControlMoment::RenamingOver);
   if (moves.policy != nullptr) {
     SetStatusText(FilesSummary(moves.policy->action, moves.tried, moves.done));

@@ -17,24 +17,24 @@
 
 namespace {
 
-// The move handed out last, on the window thread: the record hands out the
-// one before it next, and drops it once it went back.
-std::optional<UndoMove> handedOut;
-
 // Every move once, last first: each file finds its old name as the renaming
 // found it, freed by the moves made after its own. One that fails stays in
 // the record for the next undo.
-int MovesToUndo() {
-  handedOut.reset();
-  return static_cast<int>(State().lastRenaming.Count());
-}
+int MovesToUndo() { return static_cast<int>(State().lastRenaming.Count()); }
 
-FileToMove NextMove(int) {
+// cursor: the record number of the move handed out last, 0 before the first.
+FileToMove NextMove(std::uint64_t& cursor) {
   const LastRenaming& record = State().lastRenaming;
-  handedOut = handedOut ? record.NextAfter(*handedOut) : record.Next();
-  if (!handedOut) return {};
-  return FileToMove{static_cast<int>(handedOut->row), handedOut->after, handedOut->before,
-                    handedOut->file};
+  const std::optional<UndoMove> move = cursor == 0 ? record.Next() : record.NextAfter(cursor);
+  if (!move) return {};
+  cursor = move->order;
+  FileToMove file;
+  file.row = static_cast<int>(move->row);
+  file.path = move->after;
+  file.target = move->before;
+  file.identity = move->file;
+  file.recorded = move->order;
+  return file;
 }
 
 std::optional<RenameOutcome> MoveBack(const FileToMove& file, const MoveRequest& request) {
@@ -42,18 +42,18 @@ std::optional<RenameOutcome> MoveBack(const FileToMove& file, const MoveRequest&
 }
 
 void ShowUndone(const FileToMove& file, const RenameOutcome& outcome, const std::u16string& style) {
-  const CCorvaneList& list = *State().listFile;
-  if (file.row < list.GetItemCount()) {
-    if (outcome.path != file.path) MoveRowFile(file.row, outcome.path);
-    const std::optional<TrackEntry> entry = Tracks().Get(static_cast<std::size_t>(file.row));
+  const auto row = static_cast<std::size_t>(file.row);
+  if (const TrackRow* track = Tracks().Row(row)) {
+    if (outcome.path != file.path) MoveRowFile(row, outcome.path);
     const std::u16string_view status =
-        entry ? NewNameStatus(outcome.path, MakeNewName(style, *entry)) : kStatusUnchanged;
-    list.SetItemText(file.row, kStatusColumn, std::u16string(status));
+        track->entry ? NewNameStatus(outcome.path, MakeNewName(style, *track->entry))
+                     : kStatusUnchanged;
+    ShowRowStatus(row, status);
   }
-  if (handedOut && RenameSucceeded(outcome.result)) State().lastRenaming.Undone(*handedOut);
+  if (RenameSucceeded(outcome.result)) State().lastRenaming.Undone(file.recorded);
 }
 
-constexpr MovePolicy kUndoMoves{MovesToUndo, NextMove, MoveBack, ShowUndone, u"恢复", false};
+constexpr MovePolicy kUndoMoves{MovesToUndo, NextMove, MoveBack, ShowUndone, u"恢复", u"", false};
 
 }  // namespace
 

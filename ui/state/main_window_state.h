@@ -1,19 +1,20 @@
 #pragma once
 // The process-wide variables of the main thread: the instance, the main
-// window, the two counts, the undo record, what the window reaches outside
-// itself, and the controls. The workers' threads are in ui/state/workers.h.
+// window, the two counts, the undo record, the moving run, what the window
+// reaches outside itself, and the controls. The workers' threads are in
+// ui/state/workers.h; the rows in the track table below.
 
 #include <windows.h>
 
 #include <shlobj.h>
 
-#include <atomic>
 #include <cstdint>
 #include <string>
 
 #include "platform/file_system.h"
 #include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
+#include "ui/state/moving_run.h"
 #include "update/update_check.h"
 #include "update/update_query.h"
 
@@ -32,12 +33,16 @@ struct MainWindowState {
   // Set in WM_CREATE before any control or worker exists; workers post to it.
   HWND mainWindow = nullptr;
 
-  // File rows added since the last refresh; the tag-reading worker reads it.
-  std::atomic<std::uint32_t> filesFound{0};
-  // Rows whose tags the tag-reading worker read.
-  std::atomic<std::uint32_t> tagsRead{0};
+  // File rows added since the last refresh, less the ones deleted.
+  std::uint32_t filesFound = 0;
+  // Rows whose tags the tag reading read and kept.
+  std::uint32_t tagsRead = 0;
   // What "撤销上次重命名" would take back; in memory only.
   LastRenaming lastRenaming;
+  // The renaming or undo that runs, or ran last.
+  MovingRun movingRun;
+  // The control that had the focus when the window was last deactivated.
+  HWND focusBeforeDeactivation = nullptr;
 
   // What the window reaches outside itself. Each worker is handed what it
   // needs when it starts; a test puts its stand-ins here before it acts.
@@ -87,8 +92,8 @@ inline MainWindowState& State() {
   return *state;
 }
 
-// Entry i belongs to row i of the file list; only ui/state/rows.h removes
-// entries.
+// The rows of the file list, which shows row i as its row i; rows come and
+// go only through ui/state/rows.h. Main thread only.
 inline TrackTable& Tracks() {
   static auto* table = new TrackTable();
   return *table;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/redraw_held.h"
 #include "ui/framework/list.h"
 #include "ui/state/main_window_state.h"
@@ -12,69 +14,94 @@ namespace {
 
 HWND ListWindow() { return State().listFile->hwnd; }
 
-bool IsSelected(HWND list, int row) {
-  return (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
-          LVIS_SELECTED) != 0;
-}
-
-// The panel and the delete/clear caption follow the selection as it is now:
-// the next click may come before the follow that the list posts itself.
-void FollowSelectionNow() { State().listFile->OnClick(); }
+int ListedCount() { return static_cast<int>(Tracks().Size()); }
 
 }  // namespace
 
-void AddFileRow(const std::u16string& path) {
+void AddFileRows(std::vector<std::u16string> paths) {
   MainWindowState& state = State();
-  ++state.filesFound;
-  if (state.listFile != nullptr) state.listFile->AddRow(0, {path});
+  state.filesFound += static_cast<std::uint32_t>(paths.size());
+  for (std::u16string& path : paths) Tracks().AddFile(std::move(path));
+  ShowRows();
 }
 
-void MoveRowFile(int row, const std::u16string& path) {
-  State().listFile->SetItemText(row, kPathColumn, path);
-  Tracks().SetPath(static_cast<std::size_t>(row), path);
+void AddFileRow(std::u16string path) {
+  std::vector<std::u16string> one;
+  one.push_back(std::move(path));
+  AddFileRows(std::move(one));
 }
 
-void RemoveRow(int row) {
+void ShowRows() {
+  if (State().listFile != nullptr) State().listFile->SetRowCount(ListedCount());
+}
+
+void MoveRowFile(std::size_t row, std::u16string path) {
+  Tracks().SetPath(row, std::move(path));
+  ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
+}
+
+void ShowRowStatus(std::size_t row, std::u16string_view status) {
+  Tracks().SetStatus(row, status);
+  ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
+}
+
+void RemoveRows(const std::vector<std::size_t>& rows) {
+  if (rows.empty()) return;
   const HWND list = ListWindow();
-  SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
-  // A row the tag reading never came to has no entry; the others move down
-  // with their rows.
-  Tracks().Erase(static_cast<std::size_t>(row));
-  State().lastRenaming.EraseRow(static_cast<std::size_t>(row));
+  Tracks().EraseRows(rows);
+  State().lastRenaming.EraseRows(rows);
+  if (SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0) {
+    ShowRows();
+    return;
+  }
+  // The list keeps its selection by row number: each row that goes takes
+  // its own with it and moves the later ones down. From the end, so that
+  // every number still names the row it named.
+  const RedrawHeld held(list);
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(*row), 0);
+  }
 }
+
+void RemoveRow(std::size_t row) { RemoveRows({row}); }
 
 int RemoveSelectedRows() {
   const HWND list = ListWindow();
-  int removed = 0;
-  for (int row = 0; row < static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));) {
-    if (!IsSelected(list, row)) {
-      ++row;
-      continue;
+  std::vector<std::size_t> selected;
+  for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+       row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+    if (static_cast<std::size_t>(row) < Tracks().Size()) {
+      selected.push_back(static_cast<std::size_t>(row));
     }
-    RemoveRow(row);
-    SendMessageW(list, LVM_UPDATE, static_cast<WPARAM>(row), 0);
-    --State().filesFound;
-    ++removed;
   }
-  FollowSelectionNow();
-  return removed;
+  Tracks().EraseRows(selected);
+  State().lastRenaming.EraseRows(selected);
+  // Every selected row went: the selection goes with them in one step.
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ShowRows();
+  State().filesFound -= static_cast<std::uint32_t>(selected.size());
+  State().listFile->FollowSelection();
+  return static_cast<int>(selected.size());
 }
 
-bool RemoveRowsFrom(int first) {
-  const HWND list = ListWindow();
-  const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+bool RemoveRowsFrom(std::size_t first) {
+  const std::size_t count = Tracks().Size();
   if (count <= first) return false;
-  const RedrawHeld held(list);
-  // From the end: nothing moves up, however many rows go.
-  for (int row = count - 1; row >= first; --row) RemoveRow(row);
+  std::vector<std::size_t> rows;
+  rows.reserve(count - first);
+  for (std::size_t row = first; row < count; ++row) rows.push_back(row);
+  State().lastRenaming.EraseRows(rows);
+  Tracks().EraseFrom(first);
+  // No row after them moves; a shorter list drops the selection of the rest.
+  ShowRows();
   return true;
 }
 
 void ClearRows() {
   MainWindowState& state = State();
-  SendMessageW(ListWindow(), LVM_DELETEALLITEMS, 0, 0);
   Tracks().Clear();
+  SendMessageW(ListWindow(), LVM_DELETEALLITEMS, 0, 0);
   state.lastRenaming.Forget();
   state.filesFound = 0;
-  FollowSelectionNow();
+  state.listFile->FollowSelection();
 }

@@ -1,10 +1,13 @@
 #pragma once
-// The file list's rows and what stands beside each: row i of the list is the
-// file of entry i of the track table, and of the moves the undo record keeps
-// for row i. Rows leave only through here, so the three stay in step.
+// The file list's rows: row i of the list shows row i of the track table,
+// whose moves the undo record keeps under i. Rows come and go only through
+// here, so the list, the table and the record stay in step.
 
+#include <cstddef>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // The file list's columns.
 inline constexpr int kPathColumn = 0;    // the full path; drawn as the file's name alone
@@ -23,15 +26,25 @@ inline constexpr FileListColumn kFileListColumns[] = {
 };
 inline constexpr int kFileListColumnCount = static_cast<int>(std::size(kFileListColumns));
 
-// A file the scan found: one row more, and one more in filesFound.
-void AddFileRow(const std::u16string& path);
+// Files the scan found: as many rows more, and as many more in filesFound,
+// shown in one go.
+void AddFileRows(std::vector<std::u16string> paths);
+void AddFileRow(std::u16string path);
 
-// The row's file now bears path: its cell and its entry follow.
-void MoveRowFile(int row, const std::u16string& path);
+// The list shows as many rows as the track table holds, and draws them anew.
+void ShowRows();
 
-// Removes the row with its entry, if the tag reading came to it, and its
-// moves in the undo record; later rows move down in all three.
-void RemoveRow(int row);
+// The row's file now bears path.
+void MoveRowFile(std::size_t row, std::u16string path);
+
+// The row's status, drawn anew.
+void ShowRowStatus(std::size_t row, std::u16string_view status);
+
+// Removes the rows (ascending, each once) with their moves in the undo
+// record; later rows move down in both. The list's selection stays on the
+// rows that stay.
+void RemoveRows(const std::vector<std::size_t>& rows);
+void RemoveRow(std::size_t row);
 
 // Removes every selected row, each counted off filesFound, and the details
 // panel follows at once. Returns how many went.
@@ -39,7 +52,7 @@ int RemoveSelectedRows();
 
 // Removes the rows from first to the end; the rows the tag reading had not
 // reached when it stopped. False when there were none.
-bool RemoveRowsFrom(int first);
+bool RemoveRowsFrom(std::size_t first);
 
 // Empties the list, the track table and the undo record; filesFound is 0 and
 // the details panel follows at once.

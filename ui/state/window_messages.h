@@ -20,19 +20,24 @@
 //   ui/state/control_states.h, then the summary. A click is handled before
 //   all of it or after all of it. After a renaming the summary comes with
 //   WM_RENAME_DONE and the controls with the lyrics stage's WM_LYRICS_DONE.
-// - On their way, workers hand their work to the window with SendMessageW,
-//   which Windows carries out on the main thread while the worker waits: the
-//   tag reading one batch of rows at a time (WM_TAG_BATCH: what it read goes
-//   in, the next whole paths come back), the renaming and its undo one file
-//   at a time (WM_RENAME_STEP: what became of the file goes in, the next
-//   file comes back). The window thread writes every list cell and status
-//   text, keeps the undo record (it records each move of a renaming with the
-//   moved file's identity, and drops each move its undo took back; one that
-//   failed stays for the next undo) and counts the run's tally for its
-//   summary. Only the scan posts its reports (WM_FILE_FOUND), 100 ms apart.
-// - Rows leave the list only through ui/state/rows.h, which keeps row i of
-//   the list, entry i of the track table and the undo record's row numbers
-//   in step.
+// - The rows live in the track table (Tracks()), which only the main thread
+//   touches: each file's whole path, its tags once read, its status. The
+//   file list is an owner-data list view that keeps no text of its own and
+//   asks the table for each cell it draws. Workers are handed copies of what
+//   they need and hand their results back; nothing is read out of a cell.
+// - On their way, workers hand their work to the window in batches, about
+//   ten a second at most, so the window follows the work without being
+//   flooded: the scan posts every file found since its last report
+//   (WM_FILE_FOUND); the tag reading sends one batch of rows at a time
+//   (WM_TAG_BATCH: what it read goes in, the next paths come back); the
+//   renaming and its undo send what became of each file tried since the last
+//   round trip (WM_RENAME_STEP: the outcomes go in, the next files come
+//   back). The window thread writes every row and status text, keeps the
+//   undo record (it records each move of a renaming with the moved file's
+//   identity, and drops each move its undo took back; one that failed stays
+//   for the next undo) and counts the run's tally for its summary.
+// - Rows leave only through ui/state/rows.h, which keeps the list, the
+//   track table and the undo record's row numbers in step.
 // - Records: each request belongs to its thread. Each FoundItem is allocated
 //   by the scan thread and freed by the WM_FILE_FOUND handler (or by the scan
 //   itself when the post fails). A TagBatch or MoveStep lives on its
@@ -41,13 +46,15 @@
 //   returns.
 // - A stop (StopWorker) asks the run's stop request, then waits for the
 //   thread to end while carrying out the messages it sends, and closes the
-//   handle: the current step (a report, a file) finishes first. Posted
-//   messages stay queued; the stop takes in a stopped scan's queued reports
-//   itself, and the closing message then finds the handle closed and does
-//   nothing. A stopped tag reading ends between two reads; the stop drops
-//   the rows it had not read, which have no entries. A stopped renaming or
-//   undo shows "操作被中断!" instead of its summary. The lyrics stage is not
-//   stopped.
+//   handle: the current step (a folder entry, a file) finishes first, and a
+//   renaming hands in what it did before it ends. Posted messages stay
+//   queued; the stop takes in a stopped scan's queued reports itself (the
+//   scan posts what it found before it ends), and the closing message then
+//   finds the handle closed and does nothing. A stopped tag reading ends
+//   between two reads; the stop drops the rows it had not read, which have
+//   no tags. A stopped renaming or undo shows "操作被中断!" instead of its
+//   summary; the end of the user's session stops it the same way. The
+//   lyrics stage is not stopped.
 //
 // All go to the main window, posted but for WM_TAG_BATCH and WM_RENAME_STEP,
 // which are sent; lParam is always 0. They count from WM_APP: the dialog
@@ -57,7 +64,8 @@
 #include <windows.h>
 
 // wParam: a FoundItem* (ui/listing/found_item.h), owned by the receiver,
-// which frees it. From the directory scan, for each subfolder and .mp3 file.
+// which frees it. From the directory scan: the files found since its last
+// report, at least 100 ms apart, and the last ones as it ends.
 inline constexpr UINT WM_FILE_FOUND = WM_APP;
 // wParam: the scan's run number. Its last act, also when stopped or cut
 // short by an error; the tag reading starts unless a stop came first.

@@ -7,7 +7,7 @@ namespace {
 // Indexed by Worker. Never destroyed: workers that still run when the window
 // closes end with the process.
 WorkerSlot* Slots() {
-  static auto* slots = new WorkerSlot[5];
+  static auto* slots = new WorkerSlot[static_cast<int>(Worker::Count)];
   return slots;
 }
 

@@ -23,11 +23,14 @@ struct WorkerRun {
 
 // The kinds of worker. The undo of the last renaming runs in the renaming's
 // slot, so "停止" stops it as it stops a renaming.
-enum class Worker { Update, Scan, Tags, Renaming, Lyrics };
+enum class Worker { Update, Scan, Tags, Renaming, Lyrics, Count };
 
 struct WorkerSlot {
   UniqueHandle thread;  // kept until the worker's closing message, or its stop
   WorkerRun run;        // the run the thread was last started for
+  // Whether the user's "停止" may stop the run: not a tag reading that
+  // follows a stopped scan.
+  bool userMayStop = true;
 };
 
 // The slot of a kind of worker; main thread only.
