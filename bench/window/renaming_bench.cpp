@@ -9,8 +9,10 @@
 // Also the longest a message waited during the renaming and the undo.
 //
 //   renaming-bench [--key-rows=10000] [--files=10000] [--folders=100] [--rounds=3] [--undo=1]
+//                  [--profile=1]
 // A count of 0 leaves its part out; --undo=0 leaves out the undo, and with
-// it every round after the first.
+// it every round after the first. After the rounds, one more renaming and
+// undo, untimed, count each file operation and its time (--profile=0: not).
 
 #include <windows.h>
 
@@ -19,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "file_operation_profile.h"
 #include "floors.h"
 #include "library.h"
 #include "message_wait_probe.h"
@@ -196,7 +199,24 @@ double TimeMoves(const Moves& moves, bool& ok) {
   return MillisecondsSince(start);
 }
 
-bool BenchRenaming(int files, int folders, int rounds, bool withUndo) {
+// Untimed: one more renaming and undo, with every file operation counted.
+bool ProfileFileOperations(RenamingWindow& window, int files) {
+  FileOperationProfile renamingOperations, undoOperations;
+  WindowPass renamed, undone;
+  {
+    const FileSystemInUse inUse(renamingOperations);
+    renamed = RenameThroughWindow(window, files);
+  }
+  renamingOperations.Print("renaming", files, renamed.milliseconds);
+  {
+    const FileSystemInUse inUse(undoOperations);
+    undone = UndoThroughWindow(window, files);
+  }
+  undoOperations.Print("undo", files, undone.milliseconds);
+  return renamed.complete && undone.complete;
+}
+
+bool BenchRenaming(int files, int folders, int rounds, bool withUndo, bool profile) {
   RenamingWindow window;
   window.Open();
   Moves there, back;
@@ -235,6 +255,7 @@ bool BenchRenaming(int files, int folders, int rounds, bool withUndo) {
                       "MoveFileExW each back", Median(undo.floor), 2);
     undo.PrintWaits("undo", files);
   }
+  if (withUndo && profile) ok = ProfileFileOperations(window, files) && ok;
   window.Close();
   return ok;
 }
@@ -247,8 +268,9 @@ int main(int argc, char** argv) {
   const int folders = Argument(argc, argv, "--folders", 100);
   const int rounds = Argument(argc, argv, "--rounds", 3);
   const bool withUndo = Argument(argc, argv, "--undo", 1) != 0;
+  const bool profile = Argument(argc, argv, "--profile", 1) != 0;
   if (keyRows > 0) BenchKeyRelease(keyRows);
-  const bool ok = files <= 0 || BenchRenaming(files, folders, rounds, withUndo);
+  const bool ok = files <= 0 || BenchRenaming(files, folders, rounds, withUndo, profile);
   if (!ok) std::printf("a run did not end as expected\n");
   return ok ? 0 : 1;
 }
