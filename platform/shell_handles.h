@@ -34,6 +34,15 @@ struct TaskMemoryFree {
   void operator()(void* memory) const { CoTaskMemFree(memory); }
 };
 
+// One reference to a COM object, released once.
+template <typename Interface>
+struct ComReferenceTraits {
+  static bool IsSet(Interface* object) { return object != nullptr; }
+  static void Free(Interface* object) { object->Release(); }
+};
+template <typename Interface>
+using ComReference = UniqueResource<Interface*, ComReferenceTraits<Interface>>;
+
 // A drop from the file manager, released with DragFinish.
 struct DropTraits {
   static bool IsSet(HDROP drop) { return drop != nullptr; }

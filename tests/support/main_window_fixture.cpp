@@ -115,6 +115,7 @@ void MainWindowTest::SetUp() {
   }
   ForgetQuitCode();
   State().updateAddress = UpdateAddressForTest();
+  State().taskbarButton = &taskbar;
   const HWND window = CreateMainWindow(state.instance);
   ASSERT_NE(window, nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -139,6 +140,8 @@ void MainWindowTest::TearDown() {
   state.lastRenaming.Forget();
   state.filesFound = 0;
   state.tagsRead = 0;
+  state.progress = {};
+  state.taskbarButton = &ShellTaskbarButton();
   state.mainWindow = nullptr;
 }
 

@@ -11,10 +11,11 @@
 //   }
 //
 // SetUp registers the class "Corvane" (once), creates the window exactly as
-// the program does (WM_CREATE builds the 27 controls), shows it and waits
+// the program does (WM_CREATE builds the 28 controls), shows it and waits
 // until the update check has reported. The check asks a closed loopback
 // port, so it answers "up to date" at once and no test leaves the machine;
-// override UpdateAddressForTest() to point it at a LoopbackHttpServer.
+// override UpdateAddressForTest() to point it at a LoopbackHttpServer. The
+// window's taskbar button is `taskbar`, which records what it is shown.
 //
 // TearDown waits (pumping, so that SendMessageW from a worker can finish)
 // for every worker whose handle State() still keeps, destroys the window,
@@ -36,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "support/taskbar_trail.h"
 #include "ui/state/main_window_state.h"
 #include "ui/state/workers.h"
 
@@ -67,6 +69,8 @@ class MainWindowTest : public ::testing::Test {
   void TearDown() override;
   // Where the window's update check asks; by default a refused loopback port.
   virtual std::u16string UpdateAddressForTest();
+
+  TaskbarTrail taskbar;
 };
 
 // Has the scan, the renaming and the undo use fileSystem while it lives; the one in

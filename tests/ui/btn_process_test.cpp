@@ -128,6 +128,11 @@ TEST_F(RenameButton, StopLetsTheCurrentRowFinishAndLeavesTheRestUnchanged) {
   EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
+  EXPECT_EQ(taskbar.ShownState(), TBPF_NOPROGRESS);
+  EXPECT_TRUE(ProgressBarGone());
+  ASSERT_FALSE(taskbar.values().empty());
+  EXPECT_EQ(taskbar.values().back().done, 3u) << "rows 0 to 2 were tried";
+  EXPECT_EQ(taskbar.values().back().total, 5u);
   PumpPending();
   EXPECT_FALSE(SlotOf(Worker::Lyrics).thread) << "no lyrics stage after a stop";
   EXPECT_EQ(StatusText(), u"操作被中断!");

@@ -1,4 +1,4 @@
-// The main window and its 27 controls as CreateControls leaves them, at the
+// The main window and its 28 controls as CreateControls leaves them, at the
 // display's scale (run at 96, 144 and 192 dpi), and after a move to a
 // display of another scale.
 
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -30,7 +31,9 @@
 #include "ui/framework/dpi.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
+#include "ui/framework/progress_bar.h"
 #include "ui/framework/status_bar.h"
+#include "ui/state/progress.h"
 
 namespace {
 
@@ -152,7 +155,7 @@ std::vector<CCorvaneControl*> TabStops() {
 void ExpectEveryControlInPlace() {
   const std::vector<Expected> controls = ExpectedControls();
   const std::vector<CCorvaneControl*> tabStops = TabStops();
-  ASSERT_EQ(controls.size() + 1, 27u);  // and the status bar, below
+  ASSERT_EQ(controls.size() + 2, 28u);  // and the status bar and its progress bar, below
   std::set<HFONT> fonts;
   for (const Expected& c : controls) {
     SCOPED_TRACE(c.member);
@@ -473,6 +476,63 @@ TEST_F(LayoutTest, ControlsOverlapOnlyAsAt96DpiAndTheWindowHoldsThemAll) {
   }
 }
 
+// While counted work shows: the status bar in two parts, the right one
+// 160 px at 96 dpi, the bar inside it; the text keeps the rest.
+void ExpectBarInTheRightPart(int done, int total) {
+  const MainWindowState& s = State();
+  const HWND status = s.statusBar->hwnd;
+  const HWND bar = s.progressBar->hwnd;
+  ASSERT_EQ(SendMessageW(status, SB_GETPARTS, 0, 0), 2);
+  RECT client{};
+  GetClientRect(status, &client);
+  int edges[2] = {};
+  SendMessageW(status, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+  EXPECT_EQ(edges[0], client.right - Px(160));
+  EXPECT_EQ(edges[1], -1);
+  RECT part{};
+  ASSERT_TRUE(SendMessageW(status, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part)));
+  const RECT place = RectInParent(bar);
+  EXPECT_TRUE(IsWindowVisible(bar));
+  EXPECT_GE(place.left, part.left);
+  EXPECT_GE(place.top, part.top);
+  EXPECT_LE(place.right, part.right);
+  EXPECT_LE(place.bottom, part.bottom);
+  EXPECT_GE(place.right - place.left, Px(150)) << "a bar, not a sliver";
+  EXPECT_GE(place.bottom - place.top, Px(12));
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), done);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, FALSE, 0), total);
+  std::printf(
+      "at %u dpi: status bar client {0,0,%ld,%ld}, right part {%ld,%ld,%ld,%ld}, bar "
+      "{%ld,%ld,%ld,%ld}\n",
+      ControlDpi(), client.right, client.bottom, part.left, part.top, part.right, part.bottom,
+      place.left, place.top, place.right, place.bottom);
+}
+
+void ExpectNoBar() {
+  const MainWindowState& s = State();
+  EXPECT_FALSE(IsWindowVisible(s.progressBar->hwnd));
+  EXPECT_EQ(SendMessageW(s.statusBar->hwnd, SB_GETPARTS, 0, 0), 1) << "the text has the whole bar";
+}
+
+TEST_F(LayoutTest, TheProgressBarShowsInTheStatusBarsRightPartOnlyWhileCountedWorkRuns) {
+  const MainWindowState& s = State();
+  ASSERT_NE(s.progressBar, nullptr);
+  EXPECT_EQ(FindControl(s.progressBar->hwnd), s.progressBar);
+  EXPECT_EQ(s.progressBar->kind, ControlKind::ProgressBar);
+  EXPECT_EQ(ClassOf(s.progressBar->hwnd), u"msctls_progress32");
+  EXPECT_EQ(GetParent(s.progressBar->hwnd), s.statusBar->hwnd);
+  const std::u16string tip = StatusText();
+  ExpectNoBar();
+  ShowUncountedProgress();
+  ExpectNoBar();
+  ShowProgress(4, 9);
+  ExpectBarInTheRightPart(4, 9);
+  EXPECT_EQ(StatusText(), tip) << "the text stays in part 0";
+  EndProgress();
+  ExpectNoBar();
+  EXPECT_EQ(StatusText(), tip);
+}
+
 LONG ListFontHeight() {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(State().listFile->hwnd, WM_GETFONT, 0, 0)),
@@ -485,6 +545,8 @@ TEST_F(LayoutTest, AMoveToAnotherScaleLaysEverythingOutAgainAndBackExactly) {
   const UINT start = ControlDpi();
   const LONG startFontHeight = ListFontHeight();
   ASSERT_NE(startFontHeight, 0);
+  // Counted work runs through the moves: its bar follows the status bar.
+  ShowProgress(5, 9);
   for (const UINT dpi : {start == 144 ? 192u : 144u, start}) {
     SCOPED_TRACE(dpi);
     RECT suggested{};
@@ -499,7 +561,10 @@ TEST_F(LayoutTest, AMoveToAnotherScaleLaysEverythingOutAgainAndBackExactly) {
     ExpectEveryControlInPlace();
     ExpectColumns();
     EXPECT_EQ(ListFontHeight(), ScaleToDpi(startFontHeight, dpi, start));
+    ExpectBarInTheRightPart(5, 9);
   }
+  EndProgress();
+  ExpectNoBar();
 }
 
 }  // namespace

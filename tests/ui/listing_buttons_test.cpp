@@ -135,6 +135,9 @@ TEST_F(ListingCommands, StoppingAScanThatFoundNoFileGivesTheSettingsBack) {
   EXPECT_FALSE(SlotOf(Worker::Tags).thread);
   EXPECT_EQ(StatusText(), u"操作被中断!");
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
+  EXPECT_EQ(taskbar.states(), (std::vector<TBPFLAG>{TBPF_INDETERMINATE, TBPF_NOPROGRESS}));
+  EXPECT_TRUE(taskbar.values().empty());
+  EXPECT_TRUE(ProgressBarGone());
   PumpPending();
   EXPECT_TRUE(trail.After(u"共找到 ").empty()) << "no tag reading after the stop";
   EXPECT_TRUE(trail.After(u"正在读取ID3标签: ").empty());
@@ -190,6 +193,10 @@ TEST_F(ListingCommands, StopWhileTheTagsAreReadEndsBetweenBatchesAndDropsTheRows
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(false));
   const std::size_t read = Tracks().Size();
   EXPECT_LT(read, keptPaths.size()) << "stopped before the last row";
+  ASSERT_FALSE(taskbar.values().empty());
+  EXPECT_LT(taskbar.values().back().done, taskbar.values().back().total);
+  EXPECT_EQ(taskbar.ShownState(), TBPF_NOPROGRESS) << "gone at the stop";
+  EXPECT_TRUE(ProgressBarGone());
   EXPECT_EQ(State().tagsRead, read);
   keptPaths.resize(std::min(read, keptPaths.size()));
   EXPECT_EQ(Column(0), keptPaths) << "dropped rows removed in order, unread rows gone";

@@ -58,13 +58,21 @@ TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
        {&platform::SystemFileSystem(), static_cast<const platform::FileSystem*>(&slow)}) {
     SCOPED_TRACE(fileSystem == &slow ? "slow" : "fast");
     const FileSystemInUse inUse(*fileSystem);
-    StatusTrail trail;
+    taskbar.Forget();
+    // While the scan reports, the taskbar button is busy and the window
+    // shows no bar: nobody knows yet how many files there are.
+    int busyReports = 0;
+    const StatusTrail trail([&](const std::u16string& text) {
+      if (text.rfind(u"正在请求文件: ", 0) != 0) return;
+      busyReports += taskbar.ShownState() == TBPF_INDETERMINATE && ProgressBarGone() ? 1 : 0;
+    });
     ChooseFolder(folder.Path());
     ASSERT_TRUE(WaitForListing());
     // The status follows the walk: each report names a path met after the
     // one the report before named, the last report the last path met.
     const std::vector<std::u16string> shown = trail.After(u"正在请求文件: ");
     ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(busyReports, static_cast<int>(shown.size()));
     auto met = expectedTexts.begin();
     for (const std::u16string& path : shown) {
       met = std::find(met, expectedTexts.end(), path);
@@ -74,6 +82,7 @@ TEST_F(ListingScan, ReportsEveryFolderAndMp3FileInTheOrderOfTheWalk) {
     if (fileSystem == &slow) {
       EXPECT_GE(shown.size(), 2u) << "the reports came in batches";
     }
+    ExpectCountedToTheEndThenGone(taskbar, 9);
     EXPECT_EQ(State().filesFound, 9u);
     // Every file was untagged: the rows went with the tag reading, so the
     // order of the rows is checked through the tag reading's texts.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <iterator>
 #include <memory>
@@ -21,8 +23,10 @@
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/framework/check_box.h"
+#include "ui/framework/progress_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/listing/found_item.h"
+#include "ui/state/progress.h"
 #include "ui/state/window_messages.h"
 #include "update/update_check.h"
 #include "update/update_query.h"
@@ -124,6 +128,7 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     s.editNameStyle->SetReadOnly(true);
     SendMessageW(s.checkLyrics->hwnd, BM_SETCHECK, lyrics ? BST_CHECKED : BST_UNCHECKED, 0);
     SlotOf(Worker::Renaming).thread.reset(DuplicateOfThisThread());
+    ShowProgress(2, 2);
 
     SendMessageW(s.mainWindow, WM_RENAME_DONE, SlotOf(Worker::Renaming).run.number, 0);
     EXPECT_FALSE(SlotOf(Worker::Renaming).thread);
@@ -131,6 +136,8 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
       EXPECT_TRUE(SlotOf(Worker::Lyrics).thread);
       EXPECT_EQ(TextOf(s.btnProcess->hwnd), u"停止") << "controls stay until the lyrics are done";
       EXPECT_FALSE(IsWindowEnabled(s.btnListFile->hwnd));
+      EXPECT_TRUE(ProgressBarShown()) << "the progress stays as long as the controls";
+      EXPECT_EQ(taskbar.ShownState(), TBPF_NORMAL);
       ASSERT_TRUE(PumpUntil([&s] { return !SlotOf(Worker::Lyrics).thread; }));
     } else {
       EXPECT_FALSE(SlotOf(Worker::Lyrics).thread);
@@ -142,6 +149,51 @@ TEST_F(MainWindowReports, RenameDoneRunsTheLyricsStageOnlyWhenItsBoxIsTicked) {
     }
     EXPECT_FALSE(s.editNameStyle->readOnly);
     EXPECT_FALSE(GetWindowLongPtrW(s.editNameStyle->hwnd, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(ProgressBarGone());
+    EXPECT_EQ(taskbar.ShownState(), TBPF_NOPROGRESS);
+  }
+}
+
+TEST_F(MainWindowReports, ANewTaskbarButtonIsShownWhatRunsAndAFailingOneChangesNothingElse) {
+  const MainWindowState& s = State();
+  const UINT created = TaskbarButtonCreatedMessage();
+  ASSERT_NE(created, 0u);
+  struct Case {
+    const char* what;
+    void (*show)();
+    TBPFLAG state;  // on the new button
+    bool barShown;
+  };
+  const Case cases[] = {
+      {"counted", [] { ShowProgress(3, 7); }, TBPF_NORMAL, true},
+      {"without a count", ShowUncountedProgress, TBPF_INDETERMINATE, false},
+      {"nothing", EndProgress, TBPF_NOPROGRESS, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const bool failing : {false, true}) {
+      SCOPED_TRACE(failing ? "failing" : "working");
+      taskbar.failing = failing;
+      c.show();
+      taskbar.Forget();
+      // Explorer restarted: the button is new and shows nothing until told.
+      SendMessageW(s.mainWindow, created, 0, 0);
+      EXPECT_EQ(taskbar.renewals(), 1);
+      EXPECT_EQ(taskbar.ShownState(), failing ? TBPF_NOPROGRESS : c.state);
+      if (c.state == TBPF_NORMAL && !failing) {
+        ASSERT_EQ(taskbar.values().size(), 1u);
+        EXPECT_EQ(taskbar.values()[0].done, 3u);
+        EXPECT_EQ(taskbar.values()[0].total, 7u);
+      }
+      // The window's own bar does not depend on the taskbar.
+      EXPECT_TRUE(c.barShown ? ProgressBarShown() : ProgressBarGone());
+      if (c.barShown) {
+        EXPECT_EQ(SendMessageW(s.progressBar->hwnd, PBM_GETPOS, 0, 0), 3);
+        EXPECT_EQ(SendMessageW(s.progressBar->hwnd, PBM_GETRANGE, FALSE, 0), 7);
+      }
+    }
+    taskbar.failing = false;
+    EndProgress();
   }
 }
 

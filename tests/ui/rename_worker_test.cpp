@@ -15,12 +15,14 @@
 #include "platform/text.h"
 #include "support/control_state_probe.h"
 #include "support/renaming_fixture.h"
+#include "support/tagged_files.h"
 #include "tracks/name_style.h"
 #include "ui/controls/btn_delete_empty.h"
 #include "ui/controls/btn_process.h"
 #include "ui/controls/edit_name_style.h"
 #include "ui/controls/list_file.h"
 #include "ui/controls/list_menu.h"
+#include "ui/framework/win_text.h"
 #include "ui/renaming/file_moves.h"
 
 namespace {
@@ -256,11 +258,58 @@ TEST_F(RenameWorker, SummaryCountsTheRowsTriedAndTheFilesRenamed) {
       SendMessageW(State().btnDeleteEmpty->hwnd, BM_CLICK, 0, 0);
       ASSERT_EQ(State().listFile->GetItemCount(), 6);
     }
+    taskbar.Forget();
     ClickProcess();
     ASSERT_TRUE(WaitForRenamingOver());
     EXPECT_EQ(StatusText(), c.summary);
+    ExpectCountedToTheEndThenGone(taskbar,
+                                  static_cast<ULONGLONG>(State().listFile->GetItemCount()));
     if (c.deleted.empty()) ExpectRowsMatchDisk();
   }
+}
+
+// Where there is no taskbar every call on the button fails; the listing, the
+// renaming and the undo must not notice.
+TEST_F(RenameWorker, AFailingTaskbarChangesNoTextRowOrSummaryOfAListingRenamingAndUndo) {
+  for (const char16_t* name : {u"a.mp3", u"b.mp3", u"c.mp3"}) {
+    folder.Write(name, Tagged(std::u16string(u"Song ") + name[0], u"Band", u"Disc"));
+  }
+  const MainWindowState& s = State();
+  SetText(s.editWorkDir->hwnd, folder.Path());
+  // Each status text as it comes, marked while the window's bar shows; then
+  // each row's path and status after the renaming.
+  std::vector<std::u16string> runs[2];
+  for (const bool failing : {false, true}) {
+    SCOPED_TRACE(failing ? "failing" : "working");
+    taskbar.failing = failing;
+    taskbar.Forget();
+    std::vector<std::u16string>& seen = runs[failing ? 1 : 0];
+    {
+      const StatusTrail trail([&seen](const std::u16string& text) {
+        seen.push_back(text + (ProgressBarShown() ? u" [bar]" : u""));
+      });
+      SendMessageW(s.btnListFile->hwnd, BM_CLICK, 0, 0);
+      ASSERT_TRUE(PumpUntil([] {
+        return !SlotOf(Worker::Scan).thread && !SlotOf(Worker::Tags).thread &&
+               StatusText().rfind(u"共找到 ", 0) == 0;
+      }));
+      ClickProcess();
+      ASSERT_TRUE(WaitForRenamingOver());
+      for (int row = 0; row < s.listFile->GetItemCount(); ++row) {
+        seen.push_back(Cell(row, 0) + u"|" + Cell(row, 2));
+      }
+      MessageBoxAnswers yes(IDYES);
+      ASSERT_TRUE(PressCtrlZ(s.listFile->hwnd));
+      ASSERT_TRUE(WaitForRenamingOver());
+    }
+    EXPECT_EQ(taskbar.values().empty(), failing);
+    EXPECT_TRUE(ProgressBarGone());
+  }
+  EXPECT_TRUE(std::any_of(runs[0].begin(), runs[0].end(), [](const std::u16string& text) {
+    return text.find(u" [bar]") != text.npos;
+  })) << "the window's bar shows while the work runs";
+  EXPECT_EQ(runs[0], runs[1]);
+  EXPECT_EQ(runs[1].back(), u"共尝试恢复 3 个MP3文件, 成功恢复 3 个MP3文件.");
 }
 
 }  // namespace

@@ -71,6 +71,8 @@ TEST_F(TagReading, KeepsRowsWithATitleArtistOrAlbumFillsGapsFromId3v1AndDropsThe
   EXPECT_EQ(State().filesFound, 10u) << "dropped rows are still counted as found";
   EXPECT_EQ(StatusText(), u"共找到 10 个MP3文件, 成功读取 8 个ID3标签.");
   EXPECT_EQ(CurrentControlStates(), TagReadingEnded(true));
+  // Dropped rows count as read: the count reaches every file found.
+  ExpectCountedToTheEndThenGone(taskbar, 10);
 }
 
 TEST_F(TagReading, RenameStaysOffUnlessATagWasRead) {

@@ -48,6 +48,8 @@ TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGon
   for (std::size_t i = 0; i < rows.size(); ++i) {
     ASSERT_EQ(Cell(static_cast<int>(i), 0), folder.Path(rows[i].renamed));
   }
+  ExpectCountedToTheEndThenGone(taskbar, 7);
+  taskbar.Forget();
   folder.Write(u"taken.mp3", ContentOf(u"newcomer"));
   std::filesystem::rename(std::filesystem::path(folder.Path(u"Gone - Band.mp3")),
                           std::filesystem::path(folder.Path(u"elsewhere.mp3")));
@@ -60,6 +62,7 @@ TEST_F(RenameWorker, UndoTakesEachFileBackUnlessItsOldNameIsTakenOrTheFileHasGon
   EXPECT_EQ(yes.shown()[0].text, u"确定要把上次重命名的 6 个文件恢复为原来的文件名吗?");
   ASSERT_TRUE(WaitForRenamingOver());
   EXPECT_EQ(StatusText(), u"共尝试恢复 6 个MP3文件, 成功恢复 4 个MP3文件.");
+  ExpectCountedToTheEndThenGone(taskbar, 6);
   EXPECT_EQ(CurrentControlStates(), RenamingOver());
   EXPECT_FALSE(SlotOf(Worker::Lyrics).thread) << "no lyrics stage after an undo";
 

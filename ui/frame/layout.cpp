@@ -12,9 +12,11 @@
 #include "ui/framework/dpi.h"
 #include "ui/framework/edit.h"
 #include "ui/framework/label.h"
+#include "ui/framework/progress_bar.h"
 #include "ui/framework/status_bar.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/rows.h"
 
 namespace {
@@ -176,6 +178,8 @@ void CreateControls() {
   CreateStatusBar(Make(s.statusBar), window);
   s.statusBar->defaultFont.Note(s.statusBar->hwnd, SystemDpi());
   s.statusBar->defaultFont.Follow(s.statusBar->hwnd, ControlDpi());
+  // Shown in the bar's right part while counted work runs.
+  CreateProgressBar(Make(s.progressBar), s.statusBar->hwnd);
   ApplyControlStates(ControlMoment::ProgramStart);
   SetStatusText(
       u"小提示: 当文件列表加载完毕后, 您可以选中并删除列表中的部分条目, "
@@ -210,6 +214,7 @@ void FollowDpi(UINT dpi) {
     s.statusBar->defaultFont.Follow(s.statusBar->hwnd, dpi);
     // The bar places itself along the bottom edge when told of a size.
     SendMessageW(s.statusBar->hwnd, WM_SIZE, 0, 0);
+    PlaceProgress();
   }
   RedrawWindow(s.mainWindow, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);

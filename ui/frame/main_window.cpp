@@ -18,6 +18,7 @@
 #include "ui/renaming/move_step.h"
 #include "ui/renaming/renaming_end.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/window_messages.h"
 
 namespace {
@@ -72,6 +73,11 @@ void FitToDisplay(HWND window, UINT dpi) {
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return NoThrow<LRESULT>(0, [&]() -> LRESULT {
+    // Registered at run time, so it cannot be a case; 0 if that failed.
+    if (message != 0 && message == TaskbarButtonCreatedMessage()) {
+      RenewTaskbarProgress();
+      return 0;
+    }
     switch (message) {
       case WM_CREATE:
         State().mainWindow = window;
@@ -81,6 +87,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (ControlDpi() != SystemDpi()) FitToDisplay(window, ControlDpi());
         CreateControls();
         DragAcceptFiles(window, TRUE);
+        // Run elevated, the window would not hear from the taskbar otherwise.
+        ChangeWindowMessageFilterEx(window, TaskbarButtonCreatedMessage(), MSGFLT_ALLOW, nullptr);
         StartUpdateCheck();
         return 0;
       case WM_DPICHANGED: {

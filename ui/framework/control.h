@@ -6,7 +6,14 @@
 
 #include <cstdint>
 
-enum class ControlKind : std::int32_t { List = 0, Button = 1, Label = 2, StatusBar = 3, Edit = 4 };
+enum class ControlKind : std::int32_t {
+  List = 0,
+  Button = 1,
+  Label = 2,
+  StatusBar = 3,
+  Edit = 4,
+  ProgressBar = 5,
+};
 
 class CCorvaneControl {
  public:

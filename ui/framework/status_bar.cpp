@@ -21,6 +21,22 @@ void CreateStatusBar(CCorvaneStatusBar& statusBar, HWND parent) {
   shownStatusBar = &statusBar;
 }
 
+RECT CCorvaneStatusBar::SplitOffRight(int width) const {
+  RECT part{};
+  RECT client{};
+  if (hwnd == nullptr || !GetClientRect(hwnd, &client)) return part;
+  // Part 0's text stays as it is when the parts change.
+  if (width <= 0) {
+    int whole = -1;
+    SendMessageW(hwnd, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
+    return part;
+  }
+  int rightEdges[] = {client.right - width, -1};
+  SendMessageW(hwnd, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
+  SendMessageW(hwnd, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+  return part;
+}
+
 void SetStatusText(const std::u16string& text) {
   const CCorvaneStatusBar* statusBar = shownStatusBar;
   if (statusBar == nullptr) return;

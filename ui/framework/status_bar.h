@@ -1,6 +1,7 @@
 #pragma once
-// The status bar along the window's bottom edge: one part, the common
-// control's own font and colours.
+// The status bar along the window's bottom edge: one part for the text, the
+// common control's own font and colours, and a right part only while
+// something else is shown there.
 
 #include <string>
 
@@ -10,6 +11,11 @@
 class CCorvaneStatusBar : public CCorvaneControl {
  public:
   CCorvaneStatusBar() : CCorvaneControl(ControlKind::StatusBar) {}
+
+  // Gives the right `width` pixels to a part of their own and returns that
+  // part's rectangle in the bar's client area; the text keeps part 0. With
+  // 0, the text has the whole bar again and the rectangle is empty.
+  RECT SplitOffRight(int width) const;
 
   ScaledDefaultFont defaultFont;
 };

@@ -9,6 +9,7 @@
 #include "ui/listing/tag_worker.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/workers.h"
 
 namespace {
@@ -26,6 +27,7 @@ void StartTagReading(bool stoppable) {
   state.tagsRead = 0;
   auto request = std::make_unique<TagReadingRequest>();
   request->window = state.mainWindow;
+  ShowProgress(0, state.filesFound);
   // No thread, no closing message: the reading ends here, with nothing read,
   // and the rows without entries go.
   if (!StartWorker(Worker::Tags, TagThreadProc, std::move(request))) {
@@ -53,6 +55,7 @@ void EndTagReading() {
   // Here, in one step on this thread: a click can land only before all of it
   // or after all of it, never between two controls.
   ApplyControlStates(ControlMoment::TagReadingEnded);
+  EndProgress();
   SetStatusText(u"共找到 " + CountText(state.filesFound) + u" 个MP3文件, 成功读取 " +
                 CountText(state.tagsRead) + u" 个ID3标签.");
 }

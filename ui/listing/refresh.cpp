@@ -11,6 +11,7 @@
 #include "ui/listing/tag_batch.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/rows.h"
 #include "ui/state/window_messages.h"
 #include "ui/state/workers.h"
@@ -20,6 +21,7 @@ void StartRefresh() {
   ClearRows();
   ApplyControlStates(ControlMoment::RefreshStarted);
   SetStatusText(u"正在刷新文件列表中...");
+  ShowUncountedProgress();
   Sleep(100);
   auto request = std::make_unique<ScanRequest>();
   // Whole: a cut folder would list its parent, or a sibling whose name it starts.
@@ -31,6 +33,7 @@ void StartRefresh() {
   // No thread, no closing message: the controls come back here.
   if (!StartWorker(Worker::Scan, ScanThreadProc, std::move(request))) {
     ApplyControlStates(ControlMoment::ScanStoppedWithoutFiles);
+    EndProgress();
   }
 }
 
@@ -64,6 +67,7 @@ void StopListing() {
   // Nothing (more) to read: the settings come back, or the user could choose
   // no other folder. The rename button stays off, as after any stopped scan.
   ApplyControlStates(ControlMoment::ScanStoppedWithoutFiles);
+  EndProgress();
 }
 
 void TakeWorkDir(const std::u16string& folder) {

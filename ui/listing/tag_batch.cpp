@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "ui/framework/status_bar.h"
 #include "ui/framework/win_text.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/rows.h"
 
 namespace {
@@ -42,6 +44,12 @@ void ApplyRead(TagBatch& batch) {
   batch.firstRow = static_cast<int>(row - dropped.size());
 }
 
+// Every file found, kept or dropped, less the rows still to read.
+std::int64_t RowsHandled(const TagBatch& batch) {
+  const auto unread = static_cast<std::int64_t>(Tracks().Size()) - batch.firstRow;
+  return std::int64_t{State().filesFound} - unread;
+}
+
 void HandOutPaths(TagBatch& batch) {
   const TrackTable& tracks = Tracks();
   batch.paths.clear();
@@ -63,6 +71,7 @@ void OnTagBatch(TagBatch& batch) {
   const RedrawHeld statusHeld(State().statusBar->hwnd);
   ApplyRead(batch);
   batch.read.clear();
+  ShowProgress(RowsHandled(batch), State().filesFound);
   HandOutPaths(batch);
   // The rows read show their titles and statuses.
   InvalidateRect(State().listFile->hwnd, nullptr, FALSE);

@@ -7,6 +7,7 @@
 #include "ui/framework/list.h"
 #include "ui/framework/status_bar.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 
 namespace {
 
@@ -70,4 +71,5 @@ void OnMoveStep(MoveStep& step) {
   step.tried.clear();
   HandOut(run, step.files);
   ShowFileInProgress(run);
+  ShowProgress(run.reported, run.tried);
 }

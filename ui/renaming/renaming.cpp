@@ -11,6 +11,7 @@
 #include "ui/renaming/file_moves.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/rows.h"
 #include "ui/state/workers.h"
 
@@ -85,6 +86,7 @@ void StopRenaming() {
   StopWorker(Worker::Renaming);
   SetStatusText(u"操作被中断!");
   ApplyControlStates(ControlMoment::RenamingOver);
+  EndProgress();
 }
 
 void StopRenamingBeforeTheEnd() { StopWorker(Worker::Renaming); }

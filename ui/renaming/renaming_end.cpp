@@ -6,6 +6,7 @@
 #include "ui/renaming/file_moves.h"
 #include "ui/state/control_states.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 #include "ui/state/window_messages.h"
 #include "ui/state/workers.h"
 
@@ -25,7 +26,10 @@ void OnRenameDone(WPARAM run) {
   // A run whose policy is not known is taken for a renaming.
   const bool lyricsFollow = (moves.policy == nullptr || moves.policy->lyricsFollow) &&
                             LyricsTicked() && StartWorker(Worker::Lyrics, LyricsThreadProc);
-  if (!lyricsFollow) ApplyControlStates(ControlMoment::RenamingOver);
+  if (!lyricsFollow) {
+    ApplyControlStates(ControlMoment::RenamingOver);
+    EndProgress();
+  }
   if (moves.policy != nullptr) {
     SetStatusText(FilesSummary(moves.policy->action, moves.tried, moves.done));
   }
@@ -35,7 +39,9 @@ void OnRenameDone(WPARAM run) {
 }
 
 void OnLyricsDone(WPARAM run) {
-  if (CloseIfCurrent(Worker::Lyrics, run)) ApplyControlStates(ControlMoment::RenamingOver);
+  if (!CloseIfCurrent(Worker::Lyrics, run)) return;
+  ApplyControlStates(ControlMoment::RenamingOver);
+  EndProgress();
 }
 
 DWORD WINAPI LyricsThreadProc(void* parameter) {

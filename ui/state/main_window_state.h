@@ -1,8 +1,9 @@
 #pragma once
 // The process-wide variables of the main thread: the instance, the main
-// window, the two counts, the undo record, the moving run, what the window
-// reaches outside itself, and the controls. The workers' threads are in
-// ui/state/workers.h; the rows in the track table below.
+// window, the two counts, the undo record, the moving run, the progress
+// shown, what the window reaches outside itself, and the controls. The
+// workers' threads are in ui/state/workers.h; the rows in the track table
+// below.
 
 #include <windows.h>
 
@@ -14,7 +15,9 @@
 #include "platform/file_system.h"
 #include "tracks/last_renaming.h"
 #include "tracks/track_table.h"
+#include "ui/framework/taskbar_button.h"
 #include "ui/state/moving_run.h"
+#include "ui/state/progress.h"
 #include "update/update_check.h"
 #include "update/update_query.h"
 
@@ -23,6 +26,7 @@ class CCorvaneCheckBox;
 class CCorvaneEdit;
 class CCorvaneLabel;
 class CCorvaneList;
+class CCorvaneProgressBar;
 class CCorvaneStatusBar;
 
 // What shows the folder browser; its item list is freed with CoTaskMemFree.
@@ -43,6 +47,8 @@ struct MainWindowState {
   MovingRun movingRun;
   // The control that had the focus when the window was last deactivated.
   HWND focusBeforeDeactivation = nullptr;
+  // What the status bar's progress part and the taskbar button show.
+  ShownProgress progress;
 
   // What the window reaches outside itself. Each worker is handed what it
   // needs when it starts; a test puts its stand-ins here before it acts.
@@ -51,6 +57,8 @@ struct MainWindowState {
   std::u16string updateAddress = DefaultUpdateAddress();
   // What the renaming and its undo move files and look up names through.
   const platform::FileSystem* fileSystem = &platform::SystemFileSystem();
+  // Where the window's button on the taskbar shows the progress.
+  TaskbarButton* taskbarButton = &ShellTaskbarButton();
 
   // The controls, in the order CreateControls makes them, each named by the
   // framework class it is; what each does is its own (ui/controls/). Created
@@ -82,6 +90,7 @@ struct MainWindowState {
   CCorvaneLabel* labelNewName = nullptr;
   CCorvaneEdit* editNewName = nullptr;
   CCorvaneStatusBar* statusBar = nullptr;
+  CCorvaneProgressBar* progressBar = nullptr;  // a child of the status bar
 };
 
 // Neither is ever destroyed: workers that are still running when the window

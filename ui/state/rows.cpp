@@ -9,6 +9,7 @@
 #include "platform/redraw_held.h"
 #include "ui/framework/list.h"
 #include "ui/state/main_window_state.h"
+#include "ui/state/progress.h"
 
 namespace {
 
@@ -103,5 +104,6 @@ void ClearRows() {
   SendMessageW(ListWindow(), LVM_DELETEALLITEMS, 0, 0);
   state.lastRenaming.Forget();
   state.filesFound = 0;
+  EndProgress();
   state.listFile->FollowSelection();
 }

@@ -54,6 +54,6 @@ int RemoveSelectedRows();
 // reached when it stopped. False when there were none.
 bool RemoveRowsFrom(std::size_t first);
 
-// Empties the list, the track table and the undo record; filesFound is 0 and
-// the details panel follows at once.
+// Empties the list, the track table and the undo record; filesFound is 0,
+// no progress shows and the details panel follows at once.
 void ClearRows();
