@@ -174,7 +174,8 @@ LRESULT CALLBACK MessageBoxAnswers::Hook(int code, WPARAM wParam, LPARAM lParam)
     GetClassNameW(box, className, 16);
     if (std::wstring(className) == L"#32770") {
       // The message box's text is the static control with id 0xFFFF.
-      activeAnswers->shown_.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))});
+      activeAnswers->shown_.push_back(
+          {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), std::chrono::steady_clock::now()});
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(activeAnswers->answer_, BN_CLICKED), 0);
     }
   }

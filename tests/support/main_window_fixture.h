@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -93,6 +94,7 @@ class FileSystemInUse {
 struct ShownMessageBox {
   std::u16string caption;
   std::u16string text;
+  std::chrono::steady_clock::time_point answeredAt;  // when the answer went to the box
 };
 
 class MessageBoxAnswers {
