@@ -30,14 +30,15 @@ void ShowTried(MovingRun& run, TriedFile& tried) {
 
 void HandOut(MovingRun& run, std::vector<FileToMove>& files) {
   files.clear();
-  while (run.handedOut < run.tried && files.size() < kFilesPerHandOut) {
+  // Handed out so far: the files reported and the ones the worker holds.
+  auto handedOut = [&run] { return run.reported + static_cast<int>(run.inProgress.size()); };
+  while (handedOut() < run.tried && files.size() < kFilesPerHandOut) {
     FileToMove next = run.policy->next(run.cursor);
     // Fewer files than counted (the record ran out): the run is done.
     if (next.path.empty()) {
-      run.tried = run.handedOut;
+      run.tried = handedOut();
       break;
     }
-    ++run.handedOut;
     run.inProgress.push_back(next.path);
     files.push_back(std::move(next));
   }

@@ -17,7 +17,6 @@ struct MovingRun {
   // The policy's place in its files: the next row of a renaming, the record
   // number of the move an undo handed out last (0: none yet).
   std::uint64_t cursor = 0;
-  int handedOut = 0;       // files handed to the worker so far
   int reported = 0;        // files whose outcome came back
   std::uint32_t done = 0;  // the files that count as renamed (or restored)
   // The last file a move left under a name nobody asked for, if any.
