@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -36,38 +41,49 @@ std::optional<std::u16string> HandlePath(HANDLE handle) {
 }
 
 // Under Wine a volume's serial costs a round trip to its mount manager,
-// longer than a move; so each thread keeps, for one second, its last
-// folder's serial and final path. A volume would have to change under that
+// longer than a move; so the process keeps, for one second, the serial and
+// final path of each folder it met. A volume would have to change under that
 // very folder path within that second for an identity to be taken wrongly.
+// Every folder, not just the last: rows sorted by title take turns among
+// the folders of a library.
 struct WineFolder {
-  std::u16string folder;
   std::chrono::steady_clock::time_point taken;
   DWORD serial = 0;
   std::u16string finalPath;
 };
 
-const WineFolder* WineFolderOf(const std::u16string& folder) {
-  thread_local WineFolder known;
-  thread_local bool valid = false;
+constexpr std::chrono::seconds kWineFolderLifetime{1};
+
+// A copy: another thread may renew the entry meanwhile.
+std::optional<WineFolder> WineFolderOf(const std::u16string& folder) {
+  // Not thread_local: a container's destructor at a MinGW thread's exit hangs
+  // the thread under Wine.
+  static std::mutex guard;
+  static std::unordered_map<std::u16string, WineFolder> known;
+  const std::lock_guard<std::mutex> lock(guard);
   const auto now = std::chrono::steady_clock::now();
-  if (valid && known.folder == folder && now - known.taken < std::chrono::seconds(1)) {
-    return &known;
+  const auto found = known.find(folder);
+  if (found != known.end() && now - found->second.taken < kWineFolderLifetime) {
+    return found->second;
   }
-  valid = false;
+  // Bounded by the folders one second of moves can reach.
+  for (auto entry = known.begin(); entry != known.end();) {
+    entry = now - entry->second.taken < kWineFolderLifetime ? std::next(entry) : known.erase(entry);
+  }
   const UniqueHandle handle(CreateFileW(LongPath(folder).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                         nullptr));
-  if (!handle) return nullptr;
+  if (!handle) return std::nullopt;
   DWORD serial = 0;
   if (!GetVolumeInformationByHandleW(handle.get(), nullptr, 0, &serial, nullptr, nullptr, nullptr,
                                      0)) {
-    return nullptr;
+    return std::nullopt;
   }
   std::optional<std::u16string> finalPath = HandlePath(handle.get());
-  if (!finalPath) return nullptr;
-  known = WineFolder{folder, now, serial, std::move(*finalPath)};
-  valid = true;
-  return &known;
+  if (!finalPath) return std::nullopt;
+  WineFolder& entry = known[folder];
+  entry = WineFolder{now, serial, std::move(*finalPath)};
+  return entry;
 }
 
 // Wine's 64-bit index, which it gives without the volume serial.
@@ -105,7 +121,7 @@ class SystemHeldFile final : public HeldFile {
     }
     if (!RunsUnderWine()) return false;
     // Wine opened the link's target: only the final path gives it away.
-    const WineFolder* folder = WineFolderOf(folder_);
+    const std::optional<WineFolder> folder = WineFolderOf(folder_);
     const std::optional<std::u16string> path = FinalPath();
     return !folder || !path || FinalPathLeavesEntry(*path, folder->finalPath, name_);
   }
@@ -146,7 +162,7 @@ class SystemHeldFile final : public HeldFile {
  private:
   std::optional<FileId> Identify() const {
     if (!RunsUnderWine()) return IdOfHandle(file_.get());
-    const WineFolder* folder = WineFolderOf(folder_);
+    const std::optional<WineFolder> folder = WineFolderOf(folder_);
     const std::optional<ULONGLONG> index = WineFileIndex(file_.get());
     if (!folder || !index) return std::nullopt;
     return FileIdFromIndex(folder->serial, static_cast<std::uint32_t>(*index >> 32),

@@ -39,7 +39,6 @@ void ApplyRead(TagBatch& batch) {
     ++State().tagsRead;
     tracks.SetTags(row, std::move(tags.entry), style);
   }
-  const RedrawHeld listHeld(State().listFile->hwnd);
   RemoveRows(dropped);
   batch.firstRow = static_cast<int>(row - dropped.size());
 }

@@ -3,11 +3,10 @@
 #include <chrono>
 #include <utility>
 
-#include "platform/redraw_held.h"
-#include "ui/framework/list.h"
 #include "ui/framework/status_bar.h"
 #include "ui/state/main_window_state.h"
 #include "ui/state/progress.h"
+#include "ui/state/rows.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ void OnMoveStep(MoveStep& step) {
   MovingRun& run = State().movingRun;
   if (run.policy == nullptr) return;
   if (!step.tried.empty()) {
-    const RedrawHeld listHeld(State().listFile->hwnd);
+    const RowsDrawnTogether rowsDrawn;
     for (TriedFile& tried : step.tried) ShowTried(run, tried);
   }
   step.tried.clear();

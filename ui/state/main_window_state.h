@@ -49,6 +49,8 @@ struct MainWindowState {
   HWND focusBeforeDeactivation = nullptr;
   // What the status bar's progress part and the taskbar button show.
   ShownProgress progress;
+  // How many RowsDrawnTogether live (ui/state/rows.h).
+  int rowsDrawnTogether = 0;
 
   // What the window reaches outside itself. Each worker is handed what it
   // needs when it starts; a test puts its stand-ins here before it acts.

@@ -17,6 +17,11 @@ HWND ListWindow() { return State().listFile->hwnd; }
 
 int ListedCount() { return static_cast<int>(Tracks().Size()); }
 
+void DrawRow(std::size_t row) {
+  if (State().rowsDrawnTogether > 0) return;
+  ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
+}
+
 }  // namespace
 
 void AddFileRows(std::vector<std::u16string> paths) {
@@ -38,7 +43,7 @@ void ShowRows() {
 
 void MoveRowFile(std::size_t row, std::u16string path) {
   Tracks().SetPath(row, std::move(path));
-  ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
+  DrawRow(row);
 }
 
 void ReorderRows(const std::vector<std::size_t>& order) {
@@ -77,7 +82,14 @@ void ReorderRows(const std::vector<std::size_t>& order) {
 
 void ShowRowStatus(std::size_t row, std::u16string_view status) {
   Tracks().SetStatus(row, status);
-  ListView_RedrawItems(ListWindow(), static_cast<int>(row), static_cast<int>(row));
+  DrawRow(row);
+}
+
+RowsDrawnTogether::RowsDrawnTogether() { ++State().rowsDrawnTogether; }
+
+RowsDrawnTogether::~RowsDrawnTogether() {
+  // Owner data: only the rows in view are drawn, from the table.
+  if (--State().rowsDrawnTogether == 0) InvalidateRect(ListWindow(), nullptr, FALSE);
 }
 
 void RemoveRows(const std::vector<std::size_t>& rows) {

@@ -41,7 +41,7 @@ void AddFileRow(std::u16string path);
 // The list shows as many rows as the track table holds, and draws them anew.
 void ShowRows();
 
-// The row's file now bears path.
+// The row's file now bears path; the row is drawn anew.
 void MoveRowFile(std::size_t row, std::u16string path);
 
 // Row i becomes the row that was at order[i] (every index once), in the
@@ -51,6 +51,17 @@ void ReorderRows(const std::vector<std::size_t>& order);
 
 // The row's status, drawn anew.
 void ShowRowStatus(std::size_t row, std::u16string_view status);
+
+// While one lives, the rows above are drawn in one go, as it ends, not each
+// on its own: under Wine each row's redraw is a round trip to the server,
+// and one batch of moves changes hundreds of rows.
+class RowsDrawnTogether {
+ public:
+  RowsDrawnTogether();
+  RowsDrawnTogether(const RowsDrawnTogether&) = delete;
+  RowsDrawnTogether& operator=(const RowsDrawnTogether&) = delete;
+  ~RowsDrawnTogether();
+};
 
 // Removes the rows (ascending, each once) with their moves in the undo
 // record; later rows move down in both. The list's selection stays on the
