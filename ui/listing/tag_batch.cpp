@@ -28,9 +28,6 @@ void ApplyRead(TagBatch& batch) {
   std::vector<std::size_t> dropped;
   auto row = static_cast<std::size_t>(batch.firstRow);
   for (std::size_t i = 0; i < batch.read.size() && i < batch.paths.size(); ++i, ++row) {
-    // Every file is named once, in row order; the first one was named as the
-    // batch was handed out.
-    if (i > 0) ShowReading(batch.paths[i]);
     TrackTagsResult& tags = batch.read[i];
     if (!tags.kept) {
       dropped.push_back(row);
@@ -59,14 +56,16 @@ void HandOutPaths(TagBatch& batch) {
     // to open fails like a vanished file and loses its row.
     batch.paths.push_back(tracks.Row(row)->path);
   }
-  // Shown while the worker reads it.
+  // The file the worker reads first, shown while it reads the batch: the
+  // status bar is drawn once a batch, and under Wine each text set costs
+  // more than reading a file's tags.
   if (!batch.paths.empty()) ShowReading(batch.paths.front());
 }
 
 }  // namespace
 
 void OnTagBatch(TagBatch& batch) {
-  // Every file is named in the status bar; it is drawn once per batch.
+  // Its text and the progress part change together: drawn once.
   const RedrawHeld statusHeld(State().statusBar->hwnd);
   ApplyRead(batch);
   batch.read.clear();

@@ -29,10 +29,9 @@ struct TagBatch {
 inline constexpr std::size_t kTagBatchRows = 512;
 inline constexpr int kTagBatchMilliseconds = 80;
 
-// WM_TAG_BATCH, on the window thread, the list's redraw held: every row read
-// is named in the status bar and kept with its entry, title and status, or
-// removed, in order; then the next paths, the first of them named as the
-// file now being read.
+// WM_TAG_BATCH, on the window thread: every row read is kept with its entry,
+// title and status, or removed, in order; then the next paths, the first of
+// them named in the status bar as the file now being read.
 void OnTagBatch(TagBatch& batch);
 
 // The rows past the last entry: not read yet, so they go when the reading is
