@@ -56,11 +56,13 @@ constexpr std::chrono::seconds kWineFolderLifetime{1};
 
 // A copy: another thread may renew the entry meanwhile.
 std::optional<WineFolder> WineFolderOf(const std::u16string& folder) {
-  // Not thread_local: a container's destructor at a MinGW thread's exit hangs
-  // the thread under Wine.
-  static std::mutex guard;
-  static std::unordered_map<std::u16string, WineFolder> known;
-  const std::lock_guard<std::mutex> lock(guard);
+  // Not thread_local: with a thread_local map here the renaming's worker
+  // never ended under Wine. Never destroyed: a worker still moving as the
+  // process ends must not meet them torn down.
+  static auto* guard = new std::mutex();
+  static auto* folders = new std::unordered_map<std::u16string, WineFolder>();
+  std::unordered_map<std::u16string, WineFolder>& known = *folders;
+  const std::lock_guard<std::mutex> lock(*guard);
   const auto now = std::chrono::steady_clock::now();
   const auto found = known.find(folder);
   if (found != known.end() && now - found->second.taken < kWineFolderLifetime) {

@@ -1,6 +1,7 @@
 #include "file_operation_profile.h"
 
 #include <cstdio>
+#include <utility>
 
 using window_bench::Milliseconds;
 
@@ -36,10 +37,48 @@ bool FileOperationProfile::ListFolder(const std::u16string& folder,
   return Timed(kListFolder, [&] { return inner().ListFolder(folder, visit); });
 }
 
+class FileOperationProfile::TimedHeldFile final : public platform::HeldFile {
+ public:
+  TimedHeldFile(const FileOperationProfile& profile, std::unique_ptr<platform::HeldFile> file)
+      : profile_(profile), file_(std::move(file)) {}
+  TimedHeldFile(const TimedHeldFile&) = delete;
+  TimedHeldFile& operator=(const TimedHeldFile&) = delete;
+  ~TimedHeldFile() override {
+    profile_.Timed(kHeldClose, [&] {
+      file_.reset();
+      return true;
+    });
+  }
+  bool IsLink() const override {
+    return profile_.Timed(kHeldIsLink, [&] { return file_->IsLink(); });
+  }
+  std::optional<platform::FileStamp> Stamp() const override {
+    return profile_.Timed(kHeldStamp, [&] { return file_->Stamp(); });
+  }
+  std::optional<std::u16string> StoredName() override {
+    return profile_.Timed(kHeldStoredName, [&] { return file_->StoredName(); });
+  }
+  platform::MoveResult MoveTo(const std::u16string& to) override {
+    return profile_.Timed(kHeldMoveTo, [&] { return file_->MoveTo(to); });
+  }
+
+ private:
+  const FileOperationProfile& profile_;
+  std::unique_ptr<platform::HeldFile> file_;
+};
+
+std::unique_ptr<platform::HeldFile> FileOperationProfile::Hold(const std::u16string& path) const {
+  std::unique_ptr<platform::HeldFile> file = Timed(kHold, [&] { return inner().Hold(path); });
+  if (!file) return nullptr;
+  return std::make_unique<TimedHeldFile>(*this, std::move(file));
+}
+
 void FileOperationProfile::Print(const char* run, int files, double runMilliseconds) const {
   static const char* const kNames[kKinds] = {
-      "MoveWithoutReplacing", "NameOnDisk", "IsSameFile", "IdentifyFile",
-      "IdentifyFolder",       "IsLink",     "ListFolder"};
+      "MoveWithoutReplacing", "NameOnDisk",   "IsSameFile",        "IdentifyFile",
+      "IdentifyFolder",       "IsLink",       "ListFolder",        "Hold",
+      "IsLink (held)",        "Stamp (held)", "StoredName (held)", "MoveTo (held)",
+      "Close (held)"};
   std::printf("%s, file operations per file:", run);
   double perFile = 0;
   for (int kind = 0; kind < kKinds; ++kind) {

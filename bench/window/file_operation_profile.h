@@ -1,7 +1,9 @@
 #pragma once
 // Where a renaming's time goes on disk: a file system that hands every
-// operation to the system's and counts each kind with the time it took.
+// operation to the system's, the held file's own included, and counts each
+// kind with the time it took.
 
+#include <memory>
 #include <string>
 
 #include "platform/file_system_decorator.h"
@@ -18,6 +20,8 @@ class FileOperationProfile : public test_support::FileSystemDecorator {
   bool IsLink(const std::u16string& path) const override;
   bool ListFolder(const std::u16string& folder,
                   const platform::FolderVisitor& visit) const override;
+  // The system's held file, each of its operations timed too.
+  std::unique_ptr<platform::HeldFile> Hold(const std::u16string& path) const override;
 
   // One line: each kind's calls per file and time per call, and their sum
   // per file against the whole run's. Read once the worker that used it has
@@ -25,6 +29,7 @@ class FileOperationProfile : public test_support::FileSystemDecorator {
   void Print(const char* run, int files, double runMilliseconds) const;
 
  private:
+  class TimedHeldFile;
   enum Kind {
     kMove,
     kNameOnDisk,
@@ -33,6 +38,12 @@ class FileOperationProfile : public test_support::FileSystemDecorator {
     kIdentifyFolder,
     kIsLink,
     kListFolder,
+    kHold,
+    kHeldIsLink,
+    kHeldStamp,
+    kHeldStoredName,
+    kHeldMoveTo,
+    kHeldClose,
     kKinds
   };
   struct Tally {

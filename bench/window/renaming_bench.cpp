@@ -73,9 +73,7 @@ void ShowCellsBare(const std::vector<std::u16string_view>& statuses,
   InvalidateRect(State().listFile->hwnd, nullptr, FALSE);
 }
 
-std::u16string CellShown(int row, int column) {
-  return State().listFile->GetItemText(row, column);
-}
+std::u16string CellShown(int row, int column) { return State().listFile->GetItemText(row, column); }
 
 struct Track {
   std::u16string name;  // in the window's folder
