@@ -52,9 +52,9 @@ void ReorderRows(const std::vector<std::size_t>& order);
 // The row's status, drawn anew.
 void ShowRowStatus(std::size_t row, std::u16string_view status);
 
-// While one lives, the rows above are drawn in one go, as it ends, not each
-// on its own: under Wine each row's redraw is a round trip to the server,
-// and one batch of moves changes hundreds of rows.
+// While one lives, MoveRowFile and ShowRowStatus leave their rows to be
+// drawn in one go as it ends: under Wine each row's redraw is a round trip
+// to the server, and one batch of moves changes hundreds of rows.
 class RowsDrawnTogether {
  public:
   RowsDrawnTogether();
