@@ -324,28 +324,24 @@ TEST(LastRenaming, HandsTheMovesBackLastFirstAndFollowsDeletedAndSortedRows) {
   last.EraseRow(2);
   last.EraseRow(1);  // an unmoved row: the later ones still move down
   ASSERT_EQ(last.Count(), 2u);
-  std::vector<std::size_t> rows;
-  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
-    rows.push_back(move->row);
-    last.Undone(*move);
-  }
-  EXPECT_EQ(rows, (std::vector<std::size_t>{2, 0}));
+  // The rows of the moves in the order an undo meets them; undone: taken back.
+  const auto undoOrder = [&last](bool undone) {
+    std::vector<std::size_t> rows;
+    for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
+      rows.push_back(move->row);
+      if (undone) last.Undone(*move);
+    }
+    return rows;
+  };
+  EXPECT_EQ(undoOrder(true), (std::vector<std::size_t>{2, 0}));
   EXPECT_EQ(last.Count(), 0u);
   // Rows deleted together: each move counts the deleted rows before it.
   for (std::size_t row : {1, 3, 5, 8}) last.Record(row, u"x", u"X", std::nullopt);
   last.EraseRows({0, 3, 4, 6});
-  rows.clear();
-  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
-    rows.push_back(move->row);
-  }
-  EXPECT_EQ(rows, (std::vector<std::size_t>{4, 2, 0}));
+  EXPECT_EQ(undoOrder(false), (std::vector<std::size_t>{4, 2, 0}));
   // Rows sorted: each move goes with its row, the undo's order stays.
   last.Renumber({3, 4, 1, 0, 2});
-  rows.clear();
-  for (std::optional<UndoMove> move = last.Next(); move; move = last.NextAfter(*move)) {
-    rows.push_back(move->row);
-  }
-  EXPECT_EQ(rows, (std::vector<std::size_t>{2, 1, 3}));
+  EXPECT_EQ(undoOrder(false), (std::vector<std::size_t>{2, 1, 3}));
   last.Record(0, u"a", u"A", std::nullopt);
   last.Forget();
   EXPECT_FALSE(last.Next());
